@@ -1,0 +1,57 @@
+# make run    install what is missing, build, start the editor
+# make test   install what is missing, build, run the tests, then again
+#             under AddressSanitizer and UndefinedBehaviorSanitizer
+# make bench  time reading, writing and editing large classifications
+# make fuzz   run the file-reader fuzzer for FUZZ_SECONDS (default 60)
+
+BUILD        ?= build
+SAN_BUILD    ?= build-sanitize
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+JOBS         ?= $(shell nproc)
+
+export ASAN_OPTIONS  := detect_leaks=1:halt_on_error=1:abort_on_error=0
+export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS  := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+
+.PHONY: all setup build run test unit-test sanitize-test bench fuzz install clean
+
+all: build
+
+setup:
+	@scripts/bootstrap.sh
+
+build: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/tarveo
+
+test: unit-test sanitize-test
+
+unit-test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+sanitize-test: setup
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTARVEO_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tarveo-bench
+
+fuzz:
+	@scripts/bootstrap.sh clang libclang-rt-14-dev
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTARVEO_FUZZ=ON -DTARVEO_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target tarveo-fuzz
+	mkdir -p $(FUZZ_BUILD)/corpus
+	ASAN_OPTIONS=detect_leaks=1 ./$(FUZZ_BUILD)/fuzz/tarveo-fuzz -max_total_time=$(FUZZ_SECONDS) \
+	    -timeout=5 -rss_limit_mb=2048 $(FUZZ_BUILD)/corpus fuzz/seeds
+
+install: build
+	cmake --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,9 @@
+// Placeholder; the About dialog replaces it.
+#include "about/about.h"
+#include "ui_about.h"
+
+About::About(QWidget *parent, const QString &) : QDialog(parent), ui(new Ui::About) {
+    ui->setupUi(this);
+}
+
+About::~About() { delete ui; }

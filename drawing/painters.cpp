@@ -1,0 +1,2 @@
+// Placeholder; the painters go here.
+#include "drawing/vehicledrawing.h"

@@ -1,0 +1,4 @@
+// Placeholder bodies; replaced by the real implementation.
+#include "editor/tarveo.h"
+
+void Tarveo::connectHeaderHandlers() {}

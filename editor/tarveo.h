@@ -1,0 +1,151 @@
+#ifndef TARVEO_EDITOR_TARVEO_H
+#define TARVEO_EDITOR_TARVEO_H
+
+#include "model/conf.h"
+#include "units/units.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class MeasurementUnits;
+
+namespace Ui {
+class Tarveo;
+}
+
+// The editor's main window. It owns the document and the units state; its
+// behaviours are split over the files of editor/ by concern.
+class Tarveo : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Tarveo(QWidget *parent = nullptr);
+    ~Tarveo() override;
+
+    // Which way a constraint value is converted.
+    enum class Direction { ToDisplay, ToDocument };
+
+public slots:
+    // The order of these slots is the order of the class's method table.
+    void menuNewClicked();
+    void menuOpenClicked();
+    void menuSaveClicked();
+    void menuAboutClicked();
+    void menuUpdateClicked();
+    void menuConfigurationClicked();
+    void on_comboBoxSubclasses_currentIndexChanged(QString arg1);
+    void on_lineEditSubclass_textChanged(QString arg1);
+    void on_lineEditNumOfAxles_textChanged(QString arg1);
+    void on_buttonAddConstraint_clicked();
+    void on_comboBoxInvalid_activated(QString arg1);
+    void on_buttonSubclass_clicked();
+    void on_buttonCopy_clicked();
+    void on_lineEditCopy_textEdited(QString arg1);
+    void textChanged(QString text);
+    void receiveUnits(uchar weight, uchar length, float g);
+    void on_comboBoxAddConstraint_currentTextChanged(QString selected_constraint);
+
+public:
+    // --- units and conversion (unitsdisplay.cpp) ---
+    double fileToDisplay(const QString &text, bool isWeight) const;
+    QString displayToFileText(const QString &text, bool isWeight) const;
+    QString editToFileText(const QLineEdit *edit, bool isWeight) const;
+    QString formatSum(double value, bool isWeight) const;
+    void setConvertedText(QLineEdit *edit, const QString &text, bool isWeight, bool valid);
+    void setConvertedMaxAxleDistText(QLineEdit *edit, const QString &text, bool isWeight,
+                                     int state);
+    void setUnitSuffix(QLabel *label, const QString &suffix);
+    void applyUnits();
+    void fillHeader();
+    void copyHeaderToConf();
+
+    // --- field marking (fieldmarking.cpp) ---
+    void setFieldState(QLineEdit *edit, bool valid, const QString &toolTip);
+    void setMaxAxleDistanceState(QLineEdit *edit, int state);
+    void updateInvalidEntry(const Subclass &subclass);
+    void refreshInvalidList();
+    bool isValidFloat(const QString &text) const;
+    bool isValidInt(const QString &text) const;
+
+    // --- axle rows (axlerows.cpp) ---
+    void setUpRowEdit(QLineEdit *edit, bool real, const QString &helpText, const QString &name);
+    void createAxleRow(Subclass &subclass, int k);
+    void showAxleRow(Subclass &subclass, int k);
+    void removeAxleRow(Subclass &subclass, int k);
+    void resetAxleRows();
+    void validateAxleRow(const Subclass &subclass, int k);
+    QLineEdit *lineEditAt(QFrame *frame, int position);
+
+    // --- constraint editor (constrainteditor.cpp) ---
+    QString convertTotalDistance(const QString &text, Direction direction);
+    QString convertDistanceConstraint(const QString &text, Direction direction);
+    QString convertTotalWeight(const QString &text, Direction direction);
+    QString convertWeightConstraint(const QString &text, Direction direction);
+    void showConstraint(QLineEdit *edit, const QString &text, bool valid, const QString &kind);
+    QLineEdit *setUpConstraintEdit(const QString &kind, const QString &name);
+
+    // --- vehicle views (vehicleviews.cpp) ---
+    void redrawVehicle(const Subclass &subclass);
+    void clearVehicleDrawings();
+
+    // --- window construction and navigation (tarveo.cpp) ---
+    void clearAndHideSubclassPanel();
+    void previousSubclass();
+    void nextSubclass();
+
+    // The document as it stands, for callers that only read it.
+    const Conf &document() const { return conf; }
+
+private:
+    friend struct TarveoTestAccess;
+
+    // The displayed subclass (number in lineEditSubclass), or null when the
+    // document holds no such subclass.
+    Subclass *currentSubclass();
+
+    // --- header field handlers (headerhandlers.cpp) ---
+    void connectHeaderHandlers();
+
+    Ui::Tarveo *ui;
+    const QString styleValid;
+    const QString styleInvalid;
+    QString titleBase;
+    QString aboutVersion;
+    QFrame *currentConstraintFrame = nullptr;
+    const QString textOriginal;
+    const QString textDistance;
+    const QString textWeight;
+    const QString tipMaxAxleDist;
+    const QString tipMinAxleDist;
+    const QString tipRealValue;
+    const QString tipAxleSelect;
+    const QString tipTyreType;
+    const QString tipRemoveConstraint;
+    const QString tipCountry;
+    const QString tipSubclassMissing;
+    const QString tipCopyExists;
+    const QString tipAxleConf;
+    const QString tipNumOfAxles;
+    const QString tipMaxDistRange;
+    const QString tipMinDistRange;
+    const QString tipCombinedWeight;
+    const QString tipTyreRange;
+    const QString tipReclassTarget;
+    const QString tipConsultRefman;
+    const QString textSubclassesValid;
+    const QString textInvalidSubclasses;
+    Conf conf;
+    float weightFactor;
+    float lengthFactor;
+    uchar weightUnit;
+    uchar lengthUnit;
+    qint32 constraintRowsDefault;
+    qint32 constraintRowsAdsl;
+    qint32 constraintRowsAwsl;
+    MeasurementUnits *unitsDialog = nullptr; // the most recent units dialog
+};
+
+#endif

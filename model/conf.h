@@ -1,0 +1,101 @@
+#ifndef TARVEO_MODEL_CONF_H
+#define TARVEO_MODEL_CONF_H
+
+#include "model/subclass.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QObject;
+
+// Result of the document check used by New and Save: the first incomplete
+// subclass, or number 0 when the subclasses pass and the header decides.
+struct ConfValidity {
+    bool valid = false;
+    quint32 number = 0;
+};
+
+// How far reading a file got. A reader that stops early keeps what it read,
+// so the caller must be able to tell the user that the rest was not read.
+struct ConfReadOutcome {
+    bool opened = true;   // false when the file could not be opened at all
+    int stopLine = 0;     // 1-based line at which reading stopped, 0 if read whole
+    QString stopText;     // the text of that line
+    bool readWhole() const { return opened && stopLine == 0; }
+};
+
+// The classification document: the [classes] header and the subclasses.
+class Conf {
+public:
+    Conf();
+    // Reads the file at path; parent becomes the parent of the INI reader.
+    Conf(const QString &path, QObject *parent);
+
+    QString get_classification_version() const;
+    void set_classification_version(const QString &value);
+    QString get_country_code() const;
+    // Stores the upper-case form.
+    void set_country_code(const QString &value);
+    QString get_group_max_distance() const;
+    void set_group_max_distance(const QString &value);
+    QString get_min_2axle_truck_spacing() const;
+    void set_min_2axle_truck_spacing(const QString &value);
+    QString get_max_axle_distance() const;
+    void set_max_axle_distance(const QString &value);
+    QString get_min_axle_distance() const;
+    void set_min_axle_distance(const QString &value);
+    QString get_min_avg_axle_weight() const;
+    void set_min_avg_axle_weight(const QString &value);
+    QString get_unclassified_vehicle_subclass() const;
+    void set_unclassified_vehicle_subclass(const QString &value);
+    QString get_uncategorised_vehicle_category() const;
+    void set_uncategorised_vehicle_category(const QString &value);
+    QString get_g_acceleration_constant() const;
+    void set_g_acceleration_constant(const QString &value);
+
+    bool is_country_code_valid() const;
+    bool is_group_max_distance_valid() const;
+    // 0 valid, 1 some subclass distance is above it, 2 empty or below the minimum.
+    int check_max_axle_distance() const;
+    bool is_min_axle_distance_valid() const;
+    bool is_unclassified_vehicle_subclass_valid() const;
+    bool is_uncategorised_vehicle_category_valid() const;
+    bool is_g_acceleration_constant_valid() const;
+
+    bool has_subclass(quint32 number) const;
+    // The caller must make sure the number exists; a missing number logs a
+    // warning and yields a throw-away record instead of inventing one.
+    Subclass &get_subclass(quint32 number);
+    const Subclass &get_subclass(quint32 number) const;
+    void insert_subclass(quint32 number, const Subclass &subclass);
+    void remove_subclass(quint32 number);
+    QVector<quint32> get_subclass_numbers() const;
+
+    QString to_string() const;
+    ConfValidity is_valid() const;
+    QString find_duplicate_subclasses() const;
+    QVector<quint32> get_invalid_subclasses() const;
+
+    // The header keys in key order, unknown keys included.
+    const QMap<QString, QString> &get_header() const { return header; }
+    const ConfReadOutcome &get_read_outcome() const { return readOutcome; }
+
+    // Writes to_string() to path atomically: an existing file is replaced only
+    // when the whole text was written. On failure returns false and, when
+    // error is given, the system's reason.
+    bool write_to_file(const QString &path, QString *error = nullptr) const;
+
+private:
+    QString header_value(const QString &key) const;
+    void read_file(const QString &path, QObject *parent);
+
+    QMap<quint32, Subclass> subclasses;
+    QStringList country_codes;
+    QMap<QString, QString> header;
+    ConfReadOutcome readOutcome;
+    Subclass scratch; // handed out by get_subclass for a missing number
+};
+
+#endif

@@ -1,0 +1,131 @@
+#ifndef TARVEO_MODEL_SUBCLASS_H
+#define TARVEO_MODEL_SUBCLASS_H
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// Type texts of the three constraint lists.
+namespace ConstraintType {
+inline const QString Default = QStringLiteral("default");
+inline const QString Adsl = QStringLiteral("adsl");
+inline const QString Awsl = QStringLiteral("awsl");
+} // namespace ConstraintType
+
+// One vehicle subclass: one [subclass_N] section of a classification file.
+// Every value is kept as the text that was read or typed; numbers are only
+// converted inside checks and sums. Distances are in metres, weights in kN.
+class Subclass {
+public:
+    // The largest axle count a vehicle may have; the per-axle lists never
+    // grow past what this many axles need, whatever a file claims.
+    static constexpr int MaxAxles = 20;
+
+    Subclass() = default;
+    // Builds the record from the key table the reader collects for a section.
+    explicit Subclass(const QMap<QString, QString> &table);
+
+    quint32 get_number() const { return number; }
+    void set_number(quint32 value) { number = value; }
+
+    // The section text: "[subclass_N]" and its key lines.
+    QString to_string() const;
+
+    // Plain values.
+    QString get_override_class() const;
+    void set_override_class(const QString &value);
+    QString get_override_groups() const;
+    void set_override_groups(const QString &value);
+    QString get_alias() const;
+    void set_alias(const QString &value);
+    QString get_category() const;
+    void set_category(const QString &value);
+    QString get_max_GVW() const;
+    void set_max_GVW(const QString &value);
+    QString get_number_of_axles() const;
+    // Also grows the per-axle lists to what the count needs (never shrinks).
+    void set_number_of_axles(const QString &value);
+    QString get_upper_GVW_limit() const;
+    void set_upper_GVW_limit(const QString &value);
+    QString get_lower_GVW_limit() const;
+    void set_lower_GVW_limit(const QString &value);
+    QString get_reclassify_up_to_subclass() const;
+    void set_reclassify_up_to_subclass(const QString &value);
+    QString get_reclassify_down_to_subclass() const;
+    void set_reclassify_down_to_subclass(const QString &value);
+    QString get_axle_configuration() const;
+    // Stores the upper-case form.
+    void set_axle_configuration(const QString &value);
+    QString get_prepend() const;
+    void set_prepend(const QString &value);
+    QString get_append() const;
+    void set_append(const QString &value);
+    QString get_adsl_0() const;
+    void set_adsl_0(const QString &value);
+    QString get_awsl_0() const;
+    void set_awsl_0(const QString &value);
+
+    // Per-axle access, index counted from 0. Getters give empty text past the
+    // end; setters append when the index is past the end.
+    QString get_max_axle_weight_at_index(int index) const;
+    QString get_min_distance_at_index(int index) const;
+    QString get_max_distance_at_index(int index) const;
+    QString get_tyre_type_at_index(int index) const;
+    void set_max_axle_weight_at_index(const QString &value, int index);
+    void set_min_distance_at_index(const QString &value, int index);
+    void set_max_distance_at_index(const QString &value, int index);
+    void set_tyre_type_at_index(const QString &value, int index);
+    void remove_last_max_axle_weight();
+    void remove_last_min_distance();
+    void remove_last_max_distance();
+    void remove_last_tyre_type();
+    int get_number_of_max_axle_weights() const;
+    int get_number_of_min_distances() const;
+    int get_number_of_max_distances() const;
+    int get_number_of_tyre_types() const;
+    double get_sum_of_max_axle_weights() const;
+    double get_sum_of_min_distances() const;
+    double get_sum_of_max_distances() const;
+
+    // Combined constraints; type is one of the ConstraintType texts.
+    QString get_constraint_at_index(int index, const QString &type) const;
+    int get_number_of_constraints(const QString &type) const;
+    // Index -1 appends.
+    void set_constraint_at_index(const QString &value, int index, const QString &type);
+    void remove_constraint_at_index(int index, const QString &type);
+    bool is_constraint_valid(int index, const QString &type) const;
+    bool is_adsl_0_valid() const;
+    bool is_awsl_0_valid() const;
+
+    // Checks; header_min and header_max are the header's axle distance texts.
+    bool is_max_axle_weight_valid(int index) const;
+    bool is_min_distance_valid(int index, const QString &header_min,
+                               const QString &header_max) const;
+    bool is_max_distance_valid(int index, const QString &header_min,
+                               const QString &header_max) const;
+    bool is_tyre_type_valid(int index) const;
+    bool is_category_valid() const;
+    bool is_max_GVW_valid() const;
+    bool is_number_of_axles_valid() const;
+    bool is_axle_configuration_valid() const;
+    bool is_reclassify_up_to_subclass_valid(const QString &target_number_of_axles) const;
+    bool is_reclassify_down_to_subclass_valid(const QString &target_number_of_axles) const;
+    bool is_complete() const;
+    bool is_valid(const QString &header_min, const QString &header_max) const;
+    bool can_draw() const;
+    bool has_same_axles(const Subclass &other) const;
+    bool is_duplicate_of(const Subclass &other) const;
+
+private:
+    quint32 number = 0;
+    QMap<QString, QString> values;
+    QStringList max_axle_weights;
+    QStringList min_axle_distances;
+    QStringList max_axle_distances;
+    QStringList tyre_types;
+    QStringList combined_weight_constraints;
+    QStringList adsl_constraints;
+    QStringList awsl_constraints;
+};
+
+#endif

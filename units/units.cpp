@@ -1,0 +1,2 @@
+// Placeholder; the pure unit conversions go here.
+#include "units/units.h"
