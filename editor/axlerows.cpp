@@ -28,3 +28,7 @@ void Tarveo::setUpRowEdit(QLineEdit *edit, bool real, const QString &helpText,
     edit->setObjectName(name);
     connect(edit, &QLineEdit::textEdited, this, &Tarveo::textChanged);
 }
+
+void Tarveo::fillAxleRows(const Subclass & /*subclass*/, int /*n*/) {}
+void Tarveo::axleRowEdited(QLineEdit * /*sender*/, QFrame * /*frame*/, int /*index*/,
+                           Subclass & /*subclass*/) {}

@@ -9,3 +9,6 @@ void Tarveo::showConstraint(QLineEdit * /*edit*/, const QString & /*text*/, bool
 QLineEdit *Tarveo::setUpConstraintEdit(const QString & /*kind*/, const QString & /*name*/) { return nullptr; }
 void Tarveo::on_buttonAddConstraint_clicked() {}
 void Tarveo::on_comboBoxAddConstraint_currentTextChanged(QString /*selected_constraint*/) {}
+void Tarveo::showConstraintRows(const Subclass & /*subclass*/) {}
+void Tarveo::constraintRowEdited(QLineEdit * /*sender*/, QFrame * /*frame*/, int /*index*/,
+                                 Subclass & /*subclass*/) {}

@@ -78,6 +78,11 @@ public:
     void resetAxleRows();
     void validateAxleRow(const Subclass &subclass, int k);
     QLineEdit *lineEditAt(QFrame *frame, int position);
+    // Fills the rows of the first n axles from the subclass when it is displayed.
+    void fillAxleRows(const Subclass &subclass, int n);
+    // The textChanged branch for an edit of one of the four per-axle rows;
+    // index is the edit's layout position minus 1.
+    void axleRowEdited(QLineEdit *sender, QFrame *frame, int index, Subclass &subclass);
 
     // --- constraint editor (constrainteditor.cpp) ---
     QString convertTotalDistance(const QString &text, Direction direction);
@@ -86,6 +91,11 @@ public:
     QString convertWeightConstraint(const QString &text, Direction direction);
     void showConstraint(QLineEdit *edit, const QString &text, bool valid, const QString &kind);
     QLineEdit *setUpConstraintEdit(const QString &kind, const QString &name);
+    // Creates, shows, fills or hides the constraint rows of all three kinds
+    // for the displayed subclass.
+    void showConstraintRows(const Subclass &subclass);
+    // The textChanged branch for an edit of a constraint row.
+    void constraintRowEdited(QLineEdit *sender, QFrame *frame, int index, Subclass &subclass);
 
     // --- vehicle views (vehicleviews.cpp) ---
     void redrawVehicle(const Subclass &subclass);

@@ -1,0 +1,46 @@
+#ifndef TARVEO_TESTS_TESTSUPPORT_H
+#define TARVEO_TESTS_TESTSUPPORT_H
+
+#include "editor/tarveo.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+// Reaches the window's private state where a test cannot see it through
+// the widgets or the saved file.
+struct TarveoTestAccess {
+    static Conf &conf(Tarveo &w) { return w.conf; }
+    static float &weightFactor(Tarveo &w) { return w.weightFactor; }
+    static float &lengthFactor(Tarveo &w) { return w.lengthFactor; }
+    static uchar &weightUnit(Tarveo &w) { return w.weightUnit; }
+    static uchar &lengthUnit(Tarveo &w) { return w.lengthUnit; }
+    static qint32 constraintRowsDefault(const Tarveo &w) { return w.constraintRowsDefault; }
+    static qint32 constraintRowsAdsl(const Tarveo &w) { return w.constraintRowsAdsl; }
+    static qint32 constraintRowsAwsl(const Tarveo &w) { return w.constraintRowsAwsl; }
+    static QFrame *currentConstraintFrame(const Tarveo &w) { return w.currentConstraintFrame; }
+    static const QString &aboutVersion(const Tarveo &w) { return w.aboutVersion; }
+};
+
+// Answers the next modal dialog: polls until one is active, then hands it
+// to the answer (which must close it). Call before the code that opens it.
+inline void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000) {
+    auto *timer = new QTimer;
+    auto waited = std::make_shared<int>(0);
+    constexpr int pollMs = 10;
+    QObject::connect(timer, &QTimer::timeout, [timer, waited, answer, timeoutMs]() {
+        *waited += pollMs;
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        } else if (*waited > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(pollMs);
+}
+
+#endif
