@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 // Reaches the window's private state where a test cannot see it through
 // the widgets or the saved file.
