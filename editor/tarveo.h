@@ -106,6 +106,13 @@ public:
     void previousSubclass();
     void nextSubclass();
 
+    // --- file commands after their file dialogs (filecommands.cpp) ---
+    // Open of the file at path: replaces the document when it can be read.
+    void openFile(const QString &path);
+    // The checks Save makes before asking for a file name, with their boxes;
+    // true when saving may go on.
+    bool saveChecksPass();
+
     // The document as it stands, for callers that only read it.
     const Conf &document() const { return conf; }
 
@@ -118,6 +125,18 @@ private:
 
     // --- header field handlers (headerhandlers.cpp) ---
     void connectHeaderHandlers();
+    // Re-marks the per-axle distance edits of the displayed subclass against
+    // the header bound just typed, then rebuilds the invalid list.
+    void remarkAxleDistances(const QString &headerText, bool upperBound);
+
+    // --- invalid list (fieldmarking.cpp) ---
+    // Shows the invalid list with its label while it has entries, hides it
+    // otherwise.
+    void showInvalidListState();
+
+    // --- file commands (filecommands.cpp) ---
+    // Writes the document to path; a failure is shown in a warning box.
+    bool writeDocument(const Conf &document, const QString &path);
 
     Ui::Tarveo *ui;
     const QString styleValid;
