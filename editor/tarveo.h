@@ -129,6 +129,14 @@ private:
     // the header bound just typed, then rebuilds the invalid list.
     void remarkAxleDistances(const QString &headerText, bool upperBound);
 
+    // --- the generic subclass-field handler's branches (subclassfields.cpp) ---
+    // Stores an edit of one of the named subclass fields; false when the
+    // sender is none of them.
+    bool storeNamedField(QObject *origin, const QString &text, Subclass &subclass);
+    // Hands an edit of a run-time row widget to its row's branch; false when
+    // the sender cannot be placed and nothing more may run.
+    bool storeRowField(QObject *origin, Subclass &subclass);
+
     // --- invalid list (fieldmarking.cpp) ---
     // Shows the invalid list with its label while it has entries, hides it
     // otherwise.
