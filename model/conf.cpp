@@ -1,46 +1,202 @@
-// Placeholder bodies; replaced by the real implementation.
 #include "model/conf.h"
-#include <type_traits>
 
-Conf::Conf() {}
-Conf::Conf(const QString & /*path*/, QObject * /*parent*/) {}
-QString Conf::get_classification_version() const { return {}; }
-void Conf::set_classification_version(const QString & /*value*/) {}
-QString Conf::get_country_code() const { return {}; }
-void Conf::set_country_code(const QString & /*value*/) {}
-QString Conf::get_group_max_distance() const { return {}; }
-void Conf::set_group_max_distance(const QString & /*value*/) {}
-QString Conf::get_min_2axle_truck_spacing() const { return {}; }
-void Conf::set_min_2axle_truck_spacing(const QString & /*value*/) {}
-QString Conf::get_max_axle_distance() const { return {}; }
-void Conf::set_max_axle_distance(const QString & /*value*/) {}
-QString Conf::get_min_axle_distance() const { return {}; }
-void Conf::set_min_axle_distance(const QString & /*value*/) {}
-QString Conf::get_min_avg_axle_weight() const { return {}; }
-void Conf::set_min_avg_axle_weight(const QString & /*value*/) {}
-QString Conf::get_unclassified_vehicle_subclass() const { return {}; }
-void Conf::set_unclassified_vehicle_subclass(const QString & /*value*/) {}
-QString Conf::get_uncategorised_vehicle_category() const { return {}; }
-void Conf::set_uncategorised_vehicle_category(const QString & /*value*/) {}
-QString Conf::get_g_acceleration_constant() const { return {}; }
-void Conf::set_g_acceleration_constant(const QString & /*value*/) {}
-bool Conf::is_country_code_valid() const { return {}; }
-bool Conf::is_group_max_distance_valid() const { return {}; }
-int Conf::check_max_axle_distance() const { return {}; }
-bool Conf::is_min_axle_distance_valid() const { return {}; }
-bool Conf::is_unclassified_vehicle_subclass_valid() const { return {}; }
-bool Conf::is_uncategorised_vehicle_category_valid() const { return {}; }
-bool Conf::is_g_acceleration_constant_valid() const { return {}; }
-bool Conf::has_subclass(quint32 /*number*/) const { return {}; }
-Subclass & Conf::get_subclass(quint32 /*number*/) { static std::remove_const_t<std::remove_reference_t<Subclass &>> dummy; return dummy; }
-const Subclass & Conf::get_subclass(quint32 /*number*/) const { static std::remove_const_t<std::remove_reference_t<const Subclass &>> dummy; return dummy; }
-void Conf::insert_subclass(quint32 /*number*/, const Subclass & /*subclass*/) {}
-void Conf::remove_subclass(quint32 /*number*/) {}
-QVector<quint32> Conf::get_subclass_numbers() const { return {}; }
-QString Conf::to_string() const { return {}; }
-ConfValidity Conf::is_valid() const { return {}; }
-QString Conf::find_duplicate_subclasses() const { return {}; }
-QVector<quint32> Conf::get_invalid_subclasses() const { return {}; }
-bool Conf::write_to_file(const QString & /*path*/, QString * /*error*/) const { return {}; }
-QString Conf::header_value(const QString & /*key*/) const { return {}; }
-void Conf::read_file(const QString & /*path*/, QObject * /*parent*/) {}
+#include "model/countrycodes.h"
+#include "model/filekeys.h"
+#include "model/modellog.h"
+#include "model/numbers.h"
+
+namespace {
+
+// The smallest category number that may stand for uncategorised vehicles:
+// 1 to 5 are the real vehicle categories.
+constexpr int FirstFreeCategory = 6;
+
+} // namespace
+
+Conf::Conf() : country_codes(isoCountryCodes()) {}
+
+Conf::Conf(const QString &path, QObject *parent) : Conf() {
+    read_file(path, parent);
+}
+
+QString Conf::header_value(const QString &key) const {
+    return header.value(key);
+}
+
+QString Conf::get_classification_version() const {
+    return header_value(FileKeys::ClassificationVersion);
+}
+void Conf::set_classification_version(const QString &value) {
+    header.insert(FileKeys::ClassificationVersion, value);
+}
+QString Conf::get_country_code() const {
+    return header_value(FileKeys::CountryCode);
+}
+void Conf::set_country_code(const QString &value) {
+    header.insert(FileKeys::CountryCode, value.toUpper());
+}
+QString Conf::get_group_max_distance() const {
+    return header_value(FileKeys::GroupMaxDistance);
+}
+void Conf::set_group_max_distance(const QString &value) {
+    header.insert(FileKeys::GroupMaxDistance, value);
+}
+QString Conf::get_min_2axle_truck_spacing() const {
+    return header_value(FileKeys::Min2AxleTruckSpacing);
+}
+void Conf::set_min_2axle_truck_spacing(const QString &value) {
+    header.insert(FileKeys::Min2AxleTruckSpacing, value);
+}
+QString Conf::get_max_axle_distance() const {
+    return header_value(FileKeys::HeaderMaxAxleDistance);
+}
+void Conf::set_max_axle_distance(const QString &value) {
+    header.insert(FileKeys::HeaderMaxAxleDistance, value);
+}
+QString Conf::get_min_axle_distance() const {
+    return header_value(FileKeys::HeaderMinAxleDistance);
+}
+void Conf::set_min_axle_distance(const QString &value) {
+    header.insert(FileKeys::HeaderMinAxleDistance, value);
+}
+QString Conf::get_min_avg_axle_weight() const {
+    return header_value(FileKeys::MinAvgAxleWeight);
+}
+void Conf::set_min_avg_axle_weight(const QString &value) {
+    header.insert(FileKeys::MinAvgAxleWeight, value);
+}
+QString Conf::get_unclassified_vehicle_subclass() const {
+    return header_value(FileKeys::UnclassifiedVehicleSubclass);
+}
+void Conf::set_unclassified_vehicle_subclass(const QString &value) {
+    header.insert(FileKeys::UnclassifiedVehicleSubclass, value);
+}
+QString Conf::get_uncategorised_vehicle_category() const {
+    return header_value(FileKeys::UncategorisedVehicleCategory);
+}
+void Conf::set_uncategorised_vehicle_category(const QString &value) {
+    header.insert(FileKeys::UncategorisedVehicleCategory, value);
+}
+QString Conf::get_g_acceleration_constant() const {
+    return header_value(FileKeys::GAccelerationConstant);
+}
+void Conf::set_g_acceleration_constant(const QString &value) {
+    header.insert(FileKeys::GAccelerationConstant, value);
+}
+
+bool Conf::is_country_code_valid() const {
+    return country_codes.contains(get_country_code().toUpper());
+}
+
+bool Conf::is_group_max_distance_valid() const {
+    return Numbers::asFloat(get_group_max_distance()) > 0;
+}
+
+int Conf::check_max_axle_distance() const {
+    constexpr int Valid = 0;
+    constexpr int SubclassAbove = 1;
+    constexpr int EmptyOrBelowMinimum = 2;
+    const QString maxText = get_max_axle_distance();
+    if (maxText.isEmpty())
+        return EmptyOrBelowMinimum;
+    const float maximum = Numbers::asFloat(maxText);
+    if (maximum < Numbers::asFloat(get_min_axle_distance()))
+        return EmptyOrBelowMinimum;
+    for (const Subclass &subclass : subclasses) {
+        const int count = subclass.get_number_of_max_distances();
+        for (int i = 0; i < count; ++i) {
+            if (Numbers::asFloat(subclass.get_max_distance_at_index(i)) > maximum)
+                return SubclassAbove;
+        }
+    }
+    return Valid;
+}
+
+bool Conf::is_min_axle_distance_valid() const {
+    return Numbers::asFloat(get_max_axle_distance()) >= Numbers::asFloat(get_min_axle_distance());
+}
+
+bool Conf::is_unclassified_vehicle_subclass_valid() const {
+    return !subclasses.contains(Numbers::asUnsigned(get_unclassified_vehicle_subclass()));
+}
+
+bool Conf::is_uncategorised_vehicle_category_valid() const {
+    const QString category = get_uncategorised_vehicle_category();
+    return category.isEmpty() || Numbers::asInt(category) >= FirstFreeCategory;
+}
+
+bool Conf::is_g_acceleration_constant_valid() const {
+    if (!header.contains(FileKeys::GAccelerationConstant))
+        return false;
+    return Numbers::asFloat(get_g_acceleration_constant()) > 0;
+}
+
+bool Conf::has_subclass(quint32 number) const {
+    return subclasses.contains(number);
+}
+
+Subclass &Conf::get_subclass(quint32 number) {
+    auto it = subclasses.find(number);
+    if (it != subclasses.end())
+        return it.value();
+    ModelLog::warning(QStringLiteral("get_subclass: No subclass %1 in the document").arg(number));
+    // Changes made through the throw-away record must not outlive the call.
+    scratch = Subclass();
+    return scratch;
+}
+
+const Subclass &Conf::get_subclass(quint32 number) const {
+    auto it = subclasses.constFind(number);
+    if (it != subclasses.constEnd())
+        return it.value();
+    ModelLog::warning(QStringLiteral("get_subclass: No subclass %1 in the document").arg(number));
+    static const Subclass empty;
+    return empty;
+}
+
+void Conf::insert_subclass(quint32 number, const Subclass &subclass) {
+    subclasses.insert(number, subclass);
+}
+
+void Conf::remove_subclass(quint32 number) {
+    subclasses.remove(number);
+}
+
+QVector<quint32> Conf::get_subclass_numbers() const {
+    QVector<quint32> numbers;
+    numbers.reserve(subclasses.size());
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it)
+        numbers.append(it.key());
+    return numbers;
+}
+
+ConfValidity Conf::is_valid() const {
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+        if (!it.value().is_complete())
+            return {false, it.key()};
+    }
+    if (!is_country_code_valid() || !is_group_max_distance_valid())
+        return {false, 0};
+    return {is_unclassified_vehicle_subclass_valid(), 0};
+}
+
+QString Conf::find_duplicate_subclasses() const {
+    for (auto a = subclasses.cbegin(); a != subclasses.cend(); ++a) {
+        for (auto b = std::next(a); b != subclasses.cend(); ++b) {
+            if (a.value().is_duplicate_of(b.value()))
+                return QStringLiteral("%1 = %2").arg(a.key()).arg(b.key());
+        }
+    }
+    return {};
+}
+
+QVector<quint32> Conf::get_invalid_subclasses() const {
+    const QString minimum = get_min_axle_distance();
+    const QString maximum = get_max_axle_distance();
+    QVector<quint32> invalid;
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+        if (!it.value().is_valid(minimum, maximum))
+            invalid.append(it.key());
+    }
+    return invalid;
+}

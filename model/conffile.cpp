@@ -1,1 +1,200 @@
-// Placeholder; replaced by the real implementation.
+// Reading and writing the classification file.
+#include "model/conf.h"
+
+#include "model/filekeys.h"
+#include "model/modellog.h"
+#include "model/numbers.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTextCodec>
+#include <QTextStream>
+
+namespace {
+
+const QString LineWithoutEquals = QStringLiteral("Read a line without equals:");
+
+const QRegularExpression &sectionHeaderPattern() {
+    static const QRegularExpression pattern(QStringLiteral("(\\[subclass_\\d+\\])|(\\[classes\\])"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
+const QRegularExpression &digitRunPattern() {
+    static const QRegularExpression pattern(QStringLiteral("\\d+"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
+bool isSectionHeader(const QString &line) {
+    const QRegularExpressionMatch match = sectionHeaderPattern().match(line);
+    return match.hasMatch() && match.capturedStart(0) == 0 &&
+           match.capturedLength(0) == line.size();
+}
+
+// The INI reader hands back an unquoted value with commas as a list; the
+// document keeps the text as it stood in the file.
+QString settingAsText(const QVariant &value) {
+    if (value.type() == QVariant::StringList)
+        return value.toStringList().join(FileKeys::ListSeparator);
+    return value.toString();
+}
+
+void appendLine(QString &out, const QString &key, const QString &value) {
+    out += key;
+    out += FileKeys::KeyValueSeparator;
+    out += value;
+    out += FileKeys::LineEnd;
+}
+
+// How many per-axle entries are written when `required` are due: all that
+// are stored, and empty ones only as far as a real vehicle needs them.
+int entriesToWrite(int required, int stored, int paddingLimit) {
+    if (required <= 0)
+        return 0;
+    return qMin(required, qMax(stored, paddingLimit));
+}
+
+QStringList firstEntries(const QStringList &list, int count) {
+    QStringList entries;
+    entries.reserve(count);
+    for (int i = 0; i < count; ++i)
+        entries.append(list.value(i));
+    return entries;
+}
+
+} // namespace
+
+void Conf::read_file(const QString &path, QObject *parent) {
+    {
+        QSettings settings(path, QSettings::IniFormat, parent);
+        // The line pass and the writer use the stream's default codec; the
+        // INI reader must decode the same bytes the same way, or non-ASCII
+        // header text changes on every open and save.
+        settings.setIniCodec(QTextCodec::codecForLocale());
+        settings.beginGroup(FileKeys::ClassesGroup);
+        const QStringList keys = settings.childKeys();
+        for (const QString &key : keys)
+            header.insert(key, settingAsText(settings.value(key)));
+        settings.endGroup();
+    }
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        readOutcome.opened = false;
+        return;
+    }
+    QTextStream stream(&file);
+    QString section;
+    QMap<QString, QString> table;
+    auto finishTable = [this, &table]() {
+        insert_subclass(Numbers::asUnsigned(table.value(FileKeys::SubclassNumber)),
+                        Subclass(table));
+        table.clear();
+    };
+    int lineNumber = 0;
+    while (!stream.atEnd()) {
+        const QString line = stream.readLine();
+        ++lineNumber;
+        if (line.trimmed().isEmpty())
+            continue;
+        if (isSectionHeader(line)) {
+            if (line == FileKeys::ClassesSection) {
+                section = line;
+                continue;
+            }
+            if (!table.isEmpty())
+                finishTable();
+            section = line;
+            table.insert(FileKeys::SubclassNumber, digitRunPattern().match(line).captured(0));
+            continue;
+        }
+        if (section == FileKeys::ClassesSection)
+            continue;
+        const QStringList parts = line.split(FileKeys::KeyValueSeparator);
+        if (parts.size() != 2) {
+            ModelLog::warning(LineWithoutEquals + QLatin1Char(' ') + line);
+            readOutcome.stopLine = lineNumber;
+            readOutcome.stopText = line;
+            return;
+        }
+        table.insert(parts.at(0), parts.at(1));
+    }
+    if (!table.isEmpty())
+        finishTable();
+}
+
+QString Subclass::to_string() const {
+    using namespace FileKeys;
+    const int axles = Numbers::asInt(get_number_of_axles());
+    const int weightCount = entriesToWrite(axles, max_axle_weights.size(), MaxAxles);
+    const int tyreCount = entriesToWrite(axles, tyre_types.size(), MaxAxles);
+    const int minCount = entriesToWrite(axles - 1, min_axle_distances.size(), MaxAxles - 1);
+    const int maxCount = entriesToWrite(axles - 1, max_axle_distances.size(), MaxAxles - 1);
+
+    QString out;
+    out += SubclassSectionPrefix + QString::number(number) + SectionEnd + LineEnd;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        if (!it.value().isEmpty())
+            appendLine(out, it.key(), it.value());
+    }
+    appendLine(out, TyreType, firstEntries(tyre_types, tyreCount).join(ListSeparator));
+
+    QStringList weights;
+    weights.reserve(weightCount + combined_weight_constraints.size());
+    for (int i = 0; i < weightCount; ++i)
+        weights.append(QString::number(i + 1) + ListSeparator + max_axle_weights.value(i));
+    weights += combined_weight_constraints;
+    appendLine(out, MaxAxleWeight, weights.join(WeightEntrySeparator));
+
+    appendLine(out, MaxAxleDistance,
+               firstEntries(max_axle_distances, maxCount).join(ListSeparator));
+    appendLine(out, MinAxleDistance,
+               firstEntries(min_axle_distances, minCount).join(ListSeparator));
+    for (int k = 0; k < adsl_constraints.size(); ++k)
+        appendLine(out, AdslPrefix + QString::number(k + 1), adsl_constraints.at(k));
+    for (int k = 0; k < awsl_constraints.size(); ++k)
+        appendLine(out, AwslPrefix + QString::number(k + 1), awsl_constraints.at(k));
+    return out;
+}
+
+QString Conf::to_string() const {
+    QString out = FileKeys::ClassesSection + FileKeys::LineEnd;
+    for (auto it = header.cbegin(); it != header.cend(); ++it) {
+        if (!it.value().isEmpty())
+            appendLine(out, it.key(), it.value());
+    }
+    out += FileKeys::LineEnd;
+    for (const Subclass &subclass : subclasses) {
+        out += subclass.to_string();
+        out += FileKeys::LineEnd;
+    }
+    return out;
+}
+
+bool Conf::write_to_file(const QString &path, QString *error) const {
+    QSaveFile file(path);
+    // Binary mode: lines end with a single line feed on every system.
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    QTextStream stream(&file);
+    stream << to_string();
+    stream.flush();
+    if (stream.status() != QTextStream::Ok) {
+        file.cancelWriting();
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}

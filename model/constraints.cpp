@@ -1,1 +1,133 @@
-// Placeholder; replaced by the real implementation.
+#include "model/subclass.h"
+
+#include "model/modellog.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString RemovePastEnd =
+    QStringLiteral("Combined constraints size is smaller than index we tried to delete!");
+
+QRegularExpression compiled(const QString &pattern) {
+    return QRegularExpression(pattern, QRegularExpression::UseUnicodePropertiesOption);
+}
+
+// The whole text must match: anchors around the value syntax.
+QRegularExpression wholeText(const QString &pattern) {
+    return compiled(QStringLiteral("\\A(?:%1)\\z").arg(pattern));
+}
+
+const QString DefaultSyntax = QStringLiteral("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*");
+const QString AdslSyntax = QStringLiteral("(?:\\d+\\+)*\\d:\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?");
+const QString AwslSyntax =
+    QStringLiteral("(?:\\d+\\+)*\\d:\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+");
+const QString Adsl0Syntax = QStringLiteral("\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?");
+const QString Awsl0Syntax = QStringLiteral("\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+");
+
+bool isDefaultConstraint(const QString &entry) {
+    // The first match found from the start must be the whole entry.
+    static const QRegularExpression pattern = compiled(DefaultSyntax);
+    const QRegularExpressionMatch match = pattern.match(entry);
+    return match.hasMatch() && match.capturedStart(0) == 0 &&
+           match.capturedLength(0) == entry.size();
+}
+
+bool matchesWhole(const QRegularExpression &pattern, const QString &text) {
+    return pattern.match(text).hasMatch();
+}
+
+bool isTotalValid(const QRegularExpression &pattern, const QString &value) {
+    return value.isEmpty() || matchesWhole(pattern, value);
+}
+
+} // namespace
+
+QStringList *Subclass::constraint_list(const QString &type) {
+    return const_cast<QStringList *>(static_cast<const Subclass *>(this)->constraint_list(type));
+}
+
+const QStringList *Subclass::constraint_list(const QString &type) const {
+    if (type == ConstraintType::Default)
+        return &combined_weight_constraints;
+    if (type == ConstraintType::Adsl)
+        return &adsl_constraints;
+    if (type == ConstraintType::Awsl)
+        return &awsl_constraints;
+    return nullptr;
+}
+
+QString Subclass::get_constraint_at_index(int index, const QString &type) const {
+    const QStringList *list = constraint_list(type);
+    if (!list)
+        return {};
+    if (index < 0 || index >= list->size()) {
+        ModelLog::warning(ModelLog::indexOutside("get_constraint_at_index", index, list->size()));
+        return {};
+    }
+    return list->at(index);
+}
+
+int Subclass::get_number_of_constraints(const QString &type) const {
+    const QStringList *list = constraint_list(type);
+    return list ? list->size() : 0;
+}
+
+void Subclass::set_constraint_at_index(const QString &value, int index, const QString &type) {
+    QStringList *list = constraint_list(type);
+    if (!list)
+        return;
+    if (index == -1) {
+        list->append(value);
+        return;
+    }
+    if (index < 0 || index >= list->size()) {
+        ModelLog::warning(ModelLog::indexOutside("set_constraint_at_index", index, list->size()));
+        return;
+    }
+    (*list)[index] = value;
+}
+
+void Subclass::remove_constraint_at_index(int index, const QString &type) {
+    QStringList *list = constraint_list(type);
+    if (!list)
+        return;
+    if (index < 0) {
+        ModelLog::warning(
+            ModelLog::indexOutside("remove_constraint_at_index", index, list->size()));
+        return;
+    }
+    if (index >= list->size()) {
+        ModelLog::warning(RemovePastEnd);
+        return;
+    }
+    list->removeAt(index);
+}
+
+bool Subclass::is_constraint_valid(int index, const QString &type) const {
+    const QStringList *list = constraint_list(type);
+    if (!list)
+        return false;
+    if (index < 0 || index >= list->size()) {
+        ModelLog::warning(QStringLiteral("Constraint at index %1 does not exist for size %2")
+                              .arg(index)
+                              .arg(list->size()));
+        return false;
+    }
+    const QString &entry = list->at(index);
+    if (type == ConstraintType::Default)
+        return isDefaultConstraint(entry);
+    static const QRegularExpression adsl = wholeText(AdslSyntax);
+    static const QRegularExpression awsl = wholeText(AwslSyntax);
+    return matchesWhole(type == ConstraintType::Adsl ? adsl : awsl, entry);
+}
+
+bool Subclass::is_adsl_0_valid() const {
+    static const QRegularExpression pattern = wholeText(Adsl0Syntax);
+    return isTotalValid(pattern, get_adsl_0());
+}
+
+bool Subclass::is_awsl_0_valid() const {
+    static const QRegularExpression pattern = wholeText(Awsl0Syntax);
+    return isTotalValid(pattern, get_awsl_0());
+}

@@ -1,77 +1,514 @@
-// Placeholder bodies; replaced by the real implementation.
 #include "model/subclass.h"
-#include <type_traits>
 
-Subclass::Subclass(const QMap<QString, QString> & /*table*/) {}
-QString Subclass::to_string() const { return {}; }
-QString Subclass::get_override_class() const { return {}; }
-void Subclass::set_override_class(const QString & /*value*/) {}
-QString Subclass::get_override_groups() const { return {}; }
-void Subclass::set_override_groups(const QString & /*value*/) {}
-QString Subclass::get_alias() const { return {}; }
-void Subclass::set_alias(const QString & /*value*/) {}
-QString Subclass::get_category() const { return {}; }
-void Subclass::set_category(const QString & /*value*/) {}
-QString Subclass::get_max_GVW() const { return {}; }
-void Subclass::set_max_GVW(const QString & /*value*/) {}
-QString Subclass::get_number_of_axles() const { return {}; }
-void Subclass::set_number_of_axles(const QString & /*value*/) {}
-QString Subclass::get_upper_GVW_limit() const { return {}; }
-void Subclass::set_upper_GVW_limit(const QString & /*value*/) {}
-QString Subclass::get_lower_GVW_limit() const { return {}; }
-void Subclass::set_lower_GVW_limit(const QString & /*value*/) {}
-QString Subclass::get_reclassify_up_to_subclass() const { return {}; }
-void Subclass::set_reclassify_up_to_subclass(const QString & /*value*/) {}
-QString Subclass::get_reclassify_down_to_subclass() const { return {}; }
-void Subclass::set_reclassify_down_to_subclass(const QString & /*value*/) {}
-QString Subclass::get_axle_configuration() const { return {}; }
-void Subclass::set_axle_configuration(const QString & /*value*/) {}
-QString Subclass::get_prepend() const { return {}; }
-void Subclass::set_prepend(const QString & /*value*/) {}
-QString Subclass::get_append() const { return {}; }
-void Subclass::set_append(const QString & /*value*/) {}
-QString Subclass::get_adsl_0() const { return {}; }
-void Subclass::set_adsl_0(const QString & /*value*/) {}
-QString Subclass::get_awsl_0() const { return {}; }
-void Subclass::set_awsl_0(const QString & /*value*/) {}
-QString Subclass::get_max_axle_weight_at_index(int /*index*/) const { return {}; }
-QString Subclass::get_min_distance_at_index(int /*index*/) const { return {}; }
-QString Subclass::get_max_distance_at_index(int /*index*/) const { return {}; }
-QString Subclass::get_tyre_type_at_index(int /*index*/) const { return {}; }
-void Subclass::set_max_axle_weight_at_index(const QString & /*value*/, int /*index*/) {}
-void Subclass::set_min_distance_at_index(const QString & /*value*/, int /*index*/) {}
-void Subclass::set_max_distance_at_index(const QString & /*value*/, int /*index*/) {}
-void Subclass::set_tyre_type_at_index(const QString & /*value*/, int /*index*/) {}
-void Subclass::remove_last_max_axle_weight() {}
-void Subclass::remove_last_min_distance() {}
-void Subclass::remove_last_max_distance() {}
-void Subclass::remove_last_tyre_type() {}
-int Subclass::get_number_of_max_axle_weights() const { return {}; }
-int Subclass::get_number_of_min_distances() const { return {}; }
-int Subclass::get_number_of_max_distances() const { return {}; }
-int Subclass::get_number_of_tyre_types() const { return {}; }
-double Subclass::get_sum_of_max_axle_weights() const { return {}; }
-double Subclass::get_sum_of_min_distances() const { return {}; }
-double Subclass::get_sum_of_max_distances() const { return {}; }
-QString Subclass::get_constraint_at_index(int /*index*/, const QString & /*type*/) const { return {}; }
-int Subclass::get_number_of_constraints(const QString & /*type*/) const { return {}; }
-void Subclass::set_constraint_at_index(const QString & /*value*/, int /*index*/, const QString & /*type*/) {}
-void Subclass::remove_constraint_at_index(int /*index*/, const QString & /*type*/) {}
-bool Subclass::is_constraint_valid(int /*index*/, const QString & /*type*/) const { return {}; }
-bool Subclass::is_adsl_0_valid() const { return {}; }
-bool Subclass::is_awsl_0_valid() const { return {}; }
-bool Subclass::is_max_axle_weight_valid(int /*index*/) const { return {}; }
-bool Subclass::is_min_distance_valid(int /*index*/, const QString & /*header_min*/, const QString & /*header_max*/) const { return {}; }
-bool Subclass::is_max_distance_valid(int /*index*/, const QString & /*header_min*/, const QString & /*header_max*/) const { return {}; }
-bool Subclass::is_tyre_type_valid(int /*index*/) const { return {}; }
-bool Subclass::is_category_valid() const { return {}; }
-bool Subclass::is_max_GVW_valid() const { return {}; }
-bool Subclass::is_number_of_axles_valid() const { return {}; }
-bool Subclass::is_axle_configuration_valid() const { return {}; }
-bool Subclass::is_reclassify_up_to_subclass_valid(const QString & /*target_number_of_axles*/) const { return {}; }
-bool Subclass::is_reclassify_down_to_subclass_valid(const QString & /*target_number_of_axles*/) const { return {}; }
-bool Subclass::is_complete() const { return {}; }
-bool Subclass::is_valid(const QString & /*header_min*/, const QString & /*header_max*/) const { return {}; }
-bool Subclass::can_draw() const { return {}; }
-bool Subclass::has_same_axles(const Subclass & /*other*/) const { return {}; }
-bool Subclass::is_duplicate_of(const Subclass & /*other*/) const { return {}; }
+#include "model/filekeys.h"
+#include "model/modellog.h"
+#include "model/numbers.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString MinsMaxsDiffer = QStringLiteral("Mins and maxs have a different number of elements!");
+const QString EmptyWeights = QStringLiteral("Received empty weights string for class ");
+const QString WeightNotTwoValues = QStringLiteral("Expected two values for axle weight, got ");
+const QString AxlesListsDiffer = QStringLiteral("set_number_of_axles-axles:");
+const QString WeightTyreListsDiffer = QStringLiteral("set_number_of_axles-weight/tyre:");
+const QString CantDraw = QStringLiteral("Can't draw because at index");
+const QString CantDrawMin = QStringLiteral("min dist is");
+const QString CantDrawMax = QStringLiteral("and max dist is");
+
+// A per-axle weight: the axle number, "," and the weight, preceded by one
+// character that is not "+" so that combined entries (1+2,150) are skipped.
+const QRegularExpression &axleWeightPattern() {
+    static const QRegularExpression pattern(QStringLiteral("(?:[^+]|^)(\\d+,\\d+\\.?\\d*)"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
+const QRegularExpression &combinedWeightPattern() {
+    static const QRegularExpression pattern(QStringLiteral("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
+const QRegularExpression &axleConfigurationPattern() {
+    static const QRegularExpression pattern(QStringLiteral("[ABCHLMV]\\d+(?:[DTS]\\d+)*"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
+const QRegularExpression &digitRunPattern() {
+    static const QRegularExpression pattern(QStringLiteral("\\d+"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
+constexpr int MinValidAxles = 2;
+constexpr float MaxValidAxles = Subclass::MaxAxles;
+constexpr int MinTyreType = 1; // single
+constexpr int MaxTyreType = 4; // quadruple
+const QString NoTarget = QStringLiteral("0");
+
+QString lengthsDiffer(const QString &prefix, int first, int second) {
+    return QStringLiteral("%1 %2 != %3").arg(prefix).arg(first).arg(second);
+}
+
+QString entryAt(const QStringList &list, int index, const char *operation) {
+    if (index < 0) {
+        ModelLog::warning(ModelLog::indexOutside(operation, index, list.size()));
+        return {};
+    }
+    return list.value(index);
+}
+
+// Replaces the entry, or appends past the end; a negative index would have
+// no defined place in the list, so it is refused.
+void setEntry(QStringList &list, const QString &value, int index, const char *operation) {
+    if (index < 0) {
+        ModelLog::warning(ModelLog::indexOutside(operation, index, list.size()));
+        return;
+    }
+    if (index < list.size())
+        list[index] = value;
+    else
+        list.append(value);
+}
+
+void removeLastEntry(QStringList &list) {
+    if (!list.isEmpty())
+        list.removeLast();
+}
+
+double sumAsFloat(const QStringList &list) {
+    float sum = 0; // the sums are shown as the file's 32-bit values add up
+    for (const QString &entry : list)
+        sum += Numbers::asFloat(entry);
+    return sum;
+}
+
+void logMissingIndex(const char *check, int index, int size) {
+    ModelLog::warning(QStringLiteral("%1: Checking if a nonexistent index %2 exists in array of "
+                                     "size %3")
+                          .arg(QLatin1String(check))
+                          .arg(index)
+                          .arg(size));
+}
+
+bool checkedIndexExists(const QStringList &list, int index, const char *check) {
+    if (index >= 0 && index < list.size())
+        return true;
+    logMissingIndex(check, index, list.size());
+    return false;
+}
+
+bool agreeWhereBothHaveEntries(const QStringList &a, const QStringList &b) {
+    const int common = qMin(a.size(), b.size());
+    for (int i = 0; i < common; ++i) {
+        if (a.at(i) != b.at(i))
+            return false;
+    }
+    return true;
+}
+
+bool isReclassifyTargetValid(const QString &ownAxles, const QString &targetAxles) {
+    if (targetAxles.isEmpty())
+        return true;
+    if (targetAxles == NoTarget)
+        return false;
+    return targetAxles == ownAxles;
+}
+
+} // namespace
+
+Subclass::Subclass(const QMap<QString, QString> &table) {
+    using namespace FileKeys;
+    number = Numbers::asUnsigned(table.value(SubclassNumber));
+    set_override_class(table.value(OverrideClass));
+    set_override_groups(table.value(OverrideGroups));
+    set_alias(table.value(Alias));
+    set_category(table.value(Category));
+    set_max_GVW(table.value(MaxGVW));
+
+    const QString mins = table.value(MinAxleDistance);
+    const QString maxs = table.value(MaxAxleDistance);
+    if (!mins.isEmpty() && !maxs.isEmpty()) {
+        min_axle_distances = mins.split(ListSeparator);
+        max_axle_distances = maxs.split(ListSeparator);
+        if (min_axle_distances.size() != max_axle_distances.size())
+            ModelLog::warning(MinsMaxsDiffer);
+    }
+
+    const QString tyres = table.value(TyreType);
+    if (!tyres.isEmpty())
+        tyre_types = tyres.split(ListSeparator);
+
+    const QString weights = table.value(MaxAxleWeight);
+    if (weights.isEmpty())
+        ModelLog::warning(EmptyWeights + QString::number(number));
+    bool weightsWellFormed = true;
+    int from = 0;
+    while (weightsWellFormed) {
+        const QRegularExpressionMatch match = axleWeightPattern().match(weights, from);
+        if (!match.hasMatch())
+            break;
+        const QStringList parts = match.captured(0).split(ListSeparator);
+        if (parts.size() != 2) {
+            ModelLog::warning(WeightNotTwoValues + parts.join(ListSeparator));
+            weightsWellFormed = false;
+            break;
+        }
+        max_axle_weights.append(parts.at(1));
+        from = match.capturedEnd(0);
+    }
+    if (weightsWellFormed) {
+        QRegularExpressionMatchIterator it = combinedWeightPattern().globalMatch(weights);
+        while (it.hasNext())
+            set_constraint_at_index(it.next().captured(0), -1, ConstraintType::Default);
+    }
+
+    set_number_of_axles(table.value(NumberOfAxles));
+    set_upper_GVW_limit(table.value(UpperGVWLimit));
+    set_reclassify_up_to_subclass(table.value(ReclassifyUpTo));
+    set_lower_GVW_limit(table.value(LowerGVWLimit));
+    set_reclassify_down_to_subclass(table.value(ReclassifyDownTo));
+    set_axle_configuration(table.value(AxleConfiguration));
+    set_prepend(table.value(Prepend));
+    set_append(table.value(Append));
+
+    for (auto it = table.cbegin(); it != table.cend(); ++it) {
+        const QString &key = it.key();
+        const bool adsl = key.startsWith(AdslPrefix);
+        if (!adsl && !key.startsWith(AwslPrefix))
+            continue;
+        const bool total = key.mid(key.lastIndexOf(QLatin1Char('_')) + 1) == QLatin1String("0");
+        if (adsl && total)
+            set_adsl_0(it.value());
+        else if (total)
+            set_awsl_0(it.value());
+        else
+            set_constraint_at_index(it.value(), -1,
+                                    adsl ? ConstraintType::Adsl : ConstraintType::Awsl);
+    }
+}
+
+QString Subclass::get_override_class() const {
+    return values.value(FileKeys::OverrideClass);
+}
+void Subclass::set_override_class(const QString &value) {
+    values.insert(FileKeys::OverrideClass, value);
+}
+QString Subclass::get_override_groups() const {
+    return values.value(FileKeys::OverrideGroups);
+}
+void Subclass::set_override_groups(const QString &value) {
+    values.insert(FileKeys::OverrideGroups, value);
+}
+QString Subclass::get_alias() const {
+    return values.value(FileKeys::Alias);
+}
+void Subclass::set_alias(const QString &value) {
+    values.insert(FileKeys::Alias, value);
+}
+QString Subclass::get_category() const {
+    return values.value(FileKeys::Category);
+}
+void Subclass::set_category(const QString &value) {
+    values.insert(FileKeys::Category, value);
+}
+QString Subclass::get_max_GVW() const {
+    return values.value(FileKeys::MaxGVW);
+}
+void Subclass::set_max_GVW(const QString &value) {
+    values.insert(FileKeys::MaxGVW, value);
+}
+QString Subclass::get_number_of_axles() const {
+    return values.value(FileKeys::NumberOfAxles);
+}
+
+void Subclass::set_number_of_axles(const QString &value) {
+    values.insert(FileKeys::NumberOfAxles, value);
+    const int axles = Numbers::asInt(value);
+    // A file may claim any count; the lists stop growing at what the largest
+    // real vehicle needs, so a count of two billion costs nothing.
+    const int distanceLimit = MaxAxles;
+    const int weightLimit = MaxAxles + 1;
+    while (axles > min_axle_distances.size() && min_axle_distances.size() < distanceLimit) {
+        if (min_axle_distances.size() != max_axle_distances.size())
+            ModelLog::warning(lengthsDiffer(AxlesListsDiffer, min_axle_distances.size(),
+                                            max_axle_distances.size()));
+        min_axle_distances.append(QString());
+        max_axle_distances.append(QString());
+    }
+    while (axles >= max_axle_weights.size() && max_axle_weights.size() < weightLimit) {
+        if (tyre_types.size() != max_axle_weights.size())
+            ModelLog::warning(
+                lengthsDiffer(WeightTyreListsDiffer, max_axle_weights.size(), tyre_types.size()));
+        max_axle_weights.append(QString());
+        tyre_types.append(QString());
+    }
+}
+
+QString Subclass::get_upper_GVW_limit() const {
+    return values.value(FileKeys::UpperGVWLimit);
+}
+void Subclass::set_upper_GVW_limit(const QString &value) {
+    values.insert(FileKeys::UpperGVWLimit, value);
+}
+QString Subclass::get_lower_GVW_limit() const {
+    return values.value(FileKeys::LowerGVWLimit);
+}
+void Subclass::set_lower_GVW_limit(const QString &value) {
+    values.insert(FileKeys::LowerGVWLimit, value);
+}
+QString Subclass::get_reclassify_up_to_subclass() const {
+    return values.value(FileKeys::ReclassifyUpTo);
+}
+void Subclass::set_reclassify_up_to_subclass(const QString &value) {
+    values.insert(FileKeys::ReclassifyUpTo, value);
+}
+QString Subclass::get_reclassify_down_to_subclass() const {
+    return values.value(FileKeys::ReclassifyDownTo);
+}
+void Subclass::set_reclassify_down_to_subclass(const QString &value) {
+    values.insert(FileKeys::ReclassifyDownTo, value);
+}
+QString Subclass::get_axle_configuration() const {
+    return values.value(FileKeys::AxleConfiguration);
+}
+void Subclass::set_axle_configuration(const QString &value) {
+    values.insert(FileKeys::AxleConfiguration, value.toUpper());
+}
+QString Subclass::get_prepend() const {
+    return values.value(FileKeys::Prepend);
+}
+void Subclass::set_prepend(const QString &value) {
+    values.insert(FileKeys::Prepend, value);
+}
+QString Subclass::get_append() const {
+    return values.value(FileKeys::Append);
+}
+void Subclass::set_append(const QString &value) {
+    values.insert(FileKeys::Append, value);
+}
+QString Subclass::get_adsl_0() const {
+    return values.value(FileKeys::Adsl0);
+}
+void Subclass::set_adsl_0(const QString &value) {
+    values.insert(FileKeys::Adsl0, value);
+}
+QString Subclass::get_awsl_0() const {
+    return values.value(FileKeys::Awsl0);
+}
+void Subclass::set_awsl_0(const QString &value) {
+    values.insert(FileKeys::Awsl0, value);
+}
+
+QString Subclass::get_max_axle_weight_at_index(int index) const {
+    return entryAt(max_axle_weights, index, "get_max_axle_weight_at_index");
+}
+QString Subclass::get_min_distance_at_index(int index) const {
+    return entryAt(min_axle_distances, index, "get_min_distance_at_index");
+}
+QString Subclass::get_max_distance_at_index(int index) const {
+    return entryAt(max_axle_distances, index, "get_max_distance_at_index");
+}
+QString Subclass::get_tyre_type_at_index(int index) const {
+    if (index >= 0 && index < tyre_types.size())
+        return tyre_types.at(index);
+    ModelLog::warning(QStringLiteral("get_tyre_type_at_index: Trying to get a nonexistend index "
+                                     "%1 in array of size %2")
+                          .arg(index)
+                          .arg(tyre_types.size()));
+    return {};
+}
+
+void Subclass::set_max_axle_weight_at_index(const QString &value, int index) {
+    setEntry(max_axle_weights, value, index, "set_max_axle_weight_at_index");
+}
+void Subclass::set_min_distance_at_index(const QString &value, int index) {
+    setEntry(min_axle_distances, value, index, "set_min_distance_at_index");
+}
+void Subclass::set_max_distance_at_index(const QString &value, int index) {
+    setEntry(max_axle_distances, value, index, "set_max_distance_at_index");
+}
+void Subclass::set_tyre_type_at_index(const QString &value, int index) {
+    setEntry(tyre_types, value, index, "set_tyre_type_at_index");
+}
+
+void Subclass::remove_last_max_axle_weight() {
+    removeLastEntry(max_axle_weights);
+}
+void Subclass::remove_last_min_distance() {
+    removeLastEntry(min_axle_distances);
+}
+void Subclass::remove_last_max_distance() {
+    removeLastEntry(max_axle_distances);
+}
+void Subclass::remove_last_tyre_type() {
+    removeLastEntry(tyre_types);
+}
+
+int Subclass::get_number_of_max_axle_weights() const {
+    return max_axle_weights.size();
+}
+int Subclass::get_number_of_min_distances() const {
+    return min_axle_distances.size();
+}
+int Subclass::get_number_of_max_distances() const {
+    return max_axle_distances.size();
+}
+int Subclass::get_number_of_tyre_types() const {
+    return tyre_types.size();
+}
+
+double Subclass::get_sum_of_max_axle_weights() const {
+    return sumAsFloat(max_axle_weights);
+}
+double Subclass::get_sum_of_min_distances() const {
+    return sumAsFloat(min_axle_distances);
+}
+double Subclass::get_sum_of_max_distances() const {
+    return sumAsFloat(max_axle_distances);
+}
+
+bool Subclass::is_max_axle_weight_valid(int index) const {
+    if (!checkedIndexExists(max_axle_weights, index, "is_max_axle_weight_valid"))
+        return false;
+    return Numbers::asFloat(max_axle_weights.at(index)) > 0;
+}
+
+bool Subclass::is_min_distance_valid(int index, const QString &header_min,
+                                     const QString &header_max) const {
+    if (!checkedIndexExists(min_axle_distances, index, "is_min_distance_valid"))
+        return false;
+    const float mn = Numbers::asFloat(min_axle_distances.at(index));
+    const float mx = Numbers::asFloat(max_axle_distances.value(index));
+    return mx >= mn && mn >= Numbers::asFloat(header_min) && Numbers::asFloat(header_max) >= mn;
+}
+
+bool Subclass::is_max_distance_valid(int index, const QString &header_min,
+                                     const QString &header_max) const {
+    // With lists of different lengths the entries no longer pair up, so no
+    // maximum can be judged against its minimum.
+    const bool paired = min_axle_distances.size() == max_axle_distances.size();
+    if (!paired || index < 0 || index >= max_axle_distances.size()) {
+        logMissingIndex("is_max_distance_valid", index, max_axle_distances.size());
+        return false;
+    }
+    const float mn = Numbers::asFloat(min_axle_distances.at(index));
+    const float mx = Numbers::asFloat(max_axle_distances.at(index));
+    return mx >= mn && mx >= Numbers::asFloat(header_min) && Numbers::asFloat(header_max) >= mx;
+}
+
+bool Subclass::is_tyre_type_valid(int index) const {
+    if (!checkedIndexExists(tyre_types, index, "is_tyre_type_valid"))
+        return false;
+    const int type = Numbers::asInt(tyre_types.at(index));
+    return type >= MinTyreType && type <= MaxTyreType;
+}
+
+bool Subclass::is_category_valid() const {
+    return !get_category().isEmpty();
+}
+bool Subclass::is_max_GVW_valid() const {
+    return !get_max_GVW().isEmpty();
+}
+
+bool Subclass::is_number_of_axles_valid() const {
+    const QString axles = get_number_of_axles();
+    return Numbers::asInt(axles) >= MinValidAxles && Numbers::asFloat(axles) <= MaxValidAxles;
+}
+
+bool Subclass::is_axle_configuration_valid() const {
+    const QString configuration = get_axle_configuration();
+    if (configuration.isEmpty())
+        return false;
+    const QRegularExpressionMatch match = axleConfigurationPattern().match(configuration);
+    if (!match.hasMatch() || match.captured(0) != configuration)
+        return false;
+    // The axle count of a configuration is kept in 8 bits, as the
+    // installation does: a part with 258 axles counts as 2.
+    quint8 axles = 0;
+    QRegularExpressionMatchIterator runs = digitRunPattern().globalMatch(configuration);
+    while (runs.hasNext())
+        axles += static_cast<quint8>(Numbers::asUnsigned(runs.next().captured(0)));
+    return axles == Numbers::asInt(get_number_of_axles());
+}
+
+bool Subclass::is_reclassify_up_to_subclass_valid(const QString &target_number_of_axles) const {
+    return isReclassifyTargetValid(get_number_of_axles(), target_number_of_axles);
+}
+
+bool Subclass::is_reclassify_down_to_subclass_valid(const QString &target_number_of_axles) const {
+    return isReclassifyTargetValid(get_number_of_axles(), target_number_of_axles);
+}
+
+bool Subclass::is_complete() const {
+    const int axles = Numbers::asInt(get_number_of_axles());
+    // Every loop below ends at the first missing entry, so a huge claimed
+    // count costs no more than the lists hold.
+    for (int i = 0; i < axles - 1; ++i) {
+        if (!(Numbers::asFloat(min_axle_distances.value(i)) > 0))
+            return false;
+        if (!(Numbers::asFloat(max_axle_distances.value(i)) > 0))
+            return false;
+    }
+    for (int i = 0; i < axles; ++i) {
+        if (!is_tyre_type_valid(i) || !is_max_axle_weight_valid(i))
+            return false;
+    }
+    return is_category_valid() && is_max_GVW_valid() && is_number_of_axles_valid() &&
+           is_axle_configuration_valid();
+}
+
+bool Subclass::is_valid(const QString &header_min, const QString &header_max) const {
+    const int axles = Numbers::asInt(get_number_of_axles());
+    for (int i = 0; i < axles - 1; ++i) {
+        if (!is_min_distance_valid(i, header_min, header_max) ||
+            !is_max_distance_valid(i, header_min, header_max))
+            return false;
+    }
+    for (int i = 0; i < axles; ++i) {
+        if (!is_max_axle_weight_valid(i) || !is_tyre_type_valid(i))
+            return false;
+    }
+    for (const QString &type :
+         {ConstraintType::Default, ConstraintType::Adsl, ConstraintType::Awsl}) {
+        const int count = get_number_of_constraints(type);
+        for (int i = 0; i < count; ++i) {
+            if (!is_constraint_valid(i, type))
+                return false;
+        }
+    }
+    return is_category_valid() && is_number_of_axles_valid() && is_max_GVW_valid() &&
+           is_axle_configuration_valid() && is_adsl_0_valid() && is_awsl_0_valid();
+}
+
+bool Subclass::can_draw() const {
+    const int axles = Numbers::asInt(get_number_of_axles());
+    for (int i = 0; i < axles - 1; ++i) {
+        const QString mn = min_axle_distances.value(i);
+        const QString mx = max_axle_distances.value(i);
+        if (!(Numbers::asFloat(mn) > 0) || !(Numbers::asFloat(mx) > 0)) {
+            ModelLog::debug(QStringLiteral("%1 %2 %3 %4 %5 %6")
+                                .arg(CantDraw)
+                                .arg(i)
+                                .arg(CantDrawMin, mn, CantDrawMax, mx));
+            return false;
+        }
+    }
+    return is_number_of_axles_valid();
+}
+
+bool Subclass::has_same_axles(const Subclass &other) const {
+    return agreeWhereBothHaveEntries(max_axle_weights, other.max_axle_weights) &&
+           agreeWhereBothHaveEntries(max_axle_distances, other.max_axle_distances) &&
+           agreeWhereBothHaveEntries(min_axle_distances, other.min_axle_distances) &&
+           agreeWhereBothHaveEntries(tyre_types, other.tyre_types);
+}
+
+bool Subclass::is_duplicate_of(const Subclass &other) const {
+    // Values are compared pairwise in key order; the keys themselves are not.
+    return has_same_axles(other) && values.size() == other.values.size() &&
+           values.values() == other.values.values();
+}

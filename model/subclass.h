@@ -117,6 +117,10 @@ public:
     bool is_duplicate_of(const Subclass &other) const;
 
 private:
+    // The constraint list a type text names; null for a foreign type.
+    QStringList *constraint_list(const QString &type);
+    const QStringList *constraint_list(const QString &type) const;
+
     quint32 number = 0;
     QMap<QString, QString> values;
     QStringList max_axle_weights;
