@@ -9,6 +9,8 @@ void Tarveo::resetAxleRows() {}
 void Tarveo::validateAxleRow(const Subclass & /*subclass*/, int /*k*/) {}
 QLineEdit *Tarveo::lineEditAt(QFrame * /*frame*/, int /*position*/) { return nullptr; }
 
+#include "units/numbervalidators.h"
+
 #include <QDoubleValidator>
 #include <QIntValidator>
 #include <QLineEdit>
@@ -21,9 +23,9 @@ void Tarveo::setUpRowEdit(QLineEdit *edit, bool real, const QString &helpText,
                           const QString &name) {
     edit->setMaximumWidth(rowEditMaxWidth);
     if (real)
-        edit->setValidator(new QDoubleValidator(edit));
+        edit->setValidator(NumberValidators::real(edit));
     else
-        edit->setValidator(new QIntValidator(edit));
+        edit->setValidator(NumberValidators::integer(edit));
     edit->setStatusTip(helpText);
     edit->setObjectName(name);
     connect(edit, &QLineEdit::textEdited, this, &Tarveo::textChanged);

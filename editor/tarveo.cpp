@@ -1,20 +1,227 @@
-// Placeholder construction; the full construction sequence replaces it.
+// The window's construction, destruction and subclass stepping.
 #include "editor/tarveo.h"
+
+#include "app/identity.h"
 #include "ui_tarveo.h"
+#include "units/numbervalidators.h"
+
+#include <QCheckBox>
+#include <QDebug>
+#include <QLayout>
+#include <QShortcut>
+#include <initializer_list>
+
+namespace {
+
+// Bounds of lineEditNumOfAxles; a vehicle has at least a front and a rear axle.
+constexpr int minNumberOfAxles = 2;
+constexpr int maxNumberOfAxles = Subclass::MaxAxles;
+
+const QString firstAxleWeightName = QStringLiteral("MaxAxleWeightEdit1");
+const QString firstAxleBoxName = QStringLiteral("MaxAxleWeightBox1");
+const QString firstTyreTypeName = QStringLiteral("TyreType1");
+// The check box of an axle shows its number and a blank.
+const QString firstAxleBoxText = QStringLiteral("1 ");
+
+} // namespace
 
 Tarveo::Tarveo(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::Tarveo),
       styleValid(QStringLiteral("QLineEdit {background-color: lime}")),
-      styleInvalid(QStringLiteral("QLineEdit {background-color: red}")), weightFactor(9.80665f),
-      lengthFactor(1.0f), weightUnit(Tons), lengthUnit(Meters), constraintRowsDefault(0),
-      constraintRowsAdsl(0), constraintRowsAwsl(0) {
+      styleInvalid(QStringLiteral("QLineEdit {background-color: red}")),
+      aboutVersion(QString::fromLatin1(Identity::version)), textOriginal(tr("Original")),
+      textDistance(tr("Distance")), textWeight(tr("Weight")),
+      tipMaxAxleDist(tr("Accepts non-negative real values. Use decimal point. Must be higher "
+                        "than corresponding min. axle distance and between min. and max. axle "
+                        "distances defined in the header.")),
+      tipMinAxleDist(tr("Accepts non-negative real values. Use decimal point. Must be lower "
+                        "than corresponding max. axle distance and between min. and max. axle "
+                        "distances defined in the header.")),
+      tipRealValue(tr("Accepts non-negative real values. Use decimal point.")),
+      tipAxleSelect(tr("Used for selecting to which axles we want to apply the constraint.")),
+      tipTyreType(tr("Integer value representing tyre type. 1 for single, 2 for double, 3 for "
+                     "super single and 4 for quadruple.")),
+      tipRemoveConstraint(tr("To remove constraint, delete the text.")),
+      tipCountry(tr("Enter a two letter ISO code.")),
+      tipSubclassMissing(tr("Subclass does not exist. Click on button \"New\" to create one")),
+      tipCopyExists(tr("The subclass you wish to copy to already exists. Please choose a "
+                       "different value or delete the subclass.")),
+      tipAxleConf(tr("Proper format is XaYb where X must be one of:\nA=tractor, B=bus, C=car, "
+                     "H=heavy truck, L=light truck, M=motorbike, V=van\nand Y is one of "
+                     "(D=dolly, T=trailer, S=semi-trailer).\na and b represent the number of "
+                     "axles on the part and must be equal to number of axles.")),
+      tipNumOfAxles(tr("Value must be between 2 and 20")),
+      tipMaxDistRange(tr("Value must be higher than corresponding min distance and between min "
+                         "and max distances in header.")),
+      tipMinDistRange(tr("Value must be lower than corresponding max distance and between min "
+                         "and max distances in header.")),
+      tipCombinedWeight(tr("Proper format is {a1+a2+...an,c} where a are axles and c is a real "
+                           "value representing maximum combined weight.")),
+      tipTyreRange(tr("Valid types are between 1 and 4")),
+      tipReclassTarget(tr("Subclass must exist and have the same number of axles as current.")),
+      tipConsultRefman(tr("Consult Kestrune refman for proper format")),
+      textSubclassesValid(tr("Subclasses are valid.")),
+      textInvalidSubclasses(tr("Invalid subclasses:")), weightFactor(Units::defaultG),
+      lengthFactor(Units::meterFactor), weightUnit(Tons), lengthUnit(Meters),
+      constraintRowsDefault(0), constraintRowsAdsl(0), constraintRowsAwsl(0) {
+    titleBase =
+        QStringLiteral("Tarveo ") + QStringLiteral("v") + QString::fromLatin1(Identity::version);
+    qDebug() << "Starting" << titleBase;
+
     ui->setupUi(this);
+    setWindowTitle(titleBase);
+
+    weightUnit = Tons;
+    lengthUnit = Meters;
+    constraintRowsDefault = 0;
+    constraintRowsAdsl = 0;
+    constraintRowsAwsl = 0;
+
+    connect(ui->actionNew, &QAction::triggered, this, &Tarveo::menuNewClicked);
+    connect(ui->actionOpen, &QAction::triggered, this, &Tarveo::menuOpenClicked);
+    connect(ui->actionSave, &QAction::triggered, this, &Tarveo::menuSaveClicked);
+    connect(ui->actionConfiguration, &QAction::triggered, this, &Tarveo::menuConfigurationClicked);
+    connect(ui->actionAbout, &QAction::triggered, this, &Tarveo::menuAboutClicked);
+    connect(ui->actionUpdate, &QAction::triggered, this, &Tarveo::menuUpdateClicked);
+
+    connectHeaderHandlers();
+
+    connect(ui->buttonGConstant, &QPushButton::clicked, this, &Tarveo::menuConfigurationClicked);
+
+    for (QLineEdit *edit :
+         {ui->lineEditCategory, ui->lineEditMaxGrossWeight, ui->lineEditConfString,
+          ui->lineEditPrepend, ui->lineEditAppend, ui->lineEditReclassUpGvw,
+          ui->lineEditReclassUpTo, ui->lineEditReclassDownGvw, ui->lineEditReclassDownTo,
+          ui->lineEditTotalDistanceConstraint, ui->lineEditTotalWeightConstraint,
+          ui->lineEditOverrideClass, ui->lineEditOverrideGroups, ui->lineEditAlias})
+        connect(edit, &QLineEdit::textEdited, this, &Tarveo::textChanged);
+
+    weightFactor = Units::defaultG;
+    lengthFactor = Units::meterFactor;
+
+    installValidators();
+
+    ui->lineEditAddConstraint->hide();
+    ui->lineEditAddLowerConstraint->hide();
+    ui->lineEditAddUpperConstraint->hide();
+
+    clearAndHideSubclassPanel();
+
+    createNavigationShortcuts();
+
+    createFirstAxleWidgets();
+
+    for (QWidget *frame : {static_cast<QWidget *>(ui->frameSubclassBottom),
+                           static_cast<QWidget *>(ui->frameMiddle)}) {
+        QSizePolicy policy = frame->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        frame->setSizePolicy(policy);
+    }
 }
 
-Tarveo::~Tarveo() { delete ui; }
+Tarveo::~Tarveo() {
+    delete ui;
+}
 
-Subclass *Tarveo::currentSubclass() { return nullptr; }
+void Tarveo::installValidators() {
+    enum class Kind { Real, Integer, AxleCount };
+    struct Entry {
+        QLineEdit *edit;
+        Kind kind;
+    };
+    const Entry entries[] = {
+        {ui->lineEditGroupMaxDist, Kind::Real},     {ui->lineEditMinAxleSpacing, Kind::Real},
+        {ui->lineEditMinAvgAxleWeight, Kind::Real}, {ui->lineEditUnclassified, Kind::Integer},
+        {ui->lineEditMaxAxleDist, Kind::Real},      {ui->lineEditMinAxleDist, Kind::Real},
+        {ui->lineEditUncategorised, Kind::Integer}, {ui->lineEditSubclass, Kind::Integer},
+        {ui->lineEditCopy, Kind::Integer},          {ui->lineEditCategory, Kind::Integer},
+        {ui->lineEditOverrideClass, Kind::Integer}, {ui->lineEditOverrideGroups, Kind::Integer},
+        {ui->lineEditAlias, Kind::Integer},         {ui->lineEditNumOfAxles, Kind::AxleCount},
+        {ui->lineEditMaxGrossWeight, Kind::Real},   {ui->lineEditAddConstraint, Kind::Real},
+        {ui->lineEditPrepend, Kind::Real},          {ui->lineEditAppend, Kind::Real},
+        {ui->lineEditReclassUpGvw, Kind::Real},     {ui->lineEditReclassUpTo, Kind::Real},
+        {ui->lineEditReclassDownGvw, Kind::Real},   {ui->lineEditReclassDownTo, Kind::Real},
+    };
+    for (const Entry &entry : entries) {
+        switch (entry.kind) {
+        case Kind::Real:
+            entry.edit->setValidator(NumberValidators::real(this));
+            break;
+        case Kind::Integer:
+            entry.edit->setValidator(NumberValidators::integer(this));
+            break;
+        case Kind::AxleCount:
+            entry.edit->setValidator(
+                NumberValidators::integer(minNumberOfAxles, maxNumberOfAxles, this));
+            break;
+        }
+    }
+}
 
-void Tarveo::clearAndHideSubclassPanel() {}
-void Tarveo::previousSubclass() {}
-void Tarveo::nextSubclass() {}
+void Tarveo::createNavigationShortcuts() {
+    const QKeySequence previousKeys[] = {QKeySequence(Qt::Key_Up),
+                                         QKeySequence(Qt::ALT + Qt::Key_Left)};
+    const QKeySequence nextKeys[] = {QKeySequence(Qt::Key_Down),
+                                     QKeySequence(Qt::ALT + Qt::Key_Right)};
+    for (const QKeySequence &keys : previousKeys) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &Tarveo::previousSubclass);
+    }
+    for (const QKeySequence &keys : nextKeys) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &Tarveo::nextSubclass);
+    }
+}
+
+void Tarveo::createFirstAxleWidgets() {
+    auto *weight = new QLineEdit(this);
+    setUpRowEdit(weight, true, tipRealValue, firstAxleWeightName);
+    ui->frameMaxAxleWeightsEdits->layout()->addWidget(weight);
+    weight->hide();
+
+    auto *box = new QCheckBox(firstAxleBoxText, this);
+    box->setStatusTip(tipAxleSelect);
+    box->setObjectName(firstAxleBoxName);
+    ui->frameMaxAxleWeightsBoxes->layout()->addWidget(box);
+    box->hide();
+
+    auto *tyre = new QLineEdit(this);
+    setUpRowEdit(tyre, false, tipTyreType, firstTyreTypeName);
+    ui->frameTyreTypes->layout()->addWidget(tyre);
+    tyre->hide();
+}
+
+Subclass *Tarveo::currentSubclass() {
+    bool ok = false;
+    const quint32 number = ui->lineEditSubclass->text().toUInt(&ok, 10);
+    if (!ok || !conf.has_subclass(number))
+        return nullptr;
+    return &conf.get_subclass(number);
+}
+
+void Tarveo::clearAndHideSubclassPanel() {
+    for (QLineEdit *edit :
+         {ui->lineEditSubclass, ui->lineEditOverrideClass, ui->lineEditOverrideGroups,
+          ui->lineEditAlias, ui->lineEditCopy, ui->lineEditCategory, ui->lineEditNumOfAxles,
+          ui->lineEditMaxGrossWeight, ui->lineEditReclassUpGvw, ui->lineEditReclassUpTo,
+          ui->lineEditReclassDownGvw, ui->lineEditReclassDownTo,
+          ui->lineEditTotalDistanceConstraint, ui->lineEditTotalWeightConstraint})
+        edit->setText(QString());
+    ui->groupBoxSubclass->hide();
+    ui->groupBoxReclassify->hide();
+    ui->frameMiddle->hide();
+}
+
+void Tarveo::previousSubclass() {
+    const int index = ui->comboBoxSubclasses->currentIndex();
+    if (index > 0)
+        ui->comboBoxSubclasses->setCurrentIndex(index - 1);
+}
+
+void Tarveo::nextSubclass() {
+    const int index = ui->comboBoxSubclasses->currentIndex();
+    if (index < ui->comboBoxSubclasses->count() - 1)
+        ui->comboBoxSubclasses->setCurrentIndex(index + 1);
+}

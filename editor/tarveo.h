@@ -125,6 +125,11 @@ private:
 
     // --- header field handlers (headerhandlers.cpp) ---
     void connectHeaderHandlers();
+
+    // --- construction steps (tarveo.cpp) ---
+    void installValidators();
+    void createNavigationShortcuts();
+    void createFirstAxleWidgets();
     // Re-marks the per-axle distance edits of the displayed subclass against
     // the header bound just typed, then rebuilds the invalid list.
     void remarkAxleDistances(const QString &headerText, bool upperBound);
