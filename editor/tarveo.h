@@ -119,6 +119,17 @@ public:
 private:
     friend struct TarveoTestAccess;
 
+    // The five per-axle rows and the three constraint kinds, as data that one
+    // piece of code walks (axlerows.cpp, constrainteditor.cpp).
+    struct AxleRow;
+    struct ConstraintKind;
+    // Hides the widgets of axle row k (distance k, axle k+1) and empties them.
+    void hideAxleRowWidgets(int k);
+    // Shows the three sums of the subclass's per-axle lists.
+    void showAxleSums(const Subclass &subclass);
+    // Creates, fills, shows or hides the rows of one constraint kind.
+    void showConstraintKindRows(const ConstraintKind &kind, const Subclass &subclass);
+
     // The displayed subclass (number in lineEditSubclass), or null when the
     // document holds no such subclass.
     Subclass *currentSubclass();
