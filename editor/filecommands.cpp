@@ -1,6 +1,198 @@
-// Placeholder bodies; replaced by the real implementation.
+// The File menu: New, Open and Save move the document between the form and
+// a .conf file.
+#include "editor/subclasslookup.h"
 #include "editor/tarveo.h"
+#include "ui_tarveo.h"
 
-void Tarveo::menuNewClicked() {}
-void Tarveo::menuOpenClicked() {}
-void Tarveo::menuSaveClicked() {}
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStringList>
+#include <utility>
+
+namespace {
+
+const char *const captionSave = QT_TRANSLATE_NOOP("Tarveo", "Save as");
+const char *const captionOpen = QT_TRANSLATE_NOOP("Tarveo", "Open file");
+const char *const filterConf = QT_TRANSLATE_NOOP("Tarveo", "Configuration (*.conf)");
+const QString suffixConf = QStringLiteral("conf");
+
+const char *const titleCouldNotSave = QT_TRANSLATE_NOOP("Tarveo", "Could not save configuration");
+const char *const textNewInvalid = QT_TRANSLATE_NOOP(
+    "Tarveo",
+    "Please make sure required (red) fields are filled before creating a new configuration.");
+const char *const textWriteFailed =
+    QT_TRANSLATE_NOOP("Tarveo", "The configuration could not be written to %1:\n%2");
+
+const char *const titleCouldNotOpen = QT_TRANSLATE_NOOP("Tarveo", "Could not open configuration");
+const char *const textOpenFailed =
+    QT_TRANSLATE_NOOP("Tarveo", "The file %1 could not be read. Nothing was changed.");
+const char *const titleReadStopped = QT_TRANSLATE_NOOP("Tarveo", "Configuration read only in part");
+const char *const textReadStopped =
+    QT_TRANSLATE_NOOP("Tarveo", "Reading %1 stopped at line %2, which has no \"=\":\n%3\n"
+                                "The rest of the file was not read.");
+
+const char *const titleDuplicates = QT_TRANSLATE_NOOP("Tarveo", "Duplicate subclasses found!");
+const char *const textDuplicates = QT_TRANSLATE_NOOP(
+    "Tarveo", "At least one duplicated subclass found. Do you wish to continue saving?");
+const char *const titleMissing =
+    QT_TRANSLATE_NOOP("Tarveo", "Vital information missing in one or more subclasses!");
+const char *const textMissing = QT_TRANSLATE_NOOP(
+    "Tarveo", "Missing data found in subclass %1\nPlease make sure all of the following fields "
+              "are valid:\nCategory\nNumber of axles\nMax. gross weight\nAxle configuration\n"
+              "and all fields dependant on number of axles.");
+const char *const titleHeaderInvalid = QT_TRANSLATE_NOOP("Tarveo", "Header invalid!");
+const char *const textHeaderInvalid =
+    QT_TRANSLATE_NOOP("Tarveo", "Please make sure all required fields are filled and valid.");
+
+// The widgets are the toolkit's own so that they look the same everywhere;
+// an empty result means the user cancelled.
+QString askFileName(QWidget *parent, QFileDialog::AcceptMode mode) {
+    const bool saving = mode == QFileDialog::AcceptSave;
+    QFileDialog dialog(parent, Tarveo::tr(saving ? captionSave : captionOpen), QString(),
+                       Tarveo::tr(filterConf));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (saving)
+        dialog.setDefaultSuffix(suffixConf);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
+void warn(const char *title, const QString &text) {
+    QMessageBox::warning(nullptr, Tarveo::tr(title), text);
+}
+
+} // namespace
+
+void Tarveo::menuNewClicked() {
+    // The new document is built aside: a refusal or a cancelled dialog must
+    // leave the current document and the form as they are.
+    Conf previous = std::exchange(conf, Conf());
+    copyHeaderToConf();
+    Conf fresh = std::exchange(conf, std::move(previous));
+
+    if (!fresh.is_valid().valid) {
+        warn(titleCouldNotSave, tr(textNewInvalid));
+        return;
+    }
+    const QString path = askFileName(this, QFileDialog::AcceptSave);
+    if (path.isEmpty() || !writeDocument(fresh, path))
+        return;
+
+    conf = std::move(fresh);
+    setWindowTitle(titleBase + QLatin1Char(' ') + path);
+    clearAndHideSubclassPanel();
+    ui->groupBoxSubclass->show();
+    ui->frameSubclassBottom->hide();
+    ui->comboBoxSubclasses->clear();
+    ui->comboBoxInvalid->clear();
+    ui->comboBoxInvalid->hide();
+    ui->labelInvalid->setText(textSubclassesValid);
+    clearVehicleDrawings();
+}
+
+void Tarveo::menuOpenClicked() {
+    const QString path = askFileName(this, QFileDialog::AcceptOpen);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void Tarveo::openFile(const QString &path) {
+    Conf read(path, this);
+    const ConfReadOutcome outcome = read.get_read_outcome();
+    if (!outcome.opened) {
+        warn(titleCouldNotOpen, tr(textOpenFailed).arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    setWindowTitle(titleBase + QLatin1Char(' ') + path);
+    conf = std::move(read);
+
+    for (QLineEdit *edit :
+         {ui->lineEditSubclass, ui->lineEditOverrideClass, ui->lineEditOverrideGroups,
+          ui->lineEditAlias, ui->lineEditCopy, ui->lineEditCategory, ui->lineEditNumOfAxles,
+          ui->lineEditMaxGrossWeight, ui->lineEditConfString, ui->lineEditAppend,
+          ui->lineEditPrepend, ui->lineEditTotalDistanceConstraint,
+          ui->lineEditTotalWeightConstraint})
+        edit->setText(QString());
+    ui->comboBoxSubclasses->clear();
+    ui->comboBoxInvalid->clear();
+    // Also takes the gravitational constant of the file as the tonne factor.
+    fillHeader();
+
+    QStringList entries;
+    for (quint32 number : conf.get_subclass_numbers())
+        entries << SubclassLookup::entry(number);
+    // One insertion: the first entry becomes current and is displayed once,
+    // not once per subclass.
+    ui->comboBoxSubclasses->addItems(entries);
+    refreshInvalidList();
+
+    if (ui->comboBoxSubclasses->count() > 0) {
+        for (QWidget *panel : {static_cast<QWidget *>(ui->groupBoxSubclass),
+                               static_cast<QWidget *>(ui->frameSubclassBottom),
+                               static_cast<QWidget *>(ui->groupBoxReclassify),
+                               static_cast<QWidget *>(ui->frameMiddle)})
+            panel->show();
+        if (ui->comboBoxSubclasses->currentIndex() == 0)
+            on_comboBoxSubclasses_currentIndexChanged(ui->comboBoxSubclasses->currentText());
+        else
+            ui->comboBoxSubclasses->setCurrentIndex(0);
+    }
+
+    constexpr int firstAxle = 1;
+    for (QFrame *row :
+         {ui->frameMaxAxleWeightsEdits, ui->frameMaxAxleWeightsBoxes, ui->frameTyreTypes}) {
+        if (QLayoutItem *item = row->layout()->itemAt(firstAxle); item && item->widget())
+            item->widget()->show();
+    }
+
+    if (!outcome.readWhole())
+        warn(titleReadStopped, tr(textReadStopped)
+                                   .arg(QDir::toNativeSeparators(path))
+                                   .arg(outcome.stopLine)
+                                   .arg(outcome.stopText));
+}
+
+void Tarveo::menuSaveClicked() {
+    if (!saveChecksPass())
+        return;
+    const QString path = askFileName(this, QFileDialog::AcceptSave);
+    if (!path.isEmpty())
+        writeDocument(conf, path);
+}
+
+bool Tarveo::saveChecksPass() {
+    const QString pair = conf.find_duplicate_subclasses();
+    if (!pair.isEmpty()) {
+        const auto answer = QMessageBox::warning(nullptr, tr(titleDuplicates),
+                                                 tr(textDuplicates) + QLatin1Char(' ') + pair,
+                                                 QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return false;
+    }
+    const ConfValidity validity = conf.is_valid();
+    if (validity.valid)
+        return true;
+    if (validity.number != 0)
+        warn(titleMissing, tr(textMissing).arg(validity.number));
+    else
+        warn(titleHeaderInvalid, tr(textHeaderInvalid));
+    return false;
+}
+
+bool Tarveo::writeDocument(const Conf &document, const QString &path) {
+    QString reason;
+    if (document.write_to_file(path, &reason))
+        return true;
+    warn(titleCouldNotSave, tr(textWriteFailed).arg(QDir::toNativeSeparators(path), reason));
+    return false;
+}

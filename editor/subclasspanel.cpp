@@ -1,10 +1,198 @@
-// Placeholder bodies; replaced by the real implementation.
+// The subclass panel: which subclass is displayed, how it is shown, and the
+// creation, deletion and copying of subclasses.
+#include "editor/subclasslookup.h"
 #include "editor/tarveo.h"
+#include "model/numbers.h"
+#include "ui_tarveo.h"
 
-void Tarveo::on_comboBoxSubclasses_currentIndexChanged(QString /*arg1*/) {}
-void Tarveo::on_lineEditSubclass_textChanged(QString /*arg1*/) {}
-void Tarveo::on_buttonSubclass_clicked() {}
-void Tarveo::on_lineEditCopy_textEdited(QString /*arg1*/) {}
-void Tarveo::on_buttonCopy_clicked() {}
-void Tarveo::on_comboBoxInvalid_activated(QString /*arg1*/) {}
-void Tarveo::textChanged(QString /*text*/) {}
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QString styleNeutral = QStringLiteral("QLineEdit {background-color: white}");
+const char *const textButtonNew = QT_TRANSLATE_NOOP("Tarveo", "New");
+const char *const textButtonDelete = QT_TRANSLATE_NOOP("Tarveo", "Delete");
+const char *const tipButtonNew = QT_TRANSLATE_NOOP(
+    "Tarveo", "Used to create a new subclass with corresponding subclass number.");
+const char *const tipButtonDelete = QT_TRANSLATE_NOOP(
+    "Tarveo", "Used to delete the existing subclass with coresponding subclass number.");
+
+constexpr Qt::MatchFlags exactMatch = Qt::MatchExactly | Qt::MatchCaseSensitive;
+} // namespace
+
+void Tarveo::on_comboBoxSubclasses_currentIndexChanged(QString arg1) {
+    if (ui->comboBoxSubclasses->count() == 0)
+        return;
+    const QString number = SubclassLookup::numberText(arg1);
+    ui->lineEditSubclass->setText(number);
+    ui->labelSubclassLarge->setText(number);
+    Subclass *shown = currentSubclass();
+    if (!shown)
+        return;
+    Subclass &subclass = *shown;
+
+    for (auto [edit, text] : {std::pair{ui->lineEditOverrideClass, subclass.get_override_class()},
+                              std::pair{ui->lineEditOverrideGroups, subclass.get_override_groups()},
+                              std::pair{ui->lineEditAlias, subclass.get_alias()}}) {
+        edit->setText(text);
+        setFieldState(edit, true, QString());
+    }
+    ui->lineEditCategory->setText(subclass.get_category());
+    setFieldState(ui->lineEditCategory, subclass.is_category_valid(), QString());
+    ui->lineEditConfString->setText(subclass.get_axle_configuration());
+    setFieldState(ui->lineEditConfString, subclass.is_axle_configuration_valid(), tipAxleConf);
+    // Builds or hides the axle rows for the count before they are filled.
+    ui->lineEditNumOfAxles->setText(subclass.get_number_of_axles());
+    setFieldState(ui->lineEditNumOfAxles, subclass.is_number_of_axles_valid(), tipNumOfAxles);
+    setConvertedText(ui->lineEditMaxGrossWeight, subclass.get_max_GVW(), true,
+                     subclass.is_max_GVW_valid());
+    setConvertedText(ui->lineEditPrepend, subclass.get_prepend(), false, true);
+    setConvertedText(ui->lineEditAppend, subclass.get_append(), false, true);
+    showConstraint(ui->lineEditTotalDistanceConstraint, subclass.get_adsl_0(), true,
+                   QStringLiteral("adsl_0"));
+    showConstraint(ui->lineEditTotalWeightConstraint, subclass.get_awsl_0(), true,
+                   QStringLiteral("awsl_0"));
+
+    const quint32 axles = Numbers::asUnsigned(ui->lineEditNumOfAxles->text());
+    if (axles < 2) {
+        resetAxleRows();
+        return;
+    }
+    fillAxleRows(subclass, static_cast<int>(axles));
+    showConstraintRows(subclass);
+
+    struct Reclass {
+        QLineEdit *limit;
+        QString limitText;
+        QLineEdit *target;
+        QString targetText;
+        bool (Subclass::*check)(const QString &) const;
+    };
+    for (const Reclass &reclass :
+         {Reclass{ui->lineEditReclassUpGvw, subclass.get_upper_GVW_limit(), ui->lineEditReclassUpTo,
+                  subclass.get_reclassify_up_to_subclass(),
+                  &Subclass::is_reclassify_up_to_subclass_valid},
+          Reclass{ui->lineEditReclassDownGvw, subclass.get_lower_GVW_limit(),
+                  ui->lineEditReclassDownTo, subclass.get_reclassify_down_to_subclass(),
+                  &Subclass::is_reclassify_down_to_subclass_valid}}) {
+        setConvertedText(reclass.limit, reclass.limitText, true, true);
+        reclass.target->setText(reclass.targetText);
+        const QString targetAxles = SubclassLookup::shownTargetAxles(conf, reclass.targetText);
+        setFieldState(reclass.target, (subclass.*reclass.check)(targetAxles), tipReclassTarget);
+    }
+    redrawVehicle(subclass);
+}
+
+void Tarveo::on_lineEditSubclass_textChanged(QString arg1) {
+    const int row = ui->comboBoxSubclasses->findText(SubclassLookup::entry(arg1), exactMatch);
+    if (row < 0) {
+        setFieldState(ui->lineEditSubclass, false, tipSubclassMissing);
+        ui->buttonSubclass->setText(tr(textButtonNew));
+        ui->buttonSubclass->setStatusTip(tr(tipButtonNew));
+        return;
+    }
+    ui->comboBoxSubclasses->setCurrentIndex(row);
+    setFieldState(ui->lineEditSubclass, true, QString());
+    ui->buttonSubclass->setText(tr(textButtonDelete));
+    ui->buttonSubclass->setStatusTip(tr(tipButtonDelete));
+}
+
+void Tarveo::on_buttonSubclass_clicked() {
+    const QString numberText = ui->lineEditSubclass->text();
+    bool isNumber = false;
+    const quint32 number = numberText.toUInt(&isNumber, 10);
+
+    if (ui->buttonSubclass->text() == tr(textButtonDelete)) {
+        conf.remove_subclass(number);
+        const int invalidRow =
+            ui->comboBoxInvalid->findText(ui->comboBoxSubclasses->currentText(), exactMatch);
+        if (invalidRow >= 0) {
+            ui->comboBoxInvalid->removeItem(invalidRow);
+            showInvalidListState();
+        }
+        ui->comboBoxSubclasses->removeItem(ui->comboBoxSubclasses->currentIndex());
+        // With the last subclass gone the number names nothing any more: the
+        // field turns red and the button offers New again.
+        on_lineEditSubclass_textChanged(ui->lineEditSubclass->text());
+        return;
+    }
+
+    // An empty or partial number ("-") would create a subclass whose entry
+    // carries no number and can never be selected again.
+    if (!isNumber)
+        return;
+    // A number written with leading zeros ("07") is not listed as such but
+    // names an existing subclass, which New must not overwrite: show it.
+    if (conf.has_subclass(number)) {
+        ui->lineEditSubclass->setText(QString::number(number));
+        return;
+    }
+    Subclass created(QMap<QString, QString>{{QStringLiteral("subclass"), numberText}});
+    created.set_category(ui->lineEditUnclassified->text());
+    conf.insert_subclass(number, created);
+    setFieldState(ui->lineEditSubclass, conf.has_subclass(number), QString());
+
+    const QString entry = SubclassLookup::entry(number);
+    ui->comboBoxSubclasses->addItem(entry);
+    ui->comboBoxInvalid->addItem(entry); // a fresh subclass is incomplete
+    showInvalidListState();
+    ui->comboBoxSubclasses->setCurrentIndex(ui->comboBoxSubclasses->count() - 1);
+    if (ui->comboBoxSubclasses->count() == 1) {
+        ui->labelInvalid->setText(textInvalidSubclasses);
+        for (QWidget *widget : {static_cast<QWidget *>(ui->comboBoxInvalid),
+                                static_cast<QWidget *>(ui->frameSubclassBottom),
+                                static_cast<QWidget *>(ui->groupBoxReclassify),
+                                static_cast<QWidget *>(ui->frameMiddle)})
+            widget->show();
+    }
+    constexpr int firstAxle = 1;
+    setFieldState(lineEditAt(ui->frameTyreTypes, firstAxle), false, QString());
+    setFieldState(lineEditAt(ui->frameMaxAxleWeightsEdits, firstAxle), false, QString());
+    ui->buttonSubclass->setText(tr(textButtonDelete));
+    ui->buttonSubclass->setStatusTip(tr(tipButtonDelete));
+    clearVehicleDrawings();
+}
+
+void Tarveo::on_lineEditCopy_textEdited(QString arg1) {
+    if (arg1.isEmpty()) {
+        ui->lineEditCopy->setStyleSheet(styleNeutral);
+        ui->buttonCopy->setEnabled(false);
+        return;
+    }
+    const bool free = !conf.has_subclass(Numbers::asUnsigned(arg1));
+    setFieldState(ui->lineEditCopy, free, tipCopyExists);
+    ui->buttonCopy->setEnabled(free);
+}
+
+void Tarveo::on_buttonCopy_clicked() {
+    const quint32 source = Numbers::asUnsigned(ui->lineEditSubclass->text());
+    bool isNumber = false;
+    const quint32 target = ui->lineEditCopy->text().toUInt(&isNumber, 10);
+    // The button is enabled for a free target, but the target field may have
+    // been emptied by Open, or may hold a partial number ("-"), and the
+    // source may have been deleted since.
+    if (!isNumber || !conf.has_subclass(source) || conf.has_subclass(target))
+        return;
+
+    Subclass copy = conf.get_subclass(source);
+    copy.set_number(target);
+    conf.insert_subclass(target, copy);
+
+    ui->comboBoxSubclasses->addItem(SubclassLookup::entry(target));
+    if (ui->comboBoxInvalid->findText(SubclassLookup::entry(source), exactMatch) >= 0) {
+        ui->comboBoxInvalid->addItem(SubclassLookup::entry(target));
+        showInvalidListState();
+    }
+    ui->buttonCopy->setEnabled(false);
+    setFieldState(ui->lineEditCopy, false, QString());
+    ui->comboBoxSubclasses->setCurrentIndex(ui->comboBoxSubclasses->count() - 1);
+}
+
+void Tarveo::on_comboBoxInvalid_activated(QString arg1) {
+    const int row = ui->comboBoxSubclasses->findText(arg1, exactMatch);
+    if (row >= 0)
+        ui->comboBoxSubclasses->setCurrentIndex(row);
+}
