@@ -1,9 +1,25 @@
-// Placeholder; the About dialog replaces it.
 #include "about/about.h"
+
+#include "app/identity.h"
 #include "ui_about.h"
 
-About::About(QWidget *parent, const QString &) : QDialog(parent), ui(new Ui::About) {
+#include <QUrl>
+
+About::About(QWidget *parent, const QString &version) : QDialog(parent), ui(new Ui::About) {
     ui->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    ui->labelVersion->setText(tr("Tarveo ") + version + tr(" (x64)"));
 }
 
-About::~About() { delete ui; }
+About::~About() {
+    delete ui;
+}
+
+QUrl updateUrl() {
+    QUrl url;
+    url.setScheme(QStringLiteral("https"));
+    url.setHost(QString::fromLatin1(Identity::updateHost));
+    url.setPath(QString::fromLatin1(Identity::updatePath));
+    url.setQuery(QString::fromLatin1(Identity::updateQuery), QUrl::TolerantMode);
+    return url;
+}

@@ -3,11 +3,13 @@
 
 #include <QDialog>
 
+class QUrl;
+
 namespace Ui {
 class About;
 }
 
-// Placeholder; the About dialog replaces it.
+// The About box: icon, version line and where the program comes from.
 class About : public QDialog {
     Q_OBJECT
 public:
@@ -17,5 +19,8 @@ public:
 private:
     Ui::About *ui;
 };
+
+// The page that tells whether a newer version exists.
+QUrl updateUrl();
 
 #endif

@@ -1,5 +1,18 @@
-// Placeholder bodies; replaced by the real implementation.
+// The Help menu: the About box and the update page.
 #include "editor/tarveo.h"
 
-void Tarveo::menuAboutClicked() {}
-void Tarveo::menuUpdateClicked() {}
+#include "about/about.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void Tarveo::menuAboutClicked() {
+    About about(this, aboutVersion);
+    about.exec();
+}
+
+void Tarveo::menuUpdateClicked() {
+    // The page itself says whether an update exists; whether a browser could be
+    // started is not ours to report.
+    QDesktopServices::openUrl(updateUrl());
+}

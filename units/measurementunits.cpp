@@ -1,10 +1,66 @@
-// Placeholder; the units dialog replaces it.
 #include "units/measurementunits.h"
-#include "ui_measurementunits.h"
 
-MeasurementUnits::MeasurementUnits(QWidget *parent, const uchar *, const uchar *, const float *)
-    : QDialog(parent), ui(new Ui::MeasurementUnits) {
+#include "model/numbers.h"
+#include "ui_measurementunits.h"
+#include "units/numbervalidators.h"
+#include "units/units.h"
+
+#include <QDoubleValidator>
+
+namespace {
+
+// The G field shows g with this many decimals.
+constexpr int gDecimals = 6;
+
+} // namespace
+
+MeasurementUnits::MeasurementUnits(QWidget *parent, const uchar *weightUnit,
+                                   const uchar *lengthUnit, const float *gValue)
+    : QDialog(parent), ui(new Ui::MeasurementUnits), g(*gValue) {
     ui->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    ui->buttonGroupWeight->setId(ui->radioButtonTons, Tons);
+    ui->buttonGroupWeight->setId(ui->radioButtonPounds, Pounds);
+    ui->buttonGroupWeight->setId(ui->radioButtonKN, Kilonewtons);
+    if (QAbstractButton *current = ui->buttonGroupWeight->button(*weightUnit))
+        current->setChecked(true);
+    // Connected only now, so that the preselection above does not reach the slot.
+    connect(ui->buttonGroupWeight, &QButtonGroup::idToggled, this,
+            [this](int id, bool) { weightUnitChanged(id); });
+
+    ui->buttonGroupLength->setId(ui->radioButtonMeters, Meters);
+    ui->buttonGroupLength->setId(ui->radioButtonFeet, Feet);
+    ui->buttonGroupLength->setId(ui->radioButtonInches, Inches);
+    if (QAbstractButton *current = ui->buttonGroupLength->button(*lengthUnit))
+        current->setChecked(true);
+
+    ui->lineEditG->setValidator(NumberValidators::real(this));
+
+    weightUnitChanged(*weightUnit);
 }
 
-MeasurementUnits::~MeasurementUnits() { delete ui; }
+MeasurementUnits::~MeasurementUnits() {
+    delete ui;
+}
+
+void MeasurementUnits::weightUnitChanged(int radioButton) {
+    if (radioButton == Tons) {
+        ui->lineEditG->setEnabled(true);
+        ui->lineEditG->setText(Numbers::fixed(g, gDecimals));
+    } else {
+        ui->lineEditG->setEnabled(false);
+        ui->lineEditG->setText(QString());
+    }
+}
+
+void MeasurementUnits::on_lineEditG_textEdited(QString arg1) {
+    g = Numbers::asFloat(arg1);
+}
+
+void MeasurementUnits::on_buttonBox_accepted() {
+    const float chosenG = Numbers::asFloat(ui->lineEditG->text());
+    const auto length = static_cast<uchar>(ui->buttonGroupLength->checkedId());
+    const auto weight = static_cast<uchar>(ui->buttonGroupWeight->checkedId());
+    emit sendUnits(weight, length, chosenG);
+}

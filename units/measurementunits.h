@@ -7,10 +7,12 @@ namespace Ui {
 class MeasurementUnits;
 }
 
-// Placeholder; the units dialog replaces it.
+// The units dialog: the displayed weight and length units and the g used for
+// tonnes. OK reports the choice through sendUnits; Cancel reports nothing.
 class MeasurementUnits : public QDialog {
     Q_OBJECT
 public:
+    // The pointers are read only here, to preselect the current choice.
     MeasurementUnits(QWidget *parent, const uchar *weightUnit, const uchar *lengthUnit,
                      const float *g);
     ~MeasurementUnits() override;
@@ -18,8 +20,17 @@ public:
 signals:
     void sendUnits(uchar weight, uchar length, float g);
 
+public slots:
+    // Enables the G field for tonnes (id 0), clears and disables it otherwise.
+    void weightUnitChanged(int radioButton);
+
+private slots:
+    void on_lineEditG_textEdited(QString arg1);
+    void on_buttonBox_accepted();
+
 private:
     Ui::MeasurementUnits *ui;
+    float g;
 };
 
 #endif
