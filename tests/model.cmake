@@ -1,1 +1,4 @@
-# Tests of this area are added here with tarveo_test().
+# The classification model: records, constraints, document, file format.
+foreach(name tst_subclass tst_constraints tst_conf tst_conffile)
+    tarveo_test(NAME ${name} SOURCES model/${name}.cpp LIBS tarveo_model)
+endforeach()
