@@ -16,6 +16,10 @@ inline constexpr char updateHost[] = "updates.tarveo.org";
 inline constexpr char updatePath[] = "/ls.php";
 inline constexpr char updateQuery[] = "sw=kestrune-tarveo&ch=stable";
 
+// Gives the running application its organisation, domain, name and
+// version, in this order.
+void apply();
+
 } // namespace Identity
 
 #endif

@@ -5,10 +5,9 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QString::fromLatin1(Identity::organisationName));
-    QCoreApplication::setOrganizationDomain(QString::fromLatin1(Identity::organisationDomain));
-    QCoreApplication::setApplicationName(QString::fromLatin1(Identity::applicationName));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(Identity::version));
+    Identity::apply();
+    // The window lives on this stack, so it and its document go before the
+    // application object does.
     Tarveo window;
     window.show();
     return app.exec();
