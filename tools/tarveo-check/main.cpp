@@ -6,6 +6,14 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+namespace {
+
+// The reader's warnings repeat what the report says in its own words; they
+// are shown only on request.
+void discardMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarveo-check"));
@@ -16,18 +24,33 @@ int main(int argc, char *argv[]) {
         QStringLiteral("Checks vehicle-classification files as the Tarveo editor would.\n"
                        "Exit status: 0 when every file was read whole and could be saved, 1 "
                        "otherwise, 2 for a usage error or a file that cannot be opened."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption printOption(
         QStringLiteral("print"),
         QStringLiteral("Write exactly what Save would write for FILE to standard output."));
     parser.addOption(printOption);
+    const QCommandLineOption logOption(
+        QStringLiteral("log"),
+        QStringLiteral("Also write the reader's warnings to standard error."));
+    parser.addOption(logOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Classification files."),
                                  QStringLiteral("FILE..."));
-    parser.process(app);
+    QTextStream err(stderr);
+    // process() would exit with 1 on a bad option; 1 means a file failed.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        err << parser.errorText() << '\n';
+        return CheckStatus::Unusable;
+    }
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp(CheckStatus::Passed);
+    if (parser.isSet(versionOption))
+        parser.showVersion();
+
+    if (!parser.isSet(logOption))
+        qInstallMessageHandler(discardMessage);
 
     QTextStream out(stdout);
-    QTextStream err(stderr);
     const QStringList files = parser.positionalArguments();
     const bool print = parser.isSet(printOption);
     if (files.isEmpty() || (print && files.size() != 1)) {
