@@ -1,1 +1,4 @@
-# Tests of this area are added here with tarveo_test().
+# The main window's form and core, units, the units dialog, About, start-up.
+foreach(name tst_units tst_windowform)
+    tarveo_test(NAME ${name} SOURCES window/${name}.cpp LIBS tarveo_core)
+endforeach()
