@@ -8,3 +8,6 @@ tarveo_test(NAME tst_drawingbitmaps SOURCES drawing/tst_drawingbitmaps.cpp
 tarveo_test(NAME tst_sheet SOURCES drawing/tst_sheet.cpp LIBS Qt5::Gui)
 target_compile_definitions(tst_sheet PRIVATE TARVEO_SHEET="$<TARGET_FILE:tarveo-sheet>")
 add_dependencies(tst_sheet tarveo-sheet)
+
+tarveo_test(NAME tst_vehicleviews SOURCES drawing/tst_vehicleviews.cpp drawing/scenetext.h
+    LIBS tarveo_core)
