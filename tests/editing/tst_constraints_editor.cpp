@@ -1,0 +1,470 @@
+// The constraint editor: the conversions of constraint values, the add
+// button with its refusals, editing and deleting rows, and the reuse of
+// hidden rows; and one file taken through a whole editing session.
+#include "tst_rows_window.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace RowsWindow;
+using Direction = Tarveo::Direction;
+
+namespace {
+const QString cannotAddTitle = QStringLiteral("Cannot add a new constraint");
+const QString tooFewAxles = QStringLiteral("Make sure you have at least two checkboxes selected "
+                                           "and there is a viable value in the adjacent field.");
+const QString needFloats =
+    QStringLiteral("Upper and lower text boxes must contain a constraint (float).");
+const QString needWeightAndClass = QStringLiteral("Upper and lower text boxes must contain "
+                                                  "constraint (float) and class (int) separated "
+                                                  "with a comma.");
+const QString tipRefman = QStringLiteral("Consult Kestrune refman for proper format");
+const QString tipCombinedWeight =
+    QStringLiteral("Proper format is {a1+a2+...an,c} where a are axles and c is a real value "
+                   "representing maximum combined weight.");
+
+using Conversion = QString (Tarveo::*)(const QString &, Direction);
+
+Conversion conversionNamed(const QString &name) {
+    if (name == "totalDistance")
+        return &Tarveo::convertTotalDistance;
+    if (name == "distance")
+        return &Tarveo::convertDistanceConstraint;
+    if (name == "totalWeight")
+        return &Tarveo::convertTotalWeight;
+    return &Tarveo::convertWeightConstraint;
+}
+
+void choose(Tarveo &window, const QString &selector) {
+    auto *combo = named<QComboBox>(window, QStringLiteral("comboBoxAddConstraint"));
+    combo->setCurrentIndex(combo->findText(selector));
+}
+
+void tick(Tarveo &window, std::initializer_list<int> axles) {
+    for (int axle : axles)
+        named<QCheckBox>(window, QStringLiteral("MaxAxleWeightBox%1").arg(axle))->setChecked(true);
+}
+
+// Clicks Add; the text of the box it opens (title, a line break, the text),
+// or empty when none opened.
+QString clickAdd(Tarveo &window) {
+    QString shown;
+    answeringModals(
+        [&shown](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                shown += box->windowTitle() + '\n' + box->text();
+                if (box->icon() != QMessageBox::Information)
+                    shown += QStringLiteral("\n(not an information box)");
+            }
+            modal->close();
+        },
+        [&window]() {
+            QTest::mouseClick(named<QPushButton>(window, QStringLiteral("buttonAddConstraint")),
+                              Qt::LeftButton);
+        });
+    return shown;
+}
+
+QStringList constraintsOf(const Subclass &subclass, const QString &type) {
+    QStringList list;
+    for (int i = 0; i < subclass.get_number_of_constraints(type); ++i)
+        list << subclass.get_constraint_at_index(i, type);
+    return list;
+}
+
+QStringList readLines(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("<cannot read %1>").arg(path)};
+    return QString::fromUtf8(file.readAll()).split('\n');
+}
+} // namespace
+
+class ConstraintEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void conversions_data();
+    void conversions();
+    void selectorShowsTheFieldsOfItsKind();
+    void addOriginalStoresWeightInKilonewtons();
+    void addIsRefusedWithoutTwoAxlesOrAKind();
+    void addDistanceChecksItsBounds();
+    void addWeightNeedsWeightAndClass();
+    void editingARowStoresConvertedOrAsTyped();
+    void emptyingARowDeletesItsConstraintAndMovesRowsUp();
+    void hiddenRowsAreReusedAndCounted();
+    void aWholeSessionSavesWhatWasTyped();
+};
+
+void ConstraintEditorTest::conversions_data() {
+    QTest::addColumn<QString>("conversion");
+    QTest::addColumn<uchar>("weightUnit");
+    QTest::addColumn<uchar>("lengthUnit");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("toDocument");
+    QTest::addColumn<QString>("expected");
+
+    const uchar t = Tons, kn = Kilonewtons, m = Meters, ft = Feet;
+    QTest::newRow("total distance, feet to metres")
+        << "totalDistance" << t << ft << "10,20" << true << "3.048,6.096";
+    QTest::newRow("total distance, metres to feet")
+        << "totalDistance" << t << ft << "3.048,6.096" << false << "10.0,20.0";
+    QTest::newRow("total distance needs two bounds")
+        << "totalDistance" << t << m << "10" << true << "";
+    QTest::newRow("total distance needs numbers")
+        << "totalDistance" << t << m << "a,2" << true << "";
+    QTest::newRow("total distance, three parts")
+        << "totalDistance" << t << m << "1,2,3" << true << "";
+    QTest::newRow("distance constraint shown")
+        << "distance" << t << m << "1+2:3.5,4" << false << "1+2:3.5,4.0";
+    QTest::newRow("distance constraint stored")
+        << "distance" << t << ft << "1+2:10,20" << true << "1+2:3.048,6.096";
+    QTest::newRow("distance constraint without colon")
+        << "distance" << t << m << "1+2,3,4" << false << "";
+    QTest::newRow("distance constraint with one bound")
+        << "distance" << t << m << "1+2:3" << true << "";
+    QTest::newRow("a negative bound is stored empty")
+        << "distance" << t << m << "1+2:-1,4" << true << "1+2:,4";
+    QTest::newRow("total weight, tonnes to kilonewtons")
+        << "totalWeight" << t << m << "10,3;20,5" << true << "98.0665,3;196.133,5";
+    QTest::newRow("total weight shown in kilonewtons")
+        << "totalWeight" << kn << m << "50,3;400,7" << false << "50.0,3;400.0,7";
+    QTest::newRow("total weight needs both halves")
+        << "totalWeight" << t << m << "50,3" << true << "";
+    QTest::newRow("total weight class must be whole")
+        << "totalWeight" << kn << m << "50,3.5;40,2" << true << "";
+    QTest::newRow("total weight half without class")
+        << "totalWeight" << kn << m << "50;40,2" << true << "";
+    QTest::newRow("weight constraint stored")
+        << "weight" << kn << m << "2+3:100,5;180,6" << true << "2+3:100,5;180,6";
+    QTest::newRow("weight constraint shown in tonnes")
+        << "weight" << t << m << "2+3:98.0665,5;196.133,6" << false << "2+3:10.0,5;20.0,6";
+    QTest::newRow("weight constraint with one half")
+        << "weight" << kn << m << "2+3:100,5" << true << "";
+    QTest::newRow("weight constraint without colon")
+        << "weight" << kn << m << "100,5;180,6" << true << "";
+    QTest::newRow("empty text") << "weight" << kn << m << "" << false << "";
+}
+
+void ConstraintEditorTest::conversions() {
+    QFETCH(QString, conversion);
+    QFETCH(uchar, weightUnit);
+    QFETCH(uchar, lengthUnit);
+    QFETCH(QString, input);
+    QFETCH(bool, toDocument);
+    QFETCH(QString, expected);
+
+    Tarveo window;
+    window.receiveUnits(weightUnit, lengthUnit, 9.80665f);
+    const QString result = (window.*conversionNamed(conversion))(
+        input, toDocument ? Direction::ToDocument : Direction::ToDisplay);
+    QCOMPARE(result, expected);
+}
+
+void ConstraintEditorTest::selectorShowsTheFieldsOfItsKind() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QLineEdit *single = named(window, "lineEditAddConstraint");
+    QLineEdit *lower = named(window, "lineEditAddLowerConstraint");
+    QLineEdit *upper = named(window, "lineEditAddUpperConstraint");
+
+    choose(window, "Original");
+    QTest::keyClicks(single, "12");
+    QVERIFY(single->isVisible() && !lower->isVisible() && !upper->isVisible());
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window),
+             named<QFrame>(window, "frameCombinedWeightConstraints"));
+
+    choose(window, "Distance");
+    QVERIFY(!single->isVisible() && lower->isVisible() && upper->isVisible());
+    QVERIFY(single->text().isEmpty());
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), named<QFrame>(window, "frameAdsl"));
+    QTest::keyClicks(lower, "3");
+    QTest::keyClicks(upper, "4");
+
+    choose(window, "Weight");
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), named<QFrame>(window, "frameAwsl"));
+    QVERIFY(lower->isVisible() && upper->isVisible());
+
+    choose(window, "Original");
+    QVERIFY(single->isVisible() && !lower->isVisible() && !upper->isVisible());
+    QVERIFY(lower->text().isEmpty() && upper->text().isEmpty());
+}
+
+void ConstraintEditorTest::addOriginalStoresWeightInKilonewtons() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    // subclass_4's one combined weight row is hidden for subclass_9 and
+    // comes back for the new constraint; the second needs a new row.
+    QVERIFY(select(window, 9));
+    choose(window, "Original");
+    QTest::keyClicks(named(window, "lineEditAddConstraint"), "18");
+    tick(window, {2, 3});
+    QCOMPARE(clickAdd(window), QString());
+
+    const Subclass &subclass = window.document().get_subclass(9);
+    QCOMPARE(constraintsOf(subclass, "default"), QStringList{"2+3,176.52"});
+    QLineEdit *row = named(window, "defaultConstraint1");
+    QVERIFY(row && row->isVisible());
+    QCOMPARE(row->text(), QStringLiteral("2+3,18.00"));
+    QVERIFY(isLime(row));
+    for (int axle : {1, 2, 3})
+        QVERIFY(
+            !named<QCheckBox>(window, QStringLiteral("MaxAxleWeightBox%1").arg(axle))->isChecked());
+    QCOMPARE(TarveoTestAccess::constraintRowsDefault(window), 1);
+    // The field keeps its text for the next constraint.
+    QCOMPARE(named(window, "lineEditAddConstraint")->text(), QStringLiteral("18"));
+
+    tick(window, {1, 2, 3});
+    QCOMPARE(clickAdd(window), QString());
+    QCOMPARE(constraintsOf(subclass, "default"), (QStringList{"2+3,176.52", "1+2+3,176.52"}));
+    QLineEdit *second = named(window, "Constraint2");
+    QVERIFY(second && second->isVisible());
+    QCOMPARE(second->text(), QStringLiteral("1+2+3,18.00"));
+    QCOMPARE(second->maximumWidth(), 90);
+    QCOMPARE(second->statusTip(), QStringLiteral("To remove constraint, delete the text."));
+    QCOMPARE(TarveoTestAccess::constraintRowsDefault(window), 2);
+
+    // An empty weight still adds the constraint, shown red.
+    named(window, "lineEditAddConstraint")->clear();
+    tick(window, {1, 3});
+    QCOMPARE(clickAdd(window), QString());
+    QCOMPARE(subclass.get_constraint_at_index(2, "default"), QStringLiteral("1+3,"));
+    QVERIFY(isRed(named(window, "Constraint3")));
+}
+
+void ConstraintEditorTest::addIsRefusedWithoutTwoAxlesOrAKind() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(select(window, 9));
+    const QString refusal = cannotAddTitle + '\n' + tooFewAxles;
+
+    // No kind chosen yet.
+    tick(window, {1, 2});
+    QCOMPARE(clickAdd(window), refusal);
+
+    choose(window, "Original");
+    QTest::keyClicks(named(window, "lineEditAddConstraint"), "18");
+    named<QCheckBox>(window, "MaxAxleWeightBox1")->setChecked(false);
+    QCOMPARE(clickAdd(window), refusal); // one axle only
+    named<QCheckBox>(window, "MaxAxleWeightBox2")->setChecked(false);
+    QCOMPARE(clickAdd(window), refusal); // none
+    QCOMPARE(window.document().get_subclass(9).get_number_of_constraints("default"), 0);
+}
+
+void ConstraintEditorTest::addDistanceChecksItsBounds() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(select(window, 11));
+    choose(window, "Distance");
+    QTest::keyClicks(named(window, "lineEditAddLowerConstraint"), "3.5");
+    QTest::keyClicks(named(window, "lineEditAddUpperConstraint"), "x");
+    tick(window, {1, 2});
+    QCOMPARE(clickAdd(window), cannotAddTitle + '\n' + needFloats);
+    const Subclass &subclass = window.document().get_subclass(11);
+    QCOMPARE(subclass.get_number_of_constraints("adsl"), 0);
+    // The ticks stay after a refusal.
+    QVERIFY(named<QCheckBox>(window, "MaxAxleWeightBox2")->isChecked());
+
+    QVERIFY(retype(window, "lineEditAddUpperConstraint", "4"));
+    QCOMPARE(clickAdd(window), QString());
+    QCOMPARE(constraintsOf(subclass, "adsl"), QStringList{"1+2:3.5,4"});
+    QCOMPARE(named(window, "adslConstraint1")->text(), QStringLiteral("1+2:3.5,4.0"));
+    QVERIFY(named(window, "adslConstraint1")->isVisible());
+    // subclass_4 made three rows; they are all still there, two hidden.
+    QCOMPARE(TarveoTestAccess::constraintRowsAdsl(window), 3);
+}
+
+void ConstraintEditorTest::addWeightNeedsWeightAndClass() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(select(window, 11));
+    window.receiveUnits(Kilonewtons, Meters, 0.0f);
+    choose(window, "Weight");
+    QTest::keyClicks(named(window, "lineEditAddLowerConstraint"), "100");
+    QTest::keyClicks(named(window, "lineEditAddUpperConstraint"), "180,6");
+    tick(window, {1, 2});
+    QCOMPARE(clickAdd(window), cannotAddTitle + '\n' + needWeightAndClass);
+
+    QVERIFY(retype(window, "lineEditAddLowerConstraint", "100,5.5"));
+    QCOMPARE(clickAdd(window), cannotAddTitle + '\n' + needWeightAndClass);
+
+    QVERIFY(retype(window, "lineEditAddLowerConstraint", "100,5"));
+    QCOMPARE(clickAdd(window), QString());
+    const Subclass &subclass = window.document().get_subclass(11);
+    QCOMPARE(constraintsOf(subclass, "awsl"), QStringList{"1+2:100,5;180,6"});
+    QLineEdit *row = named(window, "awslConstraint1");
+    QCOMPARE(row->text(), QStringLiteral("1+2:100.0,5;180.0,6"));
+    QCOMPARE(row->maximumWidth(), 150);
+    QVERIFY(isLime(row));
+}
+
+void ConstraintEditorTest::editingARowStoresConvertedOrAsTyped() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    window.receiveUnits(Tons, Feet, 9.80665f);
+    const Subclass &subclass = window.document().get_subclass(4);
+    QLineEdit *adsl = named(window, "adslConstraint1");
+    QCOMPARE(adsl->text(), QStringLiteral("3+4:3.9,4.9")); // 1.2 m and 1.5 m in feet
+
+    QVERIFY(retype(window, "adslConstraint1", "3+4:10,20"));
+    QCOMPARE(subclass.get_constraint_at_index(0, "adsl"), QStringLiteral("3+4:3.048,6.096"));
+    QVERIFY(isLime(adsl));
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), named<QFrame>(window, "frameAdsl"));
+
+    QVERIFY(retype(window, "adslConstraint1", "3+4:10"));
+    QCOMPARE(subclass.get_constraint_at_index(0, "adsl"), QStringLiteral("3+4:10"));
+    QVERIFY(isRed(adsl));
+    QCOMPARE(adsl->toolTip(), tipRefman);
+    auto *invalid = named<QComboBox>(window, "comboBoxInvalid");
+    QVERIFY(invalid->findText("subclass_4") >= 0);
+
+    QLineEdit *combined = named(window, "defaultConstraint1");
+    QCOMPARE(combined->text(), QStringLiteral("3+4+5,24.47"));
+    QVERIFY(retype(window, "defaultConstraint1", "3+4+5,20"));
+    QCOMPARE(subclass.get_constraint_at_index(0, "default"), QStringLiteral("3+4+5,196.133"));
+    QVERIFY(isLime(combined));
+    QVERIFY(retype(window, "defaultConstraint1", "3+4+5"));
+    QCOMPARE(subclass.get_constraint_at_index(0, "default"), QStringLiteral("3+4+5"));
+    QVERIFY(isRed(combined));
+    QCOMPARE(combined->toolTip(), tipCombinedWeight);
+
+    QVERIFY(retype(window, "awslConstraint1", "4+5:10,5;20,6"));
+    QCOMPARE(subclass.get_constraint_at_index(0, "awsl"),
+             QStringLiteral("4+5:98.0665,5;196.133,6"));
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), named<QFrame>(window, "frameAwsl"));
+
+    // The total fields convert the same way.
+    QVERIFY(retype(window, "lineEditTotalDistanceConstraint", "10,20"));
+    QCOMPARE(subclass.get_adsl_0(), QStringLiteral("3.048,6.096"));
+    QVERIFY(retype(window, "lineEditTotalWeightConstraint", "5,3"));
+    QCOMPARE(subclass.get_awsl_0(), QStringLiteral("5,3"));
+    QVERIFY(isRed(named(window, "lineEditTotalWeightConstraint")));
+
+    // Repairing the rows makes the subclass valid again.
+    QVERIFY(retype(window, "adslConstraint1", "3+4:4,5"));
+    QVERIFY(retype(window, "defaultConstraint1", "3+4+5,20"));
+    QVERIFY(retype(window, "lineEditTotalWeightConstraint", "5,3;40,7"));
+    QCOMPARE(invalid->findText("subclass_4"), -1);
+}
+
+void ConstraintEditorTest::emptyingARowDeletesItsConstraintAndMovesRowsUp() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    const Subclass &subclass = window.document().get_subclass(4);
+    QLineEdit *rows[] = {named(window, "adslConstraint1"), named(window, "adslConstraint2"),
+                         named(window, "adslConstraint3")};
+    // A red row below must keep its marking when it moves up.
+    QVERIFY(retype(window, "adslConstraint3", "2+3:5"));
+    QVERIFY(isRed(rows[2]));
+
+    QVERIFY(retype(window, "adslConstraint2", ""));
+    QCOMPARE(constraintsOf(subclass, "adsl"), (QStringList{"3+4:1.2,1.5", "2+3:5"}));
+    QCOMPARE(rows[0]->text(), QStringLiteral("3+4:1.2,1.5"));
+    QCOMPARE(rows[1]->text(), QStringLiteral("2+3:5"));
+    QVERIFY(isRed(rows[1]));
+    QVERIFY(rows[1]->isVisible());
+    QVERIFY(!rows[2]->isVisible());
+
+    // The last row goes by itself.
+    QVERIFY(retype(window, "adslConstraint2", ""));
+    QCOMPARE(constraintsOf(subclass, "adsl"), QStringList{"3+4:1.2,1.5"});
+    QVERIFY(rows[0]->isVisible());
+    QVERIFY(!rows[1]->isVisible());
+    QVERIFY(!subclass.to_string().contains("adsl_2"));
+}
+
+void ConstraintEditorTest::hiddenRowsAreReusedAndCounted() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QCOMPARE(TarveoTestAccess::constraintRowsDefault(window), 1);
+    QCOMPARE(TarveoTestAccess::constraintRowsAdsl(window), 3);
+    QCOMPARE(TarveoTestAccess::constraintRowsAwsl(window), 1);
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), named<QFrame>(window, "frameAwsl"));
+
+    // subclass_9: two distance constraints, the second without a colon.
+    QVERIFY(select(window, 9));
+    QLineEdit *broken = named(window, "adslConstraint2");
+    QVERIFY(broken->isVisible());
+    QVERIFY(broken->text().isEmpty());
+    QVERIFY(isRed(broken));
+    QVERIFY(!named(window, "adslConstraint3")->isVisible());
+    QVERIFY(!named(window, "defaultConstraint1")->isVisible());
+    QCOMPARE(TarveoTestAccess::constraintRowsAdsl(window), 3);
+
+    // A fourth distance constraint on subclass_4 needs a fourth row.
+    QVERIFY(select(window, 4));
+    QVERIFY(named(window, "adslConstraint3")->isVisible());
+    choose(window, "Distance");
+    QTest::keyClicks(named(window, "lineEditAddLowerConstraint"), "1");
+    QTest::keyClicks(named(window, "lineEditAddUpperConstraint"), "2");
+    tick(window, {4, 5});
+    QCOMPARE(clickAdd(window), QString());
+    QCOMPARE(TarveoTestAccess::constraintRowsAdsl(window), 4);
+    QLineEdit *fourth = named(window, "Constraint4");
+    QVERIFY(fourth && fourth->isVisible());
+    QCOMPARE(fourth->text(), QStringLiteral("4+5:1.0,2.0"));
+
+    // Back on subclass_9 a third constraint takes the hidden third row.
+    QVERIFY(select(window, 9));
+    QVERIFY(!fourth->isVisible());
+    tick(window, {1, 2});
+    QCOMPARE(clickAdd(window), QString());
+    QCOMPARE(TarveoTestAccess::constraintRowsAdsl(window), 4);
+    QLineEdit *third = named(window, "adslConstraint3");
+    QVERIFY(third->isVisible());
+    QCOMPARE(third->text(), QStringLiteral("1+2:1.0,2.0"));
+    QCOMPARE(window.document().get_subclass(9).get_constraint_at_index(2, "adsl"),
+             QStringLiteral("1+2:1,2"));
+    QCOMPARE(window.findChildren<QLineEdit *>(QStringLiteral("adslConstraint3")).size(), 1);
+}
+
+void ConstraintEditorTest::aWholeSessionSavesWhatWasTyped() {
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("saved.conf"));
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("roundtrip.conf")));
+
+    QVERIFY(retype(window, "lineEditNumOfAxles", "4"));
+    QVERIFY(retype(window, "lineEditConfString", "H2S2"));
+    QVERIFY(retype(window, "TyreType4", "4"));
+    QVERIFY(retype(window, "MaxAxleDist3", "1.8"));
+    QVERIFY(retype(window, "defaultConstraint1", "3+4,20"));
+    QVERIFY(retype(window, "adslConstraint1", ""));
+    choose(window, "Original");
+    QTest::keyClicks(named(window, "lineEditAddConstraint"), "180");
+    tick(window, {1, 2});
+    QCOMPARE(clickAdd(window), QString());
+    choose(window, "Weight");
+    QTest::keyClicks(named(window, "lineEditAddLowerConstraint"), "1,3");
+    QTest::keyClicks(named(window, "lineEditAddUpperConstraint"), "2,4");
+    tick(window, {2, 3});
+    QCOMPARE(clickAdd(window), QString());
+
+    QStringList boxes;
+    answeringModals(
+        [&saved, &boxes](QWidget *modal) {
+            if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                dialog->selectFile(saved);
+                QMetaObject::invokeMethod(dialog, "accept");
+            } else {
+                boxes << modal->windowTitle();
+                modal->close();
+            }
+        },
+        [&window]() { named<QAction>(window, "actionSave")->trigger(); });
+    QCOMPARE(boxes, QStringList());
+
+    const QStringList expected = readLines(dataFile(QStringLiteral("roundtrip-saved.conf")));
+    const QStringList actual = readLines(saved);
+    for (int i = 0; i < qMax(expected.size(), actual.size()); ++i)
+        QCOMPARE(QStringLiteral("%1: %2").arg(i + 1).arg(actual.value(i, "<missing>")),
+                 QStringLiteral("%1: %2").arg(i + 1).arg(expected.value(i, "<missing>")));
+}
+
+QTEST_MAIN(ConstraintEditorTest)
+#include "tst_constraints_editor.moc"

@@ -1,0 +1,310 @@
+// The axle rows: built, shown, hidden and emptied as the axle count changes,
+// filled when a subclass is displayed, and storing what is typed into them.
+#include "tst_rows_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace RowsWindow;
+
+namespace {
+const QString numOfAxles = QStringLiteral("lineEditNumOfAxles");
+const QString tipNumOfAxles = QStringLiteral("Value must be between 2 and 20");
+const QString tipTyreRange = QStringLiteral("Valid types are between 1 and 4");
+const QString tipMaxDistRange = QStringLiteral(
+    "Value must be higher than corresponding min distance and between min and max distances "
+    "in header.");
+const QString tipMinDistRange = QStringLiteral(
+    "Value must be lower than corresponding max distance and between min and max distances in "
+    "header.");
+
+// The names of the widgets of axle row k: distance k and axle k+1.
+QStringList rowNames(int k) {
+    return {QStringLiteral("MaxAxleDist%1").arg(k), QStringLiteral("MinAxleDist%1").arg(k),
+            QStringLiteral("MaxAxleWeightEdit%1").arg(k + 1),
+            QStringLiteral("MaxAxleWeightBox%1").arg(k + 1),
+            QStringLiteral("TyreType%1").arg(k + 1)};
+}
+
+// Whether every widget of row k exists and is on screen (or, with shown
+// false, exists and is hidden and empty).
+bool rowIs(Tarveo &window, int k, bool shown) {
+    for (const QString &name : rowNames(k)) {
+        QWidget *widget = named<QWidget>(window, name);
+        if (!widget || widget->isVisible() != shown)
+            return false;
+        if (!shown) {
+            if (auto *edit = qobject_cast<QLineEdit *>(widget); edit && !edit->text().isEmpty())
+                return false;
+            if (auto *box = qobject_cast<QCheckBox *>(widget); box && box->isChecked())
+                return false;
+        }
+    }
+    return true;
+}
+
+QString labelText(Tarveo &window, const QString &name) {
+    QLabel *label = named<QLabel>(window, name);
+    return label ? label->text() : QStringLiteral("<no label %1>").arg(name);
+}
+} // namespace
+
+class AxleRowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void displayFillsAndMarksTheRows();
+    void growingShowsEmptyRedRowsAndExtendsTheLists();
+    void shrinkingHidesRowsAndDropsTheirValues();
+    void anIncompleteCountChangesNoRow();
+    void manyAxlesNumberTheirWidgets();
+    void distanceEditsStoreConvertedAndMarkEachOther();
+    void weightAndTyreEditsStoreAndMark();
+    void aSubclassWithoutAxlesResetsTheRows();
+    void lineEditAtRefusesOtherWidgets();
+};
+
+void AxleRowsTest::displayFillsAndMarksTheRows() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    // subclass_4 is shown first: five axles in metres and tonnes.
+    for (int k = 1; k <= 4; ++k)
+        QVERIFY2(rowIs(window, k, true), qPrintable(QString::number(k)));
+    QCOMPARE(named(window, "MaxAxleDist2")->text(), QStringLiteral("9.00"));
+    QCOMPARE(named(window, "MinAxleDist4")->text(), QStringLiteral("1.20"));
+    QCOMPARE(named(window, "MaxAxleWeightEdit2")->text(), QStringLiteral("11.73"));
+    QCOMPARE(named(window, "TyreType3")->text(), QStringLiteral("3"));
+    QVERIFY(isLime(named(window, "MaxAxleDist4")));
+    QVERIFY(isLime(named(window, "TyreType5")));
+    QCOMPARE(labelText(window, "labelSumMaxAxleDist"), QStringLiteral("16.5"));
+    QCOMPARE(labelText(window, "labelSumMinAxleDist"), QStringLiteral("10.4"));
+    QCOMPARE(labelText(window, "labelSumMaxAxleWeights"), QStringLiteral("46.3971"));
+
+    // A tick does not survive the change of subclass.
+    named<QCheckBox>(window, "MaxAxleWeightBox1")->setChecked(true);
+    // subclass_15: a distance above the header maximum and tyre type 7.
+    QVERIFY(select(window, 15));
+    QVERIFY(rowIs(window, 1, true));
+    for (int k = 2; k <= 4; ++k)
+        QVERIFY2(rowIs(window, k, false), qPrintable(QString::number(k)));
+    QCOMPARE(named(window, "MaxAxleDist1")->text(), QStringLiteral("20.00"));
+    QVERIFY(isRed(named(window, "MaxAxleDist1")));
+    QVERIFY(isLime(named(window, "MinAxleDist1")));
+    QCOMPARE(named(window, "TyreType2")->text(), QStringLiteral("7"));
+    QVERIFY(isRed(named(window, "TyreType2")));
+    QCOMPARE(named(window, "TyreType2")->toolTip(), tipTyreRange);
+    QVERIFY(!named<QCheckBox>(window, "MaxAxleWeightBox1")->isChecked());
+}
+
+void AxleRowsTest::growingShowsEmptyRedRowsAndExtendsTheLists() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    // Rows 3 and 4 were made for subclass_4 and are hidden for subclass_9:
+    // growing shows them again. From subclass_11 alone they must be created.
+    QVERIFY(select(window, 9));
+    QVERIFY(rowIs(window, 3, false));
+    QVERIFY(retype(window, numOfAxles, QStringLiteral("5")));
+
+    const Subclass &subclass = window.document().get_subclass(9);
+    QCOMPARE(subclass.get_number_of_axles(), QStringLiteral("5"));
+    for (int k = 1; k <= 4; ++k)
+        QVERIFY2(rowIs(window, k, true), qPrintable(QString::number(k)));
+    for (const char *name : {"MaxAxleDist3", "MinAxleDist4", "MaxAxleWeightEdit4",
+                             "MaxAxleWeightEdit5", "TyreType5"}) {
+        QLineEdit *edit = named(window, name);
+        QVERIFY2(edit->text().isEmpty() && isRed(edit), name);
+    }
+    // The values of the first three axles stay; the new ones are empty.
+    QCOMPARE(subclass.get_max_distance_at_index(1), QStringLiteral("6"));
+    QCOMPARE(subclass.get_max_axle_weight_at_index(2), QStringLiteral("100"));
+    for (int i : {2, 3}) {
+        QVERIFY(subclass.get_min_distance_at_index(i).isEmpty());
+        QVERIFY(subclass.get_max_distance_at_index(i).isEmpty());
+    }
+    QVERIFY(subclass.get_number_of_max_distances() >= 4);
+    QVERIFY(subclass.get_number_of_min_distances() >= 4);
+    QVERIFY(subclass.get_number_of_max_axle_weights() >= 5);
+    QVERIFY(subclass.get_number_of_tyre_types() >= 5);
+    QVERIFY(subclass.get_tyre_type_at_index(4).isEmpty());
+    QVERIFY(isLime(named(window, numOfAxles)));
+    // H2T1 no longer adds up.
+    QVERIFY(isRed(named(window, "lineEditConfString")));
+}
+
+void AxleRowsTest::shrinkingHidesRowsAndDropsTheirValues() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(retype(window, numOfAxles, QStringLiteral("3")));
+
+    const Subclass &subclass = window.document().get_subclass(4);
+    QVERIFY(rowIs(window, 1, true));
+    QVERIFY(rowIs(window, 2, true));
+    QVERIFY(rowIs(window, 3, false));
+    QVERIFY(rowIs(window, 4, false));
+    QCOMPARE(labelText(window, "labelSumMaxAxleDist"), QStringLiteral("13.5"));
+    QCOMPARE(labelText(window, "labelSumMinAxleDist"), QStringLiteral("8"));
+    QCOMPARE(labelText(window, "labelSumMaxAxleWeights"), QStringLiteral("28.0422"));
+    QCOMPARE(subclass.get_number_of_max_distances(), 2);
+    QCOMPARE(subclass.get_number_of_min_distances(), 2);
+    QCOMPARE(subclass.get_number_of_max_axle_weights(), 3);
+    QCOMPARE(subclass.get_number_of_tyre_types(), 3);
+
+    // Growing back brings the rows back empty: the old values are gone from
+    // the document too, not only from the screen.
+    QVERIFY(retype(window, numOfAxles, QStringLiteral("5")));
+    QVERIFY(rowIs(window, 3, true));
+    QVERIFY(rowIs(window, 4, true));
+    QVERIFY(named(window, "MaxAxleDist3")->text().isEmpty());
+    QVERIFY(isRed(named(window, "MaxAxleDist3")));
+    QVERIFY(subclass.get_max_distance_at_index(2).isEmpty());
+    QVERIFY(subclass.get_max_axle_weight_at_index(3).isEmpty());
+    QVERIFY(subclass.get_tyre_type_at_index(4).isEmpty());
+    QCOMPARE(labelText(window, "labelSumMaxAxleDist"), QStringLiteral("13.5"));
+    QCOMPARE(labelText(window, "labelSumMaxAxleWeights"), QStringLiteral("28.0422"));
+    // What Save writes: the first two distances and three weights kept.
+    const QStringList lines = subclass.to_string().split('\n');
+    QVERIFY(lines.contains(QStringLiteral("max_axle_distance__m=4.5,9,,")));
+    QVERIFY(lines.contains(QStringLiteral("max_axle_weight__kN=1,70;2,115;3,90;4,;5,;3+4+5,240")));
+}
+
+void AxleRowsTest::anIncompleteCountChangesNoRow() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(retype(window, numOfAxles, QStringLiteral("1")));
+
+    QLineEdit *count = named(window, numOfAxles);
+    QVERIFY(isRed(count));
+    QCOMPARE(count->toolTip(), tipNumOfAxles);
+    for (int k = 1; k <= 4; ++k)
+        QVERIFY(rowIs(window, k, true));
+    const Subclass &subclass = window.document().get_subclass(4);
+    QCOMPARE(subclass.get_max_distance_at_index(3), QStringLiteral("1.5"));
+    QCOMPARE(subclass.get_tyre_type_at_index(4), QStringLiteral("3"));
+}
+
+void AxleRowsTest::manyAxlesNumberTheirWidgets() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(select(window, 11));
+    QVERIFY(retype(window, numOfAxles, QStringLiteral("12")));
+
+    for (int k = 1; k <= 11; ++k)
+        QVERIFY2(rowIs(window, k, true), qPrintable(QString::number(k)));
+    QCOMPARE(named<QCheckBox>(window, "MaxAxleWeightBox12")->text(), QStringLiteral("12"));
+    QCOMPARE(named<QCheckBox>(window, "MaxAxleWeightBox3")->text(), QStringLiteral("3 "));
+    QCOMPARE(named(window, "MaxAxleDist11")->statusTip(),
+             QStringLiteral("Accepts non-negative real values. Use decimal point. Must be higher "
+                            "than corresponding min. axle distance and between min. and max. axle "
+                            "distances defined in the header."));
+    QCOMPARE(named(window, "TyreType12")->statusTip(),
+             QStringLiteral("Integer value representing tyre type. 1 for single, 2 for double, 3 "
+                            "for super single and 4 for quadruple."));
+    QCOMPARE(named(window, "MaxAxleWeightEdit12")->maximumWidth(), 45);
+    // One widget per axle, never two with one name.
+    QCOMPARE(window.findChildren<QLineEdit *>(QStringLiteral("MaxAxleDist4")).size(), 1);
+
+    // The rows of subclass_4 fill the edits made for it; the others hide.
+    QVERIFY(select(window, 4));
+    for (int k = 5; k <= 11; ++k)
+        QVERIFY2(rowIs(window, k, false), qPrintable(QString::number(k)));
+    QCOMPARE(named(window, "MaxAxleDist4")->text(), QStringLiteral("1.50"));
+}
+
+void AxleRowsTest::distanceEditsStoreConvertedAndMarkEachOther() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(select(window, 11));
+    window.receiveUnits(Tons, Feet, 9.80665f);
+
+    QVERIFY(retype(window, QStringLiteral("MaxAxleDist1"), QStringLiteral("2.5")));
+    const Subclass &subclass = window.document().get_subclass(11);
+    QCOMPARE(subclass.get_max_distance_at_index(0), QStringLiteral("0.762"));
+    QCOMPARE(labelText(window, "labelSumMaxAxleDist"), QStringLiteral("2.5"));
+    // 2.2 m minimum is now above the 0.762 m maximum: both are wrong.
+    QLineEdit *max = named(window, "MaxAxleDist1");
+    QLineEdit *min = named(window, "MinAxleDist1");
+    QVERIFY(isRed(max));
+    QCOMPARE(max->toolTip(), tipMaxDistRange);
+    QVERIFY(isRed(min));
+    QCOMPARE(min->toolTip(), tipMinDistRange);
+
+    // Still below the minimum; then a minimum below it makes both right.
+    QVERIFY(retype(window, QStringLiteral("MaxAxleDist1"), QStringLiteral("5")));
+    QCOMPARE(subclass.get_max_distance_at_index(0), QStringLiteral("1.524"));
+    QVERIFY(isRed(max));
+    QVERIFY(retype(window, QStringLiteral("MinAxleDist1"), QStringLiteral("4")));
+    QCOMPARE(subclass.get_min_distance_at_index(0), QStringLiteral("1.2192"));
+    QVERIFY(isLime(min));
+    QVERIFY(isLime(max));
+    QCOMPARE(labelText(window, "labelSumMinAxleDist"), QStringLiteral("4"));
+    QCOMPARE(labelText(window, "labelSumMaxAxleDist"), QStringLiteral("5"));
+
+    // Zero is no distance: it is stored empty, and the row turns red.
+    QVERIFY(retype(window, QStringLiteral("MaxAxleDist1"), QStringLiteral("0")));
+    QVERIFY(subclass.get_max_distance_at_index(0).isEmpty());
+    QVERIFY(isRed(max));
+    QVERIFY(window.findChild<QComboBox *>("comboBoxInvalid")->findText("subclass_11") >= 0);
+}
+
+void AxleRowsTest::weightAndTyreEditsStoreAndMark() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(select(window, 11));
+
+    QVERIFY(retype(window, QStringLiteral("MaxAxleWeightEdit1"), QStringLiteral("10")));
+    const Subclass &subclass = window.document().get_subclass(11);
+    QCOMPARE(subclass.get_max_axle_weight_at_index(0), QStringLiteral("98.0665"));
+    QCOMPARE(labelText(window, "labelSumMaxAxleWeights"), QStringLiteral("12.0394"));
+    QVERIFY(isLime(named(window, "MaxAxleWeightEdit1")));
+
+    QLineEdit *tyre = named(window, "TyreType2");
+    QVERIFY(retype(window, QStringLiteral("TyreType2"), QStringLiteral("5")));
+    QCOMPARE(subclass.get_tyre_type_at_index(1), QStringLiteral("5"));
+    QVERIFY(isRed(tyre));
+    QCOMPARE(tyre->toolTip(), tipTyreRange);
+    QVERIFY(retype(window, QStringLiteral("TyreType2"), QStringLiteral("3")));
+    QCOMPARE(subclass.get_tyre_type_at_index(1), QStringLiteral("3"));
+    QVERIFY(isLime(tyre));
+    QVERIFY(tyre->toolTip().isEmpty());
+}
+
+void AxleRowsTest::aSubclassWithoutAxlesResetsTheRows() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    // subclass_4 shows four distance rows and three distance constraints.
+    QVERIFY(named(window, "adslConstraint3") && named(window, "adslConstraint3")->isVisible());
+    named<QCheckBox>(window, "MaxAxleWeightBox1")->setChecked(true);
+
+    QVERIFY(retype(window, QStringLiteral("lineEditSubclass"), QStringLiteral("77")));
+    QTest::mouseClick(named<QPushButton>(window, "buttonSubclass"), Qt::LeftButton);
+    QVERIFY(window.document().has_subclass(77));
+
+    for (int k = 1; k <= 4; ++k)
+        QVERIFY2(rowIs(window, k, false), qPrintable(QString::number(k)));
+    QVERIFY(named(window, "MaxAxleWeightEdit1")->text().isEmpty());
+    QVERIFY(named(window, "TyreType1")->text().isEmpty());
+    QVERIFY(!named<QCheckBox>(window, "MaxAxleWeightBox1")->isChecked());
+    // No constraint row of subclass_4 may stay on screen for subclass_77.
+    for (const char *frame : {"frameCombinedWeightConstraints", "frameAdsl", "frameAwsl"})
+        for (QLineEdit *row : named<QFrame>(window, frame)->findChildren<QLineEdit *>())
+            QVERIFY2(row->isHidden(), qPrintable(row->objectName()));
+}
+
+void AxleRowsTest::lineEditAtRefusesOtherWidgets() {
+    Tarveo window;
+    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    auto *boxes = named<QFrame>(window, "frameMaxAxleWeightsBoxes");
+    QTest::ignoreMessage(QtWarningMsg,
+                         "Failed to convert to lineEdit for frame frameMaxAxleWeightsBoxes at "
+                         "index 2");
+    QVERIFY(!window.lineEditAt(boxes, 2));
+    QCOMPARE(window.lineEditAt(named<QFrame>(window, "frameTyreTypes"), 2),
+             named(window, "TyreType2"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         "Failed to convert to lineEdit for frame frameTyreTypes at index 40");
+    QVERIFY(!window.lineEditAt(named<QFrame>(window, "frameTyreTypes"), 40));
+}
+
+QTEST_MAIN(AxleRowsTest)
+#include "tst_rows_axles.moc"

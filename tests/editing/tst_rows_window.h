@@ -1,0 +1,85 @@
+#ifndef TARVEO_TESTS_EDITING_TST_ROWS_WINDOW_H
+#define TARVEO_TESTS_EDITING_TST_ROWS_WINDOW_H
+
+// What the axle row and constraint tests share: a window with a file of
+// tests/data/rows opened and shown, and typing as a user does.
+#include "common/testsupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace RowsWindow {
+
+const QString styleLime = QStringLiteral("QLineEdit {background-color: lime}");
+const QString styleRed = QStringLiteral("QLineEdit {background-color: red}");
+
+inline QString dataFile(const QString &name) {
+    return qEnvironmentVariable("TARVEO_TEST_DATA") + QStringLiteral("/rows/") + name;
+}
+
+// Opens the data file and shows the window; false when nothing was opened.
+inline bool openShown(Tarveo &window, const QString &name) {
+    window.openFile(dataFile(name));
+    window.show();
+    return QTest::qWaitForWindowExposed(&window) &&
+           window.document().get_subclass_numbers().size() > 0;
+}
+
+template <typename T = QLineEdit> T *named(Tarveo &window, const QString &name) {
+    return window.findChild<T *>(name);
+}
+
+// Picks the subclass in the list, as a user does.
+inline bool select(Tarveo &window, quint32 number) {
+    auto *list = named<QComboBox>(window, QStringLiteral("comboBoxSubclasses"));
+    const int index = list->findText(QStringLiteral("subclass_%1").arg(number));
+    if (index < 0)
+        return false;
+    list->setCurrentIndex(index);
+    return true;
+}
+
+// Replaces the field's text by typing: select all, then the keys (or a
+// backspace for an empty text). False when there is no such field.
+inline bool retype(Tarveo &window, const QString &name, const QString &text) {
+    QLineEdit *edit = named(window, name);
+    if (!edit)
+        return false;
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(edit, text);
+    return true;
+}
+
+// Runs the action; every modal dialog that opens meanwhile goes to answer,
+// which must close it. Nothing is left polling once the action returns.
+inline void answeringModals(const std::function<void(QWidget *)> &answer,
+                            const std::function<void()> &action) {
+    constexpr int pollMs = 10;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&answer]() {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            answer(modal);
+    });
+    poll.start(pollMs);
+    action();
+}
+
+inline bool isLime(const QLineEdit *edit) {
+    return edit && edit->styleSheet() == styleLime;
+}
+inline bool isRed(const QLineEdit *edit) {
+    return edit && edit->styleSheet() == styleRed;
+}
+
+} // namespace RowsWindow
+
+#endif
