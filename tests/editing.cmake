@@ -1,3 +1,4 @@
 # Tests of this area are added here with tarveo_test().
+tarveo_test(NAME tst_editing_files SOURCES editing/tst_editing_files.cpp LIBS tarveo_core)
 tarveo_test(NAME tst_rows_axles SOURCES editing/tst_rows_axles.cpp LIBS tarveo_core)
 tarveo_test(NAME tst_constraints_editor SOURCES editing/tst_constraints_editor.cpp LIBS tarveo_core)

@@ -1,0 +1,288 @@
+// The File commands driven through the menu: their boxes in order, what
+// they write, and what they leave alone when they refuse or fail.
+#include "common/testsupport.h"
+#include "common/windowdriver.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace WindowDriver;
+
+namespace {
+const QString actionNew = QStringLiteral("actionNew");
+const QString actionSave = QStringLiteral("actionSave");
+const QString titleBase = QStringLiteral("Tarveo v3.4.2");
+const QString unwritable = QStringLiteral("/proc/tarveo-editing-test.conf");
+
+// A complete two-axle subclass section with the given number and category.
+QString carSection(int number, const QString &category = QStringLiteral("1")) {
+    return QStringLiteral("[subclass_%1]\naxle_configuration=C2\ncategory=%2\nmax_GVW__kN=35\n"
+                          "number_of_axles=2\ntyre_type=1,1\nmax_axle_weight__kN=1,20;2,20\n"
+                          "max_axle_distance__m=3.5\nmin_axle_distance__m=2.2\n\n")
+        .arg(number)
+        .arg(category);
+}
+
+const QString validHeader = QStringLiteral("[classes]\ncountry_code=SI\ngroup_max_distance__m=30\n"
+                                           "max_axle_distance__m=12\nmin_axle_distance__m=0.8\n"
+                                           "unclassified_vehicle_subclass=140\n\n");
+} // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QString writeConf(const QString &name, const QString &text) {
+        QFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        file.write(text.toUtf8());
+        return file.fileName();
+    }
+
+private slots:
+    void saveChecksComeInOrder_data();
+    void saveChecksComeInOrder();
+    void saveWritesTheDocumentAsItStands();
+    void saveCompletesTheSuffix();
+    void saveReportsAFileThatCannotBeWritten();
+    void newRefusedOrCancelledKeepsDocumentAndForm_data();
+    void newRefusedOrCancelledKeepsDocumentAndForm();
+    void newWritesTheHeaderAndEmptiesThePanel();
+    void newReportsAFileThatCannotBeWritten();
+    void openTakesTheGravitationalConstant();
+    void openWithoutSubclassesShowsOnlyTheFirstAxle();
+    void openOfUnreadableFileChangesNothing();
+    void openOfFileStoppedEarlyShowsWhatWasRead();
+};
+
+// Each row: the file, the answers, the boxes expected (title, then a text
+// fragment), and whether a save dialog must follow.
+void FileCommandsTest::saveChecksComeInOrder_data() {
+    QTest::addColumn<QString>("conf");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString missing5 = QStringLiteral("box: Vital information missing in one or more "
+                                            "subclasses!\nMissing data found in subclass 5\n"
+                                            "Please make sure all of the following fields are "
+                                            "valid:\nCategory\nNumber of axles\nMax. gross "
+                                            "weight\nAxle configuration\nand all fields "
+                                            "dependant on number of axles.");
+    const QString duplicate37 =
+        QStringLiteral("box: Duplicate subclasses found!\nAt least one duplicated subclass "
+                       "found. Do you wish to continue saving? 3 = 7");
+    const QString headerInvalid = QStringLiteral(
+        "box: Header invalid!\nPlease make sure all required fields are filled and valid.");
+
+    QTest::newRow("duplicate first, then the incomplete subclass")
+        << validHeader + carSection(3) + carSection(5, QString()) + carSection(7)
+        << QStringList{"Yes"} << QStringList{duplicate37, missing5};
+    QTest::newRow("no to the duplicate ends the command")
+        << validHeader + carSection(3) + carSection(7) << QStringList{"No"}
+        << QStringList{duplicate37};
+    QTest::newRow("three equal subclasses name the first pair")
+        << validHeader + carSection(2) + carSection(4) + carSection(9) << QStringList{"No"}
+        << QStringList{QStringLiteral("box: Duplicate subclasses found!\nAt least one "
+                                      "duplicated subclass found. Do you wish to continue "
+                                      "saving? 2 = 4")};
+    QTest::newRow("subclasses are checked before the header")
+        << QStringLiteral("[classes]\ncountry_code=XX\n\n") + carSection(5, QString())
+        << QStringList{} << QStringList{missing5};
+    QTest::newRow("an incomplete subclass 0 reads as a header failure")
+        << validHeader + carSection(0, QString()) << QStringList{} << QStringList{headerInvalid};
+    QTest::newRow("an invalid header")
+        << QStringLiteral("[classes]\ncountry_code=SI\n\n") + carSection(3) << QStringList{}
+        << QStringList{headerInvalid};
+}
+
+void FileCommandsTest::saveChecksComeInOrder() {
+    QFETCH(QString, conf);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, expected);
+
+    Tarveo window;
+    open(window, writeConf(QStringLiteral("in.conf"), conf));
+    // Should the checks let it through, the save dialog gets a file name and
+    // the file would be written.
+    const QString target = path(QStringLiteral("out.conf"));
+    const QStringList shown = runCommand(window, actionSave, answers + QStringList{target});
+    QCOMPARE(shown, expected);
+    QVERIFY(!QFile::exists(target));
+}
+
+void FileCommandsTest::saveWritesTheDocumentAsItStands() {
+    Tarveo window;
+    const QString source =
+        writeConf(QStringLiteral("valid.conf"), validHeader + carSection(3) + carSection(4, "2"));
+    open(window, source);
+    const QString target = path(QStringLiteral("saved.conf"));
+    const QStringList shown = runCommand(window, actionSave, {target});
+    QCOMPARE(shown, QStringList{QStringLiteral("dialog: Save as")});
+    QCOMPARE(fileLines(target), fileLines(source));
+    // Save changes neither the title nor the document.
+    QCOMPARE(window.windowTitle(), titleBase + QLatin1Char(' ') + source);
+}
+
+void FileCommandsTest::saveCompletesTheSuffix() {
+    Tarveo window;
+    open(window, writeConf(QStringLiteral("suffix.conf"), validHeader + carSection(3)));
+    runCommand(window, actionSave, {path(QStringLiteral("nosuffix"))});
+    QVERIFY(QFile::exists(path(QStringLiteral("nosuffix.conf"))));
+    QVERIFY(!QFile::exists(path(QStringLiteral("nosuffix"))));
+}
+
+void FileCommandsTest::saveReportsAFileThatCannotBeWritten() {
+    Tarveo window;
+    open(window, writeConf(QStringLiteral("unwritable.conf"), validHeader + carSection(3)));
+    // No file can be made in the kernel's process folder, whoever runs the
+    // test.
+    const QString target = unwritable;
+    const QStringList shown = runCommand(window, actionSave, {target});
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0], QStringLiteral("dialog: Save as"));
+    QVERIFY2(shown[1].startsWith(QStringLiteral("box: Could not save configuration\n")),
+             qPrintable(shown[1]));
+    QVERIFY2(shown[1].contains(target), qPrintable(shown[1]));
+    QVERIFY(!QFile::exists(target));
+}
+
+void FileCommandsTest::newRefusedOrCancelledKeepsDocumentAndForm_data() {
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("refused: invalid country")
+        << "XX"
+        << QStringList{QStringLiteral(
+               "box: Could not save configuration\nPlease make sure required (red) fields are "
+               "filled before creating a new configuration.")};
+    QTest::newRow("cancelled dialog") << "IT" << QStringList{QStringLiteral("dialog: Save as")};
+}
+
+void FileCommandsTest::newRefusedOrCancelledKeepsDocumentAndForm() {
+    QFETCH(QString, country);
+    QFETCH(QStringList, expected);
+
+    Tarveo window;
+    const QString source =
+        writeConf(QStringLiteral("kept.conf"), validHeader + carSection(3) + carSection(4, "2"));
+    open(window, source);
+    const QString before = TarveoTestAccess::conf(window).to_string();
+    retype(window, QStringLiteral("lineEditCountry"), country);
+
+    const QStringList shown = runCommand(window, actionNew, {QString()});
+    QCOMPARE(shown, expected);
+    // Only the typed country differs from the file: the subclasses are all
+    // still there and the form still lists them.
+    Conf &conf = TarveoTestAccess::conf(window);
+    QCOMPARE(conf.get_subclass_numbers(), (QVector<quint32>{3, 4}));
+    QCOMPARE(conf.get_country_code(), country);
+    conf.set_country_code(QStringLiteral("SI"));
+    QCOMPARE(conf.to_string(), before);
+    QCOMPARE(entries(subclassList(window)), (QStringList{"subclass_3", "subclass_4"}));
+    QCOMPARE(widget(window, QStringLiteral("lineEditSubclass"))->text(), QStringLiteral("3"));
+    QCOMPARE(window.windowTitle(), titleBase + QLatin1Char(' ') + source);
+}
+
+void FileCommandsTest::newWritesTheHeaderAndEmptiesThePanel() {
+    Tarveo window;
+    open(window, writeConf(QStringLiteral("old.conf"), validHeader + carSection(3)));
+    retype(window, QStringLiteral("lineEditCountry"), QStringLiteral("it"));
+    retype(window, QStringLiteral("lineEditGroupMaxDist"), QStringLiteral("25"));
+    retype(window, QStringLiteral("lineEditMinAvgAxleWeight"), QStringLiteral("2"));
+
+    const QString target = path(QStringLiteral("new.conf"));
+    const QStringList shown = runCommand(window, actionNew, {target});
+    QCOMPARE(shown, QStringList{QStringLiteral("dialog: Save as")});
+    // The header comes from the form: what the old file had, as retyped.
+    QCOMPARE(
+        fileLines(target),
+        (QStringList{"[classes]", "country_code=IT", "group_max_distance__m=25",
+                     "max_axle_distance__m=12", "min_avg_axle_weight__kN=19.6133",
+                     "min_axle_distance__m=0.8", "unclassified_vehicle_subclass=140", "", ""}));
+    QCOMPARE(window.windowTitle(), titleBase + QLatin1Char(' ') + target);
+    QVERIFY(TarveoTestAccess::conf(window).get_subclass_numbers().isEmpty());
+    QCOMPARE(subclassList(window)->count(), 0);
+    QVERIFY(widget<QComboBox>(window, QStringLiteral("comboBoxInvalid"))->isHidden());
+    QCOMPARE(widget<QLabel>(window, QStringLiteral("labelInvalid"))->text(),
+             QStringLiteral("Subclasses are valid."));
+    QVERIFY(!widget<QGroupBox>(window, QStringLiteral("groupBoxSubclass"))->isHidden());
+    QVERIFY(widget<QFrame>(window, QStringLiteral("frameSubclassBottom"))->isHidden());
+    QVERIFY(widget(window, QStringLiteral("lineEditSubclass"))->text().isEmpty());
+}
+
+void FileCommandsTest::newReportsAFileThatCannotBeWritten() {
+    Tarveo window;
+    const QString source = writeConf(QStringLiteral("stay.conf"), validHeader + carSection(3));
+    open(window, source);
+    const QString target = unwritable;
+    const QStringList shown = runCommand(window, actionNew, {target});
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(shown[1].startsWith(QStringLiteral("box: Could not save configuration\n")));
+    QVERIFY(shown[1].contains(target));
+    QCOMPARE(window.windowTitle(), titleBase + QLatin1Char(' ') + source);
+    QCOMPARE(TarveoTestAccess::conf(window).get_subclass_numbers(), QVector<quint32>{3});
+    QCOMPARE(subclassList(window)->count(), 1);
+}
+
+void FileCommandsTest::openTakesTheGravitationalConstant() {
+    Tarveo window;
+    for (const char *bad : {"0", "-9.81", "g"}) {
+        open(window, writeConf(QStringLiteral("badg.conf"),
+                               QStringLiteral("[classes]\ng_acceleration_constant=%1\n").arg(bad)));
+        QCOMPARE(TarveoTestAccess::weightFactor(window), 9.80665f);
+    }
+    open(window, dataPath(QStringLiteral("headeronly.conf")));
+    QCOMPARE(TarveoTestAccess::weightFactor(window), 9.81f);
+}
+
+void FileCommandsTest::openWithoutSubclassesShowsOnlyTheFirstAxle() {
+    Tarveo window;
+    window.show();
+    const QString file = dataPath(QStringLiteral("headeronly.conf"));
+    open(window, file);
+    QCOMPARE(window.windowTitle(), titleBase + QLatin1Char(' ') + file);
+    QCOMPARE(widget(window, QStringLiteral("lineEditCountry"))->text(), QStringLiteral("IT"));
+    QVERIFY(widget<QGroupBox>(window, QStringLiteral("groupBoxSubclass"))->isHidden());
+    QVERIFY(widget<QFrame>(window, QStringLiteral("frameMiddle"))->isHidden());
+    for (const char *name : {"MaxAxleWeightEdit1", "MaxAxleWeightBox1", "TyreType1"})
+        QVERIFY2(!widget<QWidget>(window, name)->isHidden(), name);
+}
+
+void FileCommandsTest::openOfUnreadableFileChangesNothing() {
+    Tarveo window;
+    const QString source = writeConf(QStringLiteral("good.conf"), validHeader + carSection(3));
+    open(window, source);
+    const QString before = TarveoTestAccess::conf(window).to_string();
+
+    const QString missing = path(QStringLiteral("gone.conf"));
+    ModalScript script;
+    window.openFile(missing);
+    QCOMPARE(script.boxTitles(), QStringList{QStringLiteral("Could not open configuration")});
+    QVERIFY(script.shown().at(0).contains(missing));
+    QCOMPARE(TarveoTestAccess::conf(window).to_string(), before);
+    QCOMPARE(window.windowTitle(), titleBase + QLatin1Char(' ') + source);
+    QCOMPARE(subclassList(window)->count(), 1);
+}
+
+void FileCommandsTest::openOfFileStoppedEarlyShowsWhatWasRead() {
+    Tarveo window;
+    const QString file = dataPath(QStringLiteral("stopped.conf"));
+    const QStringList shown = open(window, file);
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0], QStringLiteral("dialog: Open file"));
+    QVERIFY2(shown[1].startsWith(QStringLiteral("box: Configuration read only in part\n")),
+             qPrintable(shown[1]));
+    QVERIFY2(shown[1].contains(QStringLiteral("line 18")), qPrintable(shown[1]));
+    QVERIFY(shown[1].contains(QStringLiteral("; a comment line stops the reading")));
+    QVERIFY(shown[1].contains(QStringLiteral("The rest of the file was not read.")));
+    QCOMPARE(entries(subclassList(window)), QStringList{QStringLiteral("subclass_1")});
+    QCOMPARE(widget(window, QStringLiteral("lineEditSubclass"))->text(), QStringLiteral("1"));
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "tst_editing_files.moc"
