@@ -1,0 +1,571 @@
+// Units in the window: new units from the dialog re-display a document with
+// values, the header moves between panel and document in displayed units,
+// and the units dialog itself.
+#include "common/testsupport.h"
+#include "units/measurementunits.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleValidator>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+template <typename T> T *child(QWidget &parent, const QString &name) {
+    return parent.findChild<T *>(name);
+}
+
+QString text(Tarveo &w, const char *name) {
+    if (auto *edit = child<QLineEdit>(w, name))
+        return edit->text();
+    if (auto *label = child<QLabel>(w, name))
+        return label->text();
+    return child<QPushButton>(w, name)->text();
+}
+
+const QStringList weightLabels = {"labelMinAvgAxleWeight",
+                                  "labelMaxGrossWeight",
+                                  "labelMaxAxleWeightsEdits",
+                                  "labelTotalWeightConstraint",
+                                  "labelAwsl",
+                                  "labelReclassUpGvw",
+                                  "labelReclassDownGvw",
+                                  "labelCombinedWeightConstraints"};
+const QStringList lengthLabels = {
+    "labelGroupMaxDist", "labelMinAxleSpacing", "labelMaxAxleDist",
+    "labelMinAxleDist",  "labelPrepend",        "labelAppend",
+    "labelMaxAxleDists", "labelMinAxleDists",   "labelTotalDistanceConstraint",
+    "labelAdsl"};
+
+// A header with a value in each converted field: 98.0665 kN is 10 t, 3.048 m
+// is 10 ft.
+void fillDocumentHeader(Conf &conf) {
+    conf.set_classification_version(QStringLiteral("2024-01"));
+    conf.set_country_code(QStringLiteral("SI"));
+    conf.set_group_max_distance(QStringLiteral("3.048"));
+    conf.set_min_2axle_truck_spacing(QStringLiteral("6.096"));
+    conf.set_min_avg_axle_weight(QStringLiteral("98.0665"));
+    conf.set_max_axle_distance(QStringLiteral("30.48"));
+    conf.set_min_axle_distance(QStringLiteral("0.3048"));
+    conf.set_unclassified_vehicle_subclass(QStringLiteral("140"));
+    conf.set_uncategorised_vehicle_category(QStringLiteral("6"));
+}
+
+// Three axles: weights 98.0665, 49.03325, 49.03325 kN (10, 5, 5 t), gaps of
+// 3.048 to 6.096 m and 1.524 to 3.048 m.
+Subclass threeAxles(quint32 number) {
+    Subclass s;
+    s.set_number(number);
+    s.set_category(QStringLiteral("3"));
+    s.set_axle_configuration(QStringLiteral("H3"));
+    s.set_number_of_axles(QStringLiteral("3"));
+    s.set_max_GVW(QStringLiteral("196.133"));
+    s.set_prepend(QStringLiteral("0.3048"));
+    s.set_append(QStringLiteral("0.6096"));
+    s.set_upper_GVW_limit(QStringLiteral("98.0665"));
+    s.set_lower_GVW_limit(QStringLiteral("19.6133"));
+    const char *weights[] = {"98.0665", "49.0333", "49.0333"};
+    for (int i = 0; i < 3; ++i)
+        s.set_max_axle_weight_at_index(QString::fromLatin1(weights[i]), i);
+    s.set_min_distance_at_index(QStringLiteral("3.048"), 0);
+    s.set_max_distance_at_index(QStringLiteral("6.096"), 0);
+    s.set_min_distance_at_index(QStringLiteral("1.524"), 1);
+    s.set_max_distance_at_index(QStringLiteral("3.048"), 1);
+    for (int i = 0; i < 3; ++i)
+        s.set_tyre_type_at_index(QStringLiteral("2"), i);
+    return s;
+}
+
+// Shows the subclass as a user would by choosing it from the list.
+void showSubclass(Tarveo &w, quint32 number) {
+    auto *list = child<QComboBox>(w, "comboBoxSubclasses");
+    list->addItem(QStringLiteral("subclass_%1").arg(number));
+    list->setCurrentIndex(list->count() - 1);
+}
+
+QLineEdit *rowEdit(Tarveo &w, const char *frame, int position) {
+    QLayoutItem *item = child<QWidget>(w, frame)->layout()->itemAt(position);
+    return item ? qobject_cast<QLineEdit *>(item->widget()) : nullptr;
+}
+
+} // namespace
+
+class TestWindowUnits : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void headerRedisplayedInEachUnit();
+    void everyUnitLabelTakesTheSuffix();
+    void tonnesWithAnotherGWriteIt();
+    void gThatIsNotPositiveIsKept_data();
+    void gThatIsNotPositiveIsKept();
+    void gThatIsNotPositiveFromAnotherUnit();
+    void displayedSubclassFollowsTheUnits();
+    void conversionsUseTheWindowsFactors();
+    void convertedTextMarksAndWarns();
+    void fillHeaderFromADocument();
+    void fillHeaderGAndTheWeightUnit();
+    void copyHeaderIntoTheDocument();
+
+    void dialogButtonIdsAndPreselection();
+    void dialogGFieldFollowsTheWeightUnit();
+    void dialogOkSendsTheChoice();
+    void dialogCancelSendsNothing();
+    void dialogFromTheWindow();
+};
+
+void TestWindowUnits::cleanup() {
+    while (QWidget *modal = QApplication::activeModalWidget())
+        modal->close();
+}
+
+void TestWindowUnits::headerRedisplayedInEachUnit() {
+    Tarveo w;
+    fillDocumentHeader(TarveoTestAccess::conf(w));
+
+    w.receiveUnits(Kilonewtons, Feet, 0);
+    QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QStringLiteral("98.07"));
+    QCOMPARE(text(w, "lineEditGroupMaxDist"), QStringLiteral("10.00"));
+    QCOMPARE(text(w, "lineEditMinAxleSpacing"), QStringLiteral("20.00"));
+    QCOMPARE(text(w, "lineEditMaxAxleDist"), QStringLiteral("100.00"));
+    QCOMPARE(text(w, "lineEditMinAxleDist"), QStringLiteral("1.00"));
+    QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("0"));
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 1.0f);
+    QCOMPARE(TarveoTestAccess::lengthFactor(w), 0.3048f);
+    QCOMPARE(TarveoTestAccess::weightUnit(w), uchar(Kilonewtons));
+    QCOMPARE(TarveoTestAccess::lengthUnit(w), uchar(Feet));
+    // The red group distance field of the empty window is marked valid now.
+    QCOMPARE(child<QLineEdit>(w, "lineEditGroupMaxDist")->styleSheet(),
+             QStringLiteral("QLineEdit {background-color: lime}"));
+
+    w.receiveUnits(Pounds, Inches, 0);
+    QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QStringLiteral("22046.23"));
+    QCOMPARE(text(w, "lineEditGroupMaxDist"), QStringLiteral("120.00"));
+
+    w.receiveUnits(Tons, Meters, 9.80665f);
+    QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QStringLiteral("10.00"));
+    QCOMPARE(text(w, "lineEditGroupMaxDist"), QStringLiteral("3.05"));
+    QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.80665"));
+    // The document itself never changes with the units.
+    QCOMPARE(w.document().get_min_avg_axle_weight(), QStringLiteral("98.0665"));
+    QCOMPARE(w.document().get_g_acceleration_constant(), QString());
+}
+
+void TestWindowUnits::everyUnitLabelTakesTheSuffix() {
+    Tarveo w;
+    w.receiveUnits(Pounds, Feet, 0);
+    for (const QString &name : weightLabels)
+        QVERIFY2(text(w, qPrintable(name)).endsWith(QLatin1String(" (lb):")), qPrintable(name));
+    for (const QString &name : lengthLabels)
+        QVERIFY2(text(w, qPrintable(name)).endsWith(QLatin1String(" (ft):")), qPrintable(name));
+    QCOMPARE(text(w, "labelCombinedWeightConstraints"),
+             QStringLiteral("Combined axle weight constraints (lb):"));
+    // The crosswise header labels keep their own words.
+    QCOMPARE(text(w, "labelMinAxleDist"), QStringLiteral("Max. axle distance (ft):"));
+
+    w.receiveUnits(Kilonewtons, Inches, 0);
+    for (const QString &name : weightLabels)
+        QVERIFY2(text(w, qPrintable(name)).endsWith(QLatin1String(" (kN):")), qPrintable(name));
+    for (const QString &name : lengthLabels)
+        QVERIFY2(text(w, qPrintable(name)).endsWith(QLatin1String(" (in):")), qPrintable(name));
+    QCOMPARE(text(w, "labelMaxGrossWeight"), QStringLiteral("Max. GVW (kN):"));
+    QCOMPARE(text(w, "labelTyreTypes"), QStringLiteral("Tyre type:"));
+}
+
+void TestWindowUnits::tonnesWithAnotherGWriteIt() {
+    Tarveo w;
+    w.receiveUnits(Tons, Meters, 9.81f);
+    QCOMPARE(w.document().get_g_acceleration_constant(), QStringLiteral("9.81"));
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 9.81f);
+    QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.81"));
+
+    // Back to the default: the factor follows, the document keeps its g.
+    w.receiveUnits(Tons, Meters, 9.80665f);
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 9.80665f);
+    QCOMPARE(w.document().get_g_acceleration_constant(), QStringLiteral("9.81"));
+
+    // Another g only matters for tonnes.
+    Tarveo other;
+    other.receiveUnits(Pounds, Meters, 9.81f);
+    QCOMPARE(other.document().get_g_acceleration_constant(), QString());
+}
+
+void TestWindowUnits::gThatIsNotPositiveIsKept_data() {
+    QTest::addColumn<float>("g");
+    QTest::newRow("emptied field") << 0.0f;
+    QTest::newRow("negative") << -9.81f;
+    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN();
+}
+
+void TestWindowUnits::gThatIsNotPositiveIsKept() {
+    QFETCH(float, g);
+    Tarveo w;
+    fillDocumentHeader(TarveoTestAccess::conf(w));
+    w.receiveUnits(Tons, Meters, 9.81f);
+    const Conf before = w.document();
+
+    w.receiveUnits(Tons, Feet, g);
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 9.81f);
+    QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.81"));
+    QCOMPARE(w.document().to_string(), before.to_string());
+    // Weights still show in tonnes of 9.81, and the length unit did change.
+    QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QStringLiteral("10.00"));
+    QCOMPARE(TarveoTestAccess::lengthUnit(w), uchar(Feet));
+    QCOMPARE(text(w, "lineEditGroupMaxDist"), QStringLiteral("10.00"));
+    QCOMPARE(text(w, "labelGroupMaxDist"), QStringLiteral("Group max. distance (ft):"));
+}
+
+void TestWindowUnits::gThatIsNotPositiveFromAnotherUnit() {
+    Tarveo w;
+    fillDocumentHeader(TarveoTestAccess::conf(w));
+    w.receiveUnits(Kilonewtons, Meters, 0);
+    w.receiveUnits(Tons, Meters, 0);
+    // Tonnes at the g the dialog offered, the default; nothing is divided by 0.
+    QCOMPARE(TarveoTestAccess::weightUnit(w), uchar(Tons));
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 9.80665f);
+    QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QStringLiteral("10.00"));
+    QCOMPARE(text(w, "labelMinAvgAxleWeight"), QStringLiteral("Min. avg. axle weight (t):"));
+    QCOMPARE(w.document().get_g_acceleration_constant(), QString());
+}
+
+void TestWindowUnits::displayedSubclassFollowsTheUnits() {
+    Tarveo w;
+    Conf &conf = TarveoTestAccess::conf(w);
+    fillDocumentHeader(conf);
+    Subclass subclass = threeAxles(7);
+    subclass.set_adsl_0(QStringLiteral("3.048,9.144"));
+    subclass.set_awsl_0(QStringLiteral("98.0665,3;196.133,7"));
+    conf.insert_subclass(7, subclass);
+    w.show();
+    showSubclass(w, 7);
+    QCOMPARE(text(w, "lineEditSubclass"), QStringLiteral("7"));
+
+    w.receiveUnits(Kilonewtons, Feet, 0);
+    QCOMPARE(text(w, "lineEditPrepend"), QStringLiteral("1.00"));
+    QCOMPARE(text(w, "lineEditAppend"), QStringLiteral("2.00"));
+    QCOMPARE(text(w, "lineEditMaxGrossWeight"), QStringLiteral("196.13"));
+    QCOMPARE(text(w, "lineEditReclassUpGvw"), QStringLiteral("98.07"));
+    QCOMPARE(text(w, "lineEditReclassDownGvw"), QStringLiteral("19.61"));
+    QVERIFY(text(w, "lineEditTotalDistanceConstraint").contains(QLatin1String("30.0")));
+    QVERIFY(text(w, "lineEditTotalWeightConstraint").contains(QLatin1String("196.1")));
+    // Sums of their own lists, in general notation.
+    QCOMPARE(text(w, "labelSumMaxAxleWeights"), QStringLiteral("196.133"));
+    QCOMPARE(text(w, "labelSumMinAxleDist"), QStringLiteral("15"));
+    QCOMPARE(text(w, "labelSumMaxAxleDist"), QStringLiteral("30"));
+
+    // Per-axle rows: position 0 is the label, the last axle has no gap.
+    QLineEdit *gap1 = rowEdit(w, "frameMaxAxleDists", 1);
+    QLineEdit *gap2min = rowEdit(w, "frameMinAxleDists", 2);
+    QLineEdit *weight3 = rowEdit(w, "frameMaxAxleWeightsEdits", 3);
+    QVERIFY(gap1 && gap2min && weight3);
+    QCOMPARE(gap1->text(), QStringLiteral("20.00"));
+    QCOMPARE(gap2min->text(), QStringLiteral("5.00"));
+    QCOMPARE(weight3->text(), QStringLiteral("49.03"));
+
+    w.receiveUnits(Tons, Meters, 9.80665f);
+    QCOMPARE(text(w, "lineEditMaxGrossWeight"), QStringLiteral("20.00"));
+    QCOMPARE(rowEdit(w, "frameMaxAxleWeightsEdits", 1)->text(), QStringLiteral("10.00"));
+    QCOMPARE(gap1->text(), QStringLiteral("6.10"));
+    QCOMPARE(text(w, "labelSumMaxAxleWeights"), QStringLiteral("20"));
+    // The totals are shown converted: 98.0665 and 196.133 kN are 10 and 20 t.
+    QVERIFY(text(w, "lineEditTotalWeightConstraint").contains(QLatin1String("20.0")));
+    QVERIFY(text(w, "lineEditTotalWeightConstraint").startsWith(QLatin1String("10.0")));
+    QVERIFY(text(w, "lineEditTotalDistanceConstraint").contains(QLatin1String("9.1")));
+}
+
+void TestWindowUnits::conversionsUseTheWindowsFactors() {
+    Tarveo w;
+    QCOMPARE(w.displayToFileText(QStringLiteral("10"), true), QStringLiteral("98.0665"));
+    QCOMPARE(w.displayToFileText(QStringLiteral("10"), false), QStringLiteral("10"));
+    w.receiveUnits(Pounds, Feet, 0);
+    QCOMPARE(w.displayToFileText(QStringLiteral("10"), false), QStringLiteral("3.048"));
+    QCOMPARE(w.fileToDisplay(QStringLiteral("3.048"), false), double(3.048f / 0.3048f));
+    QLineEdit edit;
+    edit.setText(QStringLiteral("0"));
+    QCOMPARE(w.editToFileText(&edit, true), QString());
+    edit.setText(QStringLiteral("1000"));
+    QCOMPARE(w.editToFileText(&edit, true), QStringLiteral("4.44822"));
+    QCOMPARE(w.formatSum(9.144, false), QStringLiteral("30"));
+}
+
+void TestWindowUnits::convertedTextMarksAndWarns() {
+    Tarveo w;
+    QLineEdit edit;
+    w.setConvertedText(&edit, QStringLiteral("19.6133"), true, false);
+    QCOMPARE(edit.text(), QStringLiteral("2.00"));
+    QCOMPARE(edit.styleSheet(), QStringLiteral("QLineEdit {background-color: red}"));
+    QCOMPARE(edit.toolTip(), QString());
+
+    w.setConvertedMaxAxleDistText(&edit, QStringLiteral("12"), false, 1);
+    QCOMPARE(edit.text(), QStringLiteral("12.00"));
+    QCOMPARE(edit.styleSheet(), QStringLiteral("QLineEdit {background-color: yellow}"));
+    QCOMPARE(edit.toolTip(), QStringLiteral("Value is lower than some subclasses."));
+
+    QTest::ignoreMessage(QtWarningMsg, "Could not set converted text to edit");
+    w.setConvertedText(nullptr, QStringLiteral("1"), true, true);
+    QTest::ignoreMessage(QtWarningMsg, "Could not set converted text to edit");
+    w.setConvertedMaxAxleDistText(nullptr, QStringLiteral("1"), false, 0);
+
+    QLabel label(QStringLiteral("Max. axle distances (m):"));
+    w.setUnitSuffix(&label, QStringLiteral("(ft):"));
+    QCOMPARE(label.text(), QStringLiteral("Max. axle distances (ft):"));
+}
+
+void TestWindowUnits::fillHeaderFromADocument() {
+    Tarveo w;
+    Conf &conf = TarveoTestAccess::conf(w);
+    fillDocumentHeader(conf);
+    conf.set_country_code(QStringLiteral("XX"));
+    conf.set_min_avg_axle_weight(QStringLiteral("0"));
+    w.fillHeader();
+
+    const QString lime = QStringLiteral("QLineEdit {background-color: lime}");
+    const QString red = QStringLiteral("QLineEdit {background-color: red}");
+    QCOMPARE(text(w, "lineEditVersion"), QStringLiteral("2024-01"));
+    QCOMPARE(text(w, "lineEditCountry"), QStringLiteral("XX"));
+    QCOMPARE(child<QLineEdit>(w, "lineEditCountry")->styleSheet(), red);
+    QCOMPARE(child<QLineEdit>(w, "lineEditCountry")->toolTip(),
+             QStringLiteral("Enter a two letter ISO code."));
+    QCOMPARE(text(w, "lineEditGroupMaxDist"), QStringLiteral("3.05"));
+    QCOMPARE(text(w, "lineEditMinAxleSpacing"), QStringLiteral("6.10"));
+    // A stored 0 shows as an empty field.
+    QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QString());
+    QCOMPARE(text(w, "lineEditMaxAxleDist"), QStringLiteral("30.48"));
+    QCOMPARE(text(w, "lineEditMinAxleDist"), QStringLiteral("0.30"));
+    QCOMPARE(text(w, "lineEditUnclassified"), QStringLiteral("140"));
+    QCOMPARE(text(w, "lineEditUncategorised"), QStringLiteral("6"));
+    for (const char *name : {"lineEditVersion", "lineEditMinAxleSpacing",
+                             "lineEditMinAvgAxleWeight", "lineEditMaxAxleDist"})
+        QCOMPARE(child<QLineEdit>(w, name)->styleSheet(), lime);
+
+    // A maximum below the minimum is red with its own tip.
+    conf.set_max_axle_distance(QStringLiteral("0.1"));
+    w.fillHeader();
+    QCOMPARE(child<QLineEdit>(w, "lineEditMaxAxleDist")->styleSheet(), red);
+    QCOMPARE(child<QLineEdit>(w, "lineEditMaxAxleDist")->toolTip(),
+             QStringLiteral("Value must be higher than min axle distance."));
+}
+
+void TestWindowUnits::fillHeaderGAndTheWeightUnit() {
+    {
+        Tarveo w;
+        w.receiveUnits(Kilonewtons, Meters, 0);
+        TarveoTestAccess::conf(w).set_g_acceleration_constant(QStringLiteral("9.81"));
+        w.fillHeader();
+        QCOMPARE(TarveoTestAccess::weightFactor(w), 1.0f);
+        QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.81"));
+    }
+    Tarveo w;
+    fillDocumentHeader(TarveoTestAccess::conf(w));
+    TarveoTestAccess::conf(w).set_g_acceleration_constant(QStringLiteral("9.81"));
+    QTest::ignoreMessage(QtDebugMsg, "New conversion weight 9.81");
+    w.fillHeader();
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 9.81f);
+    QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.81"));
+    // Weights are shown with the file's g: 196.133 kN / 9.81.
+    TarveoTestAccess::conf(w).set_min_avg_axle_weight(QStringLiteral("196.133"));
+    w.applyUnits();
+    QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QStringLiteral("19.99"));
+
+    // The next document has no g: the button shows the default, the factor stays.
+    TarveoTestAccess::conf(w) = Conf();
+    w.fillHeader();
+    QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.80665"));
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 9.81f);
+
+    TarveoTestAccess::conf(w).set_g_acceleration_constant(QStringLiteral("-1"));
+    w.fillHeader();
+    QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.80665"));
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 9.81f);
+}
+
+void TestWindowUnits::copyHeaderIntoTheDocument() {
+    Tarveo w;
+    w.receiveUnits(Tons, Feet, 9.81f);
+    TarveoTestAccess::conf(w) = Conf();
+    const std::pair<const char *, const char *> typed[] = {
+        {"lineEditVersion", "v1"},         {"lineEditCountry", "si"},
+        {"lineEditGroupMaxDist", "10"},    {"lineEditMinAxleSpacing", "0"},
+        {"lineEditMinAvgAxleWeight", "2"}, {"lineEditMaxAxleDist", "100"},
+        {"lineEditMinAxleDist", "-1"},     {"lineEditUnclassified", "140"},
+        {"lineEditUncategorised", "6"}};
+    for (const auto &[name, value] : typed)
+        child<QLineEdit>(w, name)->setText(QString::fromLatin1(value));
+    w.copyHeaderToConf();
+
+    const Conf &conf = w.document();
+    QCOMPARE(conf.get_g_acceleration_constant(), QStringLiteral("9.81"));
+    QCOMPARE(conf.get_classification_version(), QStringLiteral("v1"));
+    QCOMPARE(conf.get_country_code(), QStringLiteral("SI"));
+    QCOMPARE(conf.get_group_max_distance(), QStringLiteral("3.048"));
+    QCOMPARE(conf.get_min_2axle_truck_spacing(), QString());
+    QCOMPARE(conf.get_min_avg_axle_weight(), QStringLiteral("19.62"));
+    QCOMPARE(conf.get_max_axle_distance(), QStringLiteral("30.48"));
+    QCOMPARE(conf.get_min_axle_distance(), QString());
+    QCOMPARE(conf.get_unclassified_vehicle_subclass(), QStringLiteral("140"));
+    QCOMPARE(conf.get_uncategorised_vehicle_category(), QStringLiteral("6"));
+
+    // The default g is not written.
+    Tarveo plain;
+    plain.copyHeaderToConf();
+    QVERIFY(!plain.document().get_header().contains(QStringLiteral("g_acceleration_constant")));
+}
+
+void TestWindowUnits::dialogButtonIdsAndPreselection() {
+    const uchar weight = Kilonewtons, length = Feet;
+    const float g = 9.80665f;
+    MeasurementUnits dialog(nullptr, &weight, &length, &g);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Measurement units"));
+    QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
+    QCOMPARE(dialog.size(), QSize(222, 264));
+
+    auto *weights = dialog.findChild<QButtonGroup *>(QStringLiteral("buttonGroupWeight"));
+    auto *lengths = dialog.findChild<QButtonGroup *>(QStringLiteral("buttonGroupLength"));
+    QVERIFY(weights && lengths);
+    QVERIFY(weights->exclusive() && lengths->exclusive());
+    const std::pair<const char *, int> ids[] = {
+        {"radioButtonTons", 0}, {"radioButtonPounds", 1}, {"radioButtonKN", 2}};
+    for (const auto &[name, id] : ids)
+        QCOMPARE(weights->id(child<QRadioButton>(dialog, name)), id);
+    const std::pair<const char *, int> lengthIds[] = {
+        {"radioButtonMeters", 0}, {"radioButtonFeet", 1}, {"radioButtonInches", 2}};
+    for (const auto &[name, id] : lengthIds)
+        QCOMPARE(lengths->id(child<QRadioButton>(dialog, name)), id);
+    QCOMPARE(child<QRadioButton>(dialog, "radioButtonKN")->text(), QStringLiteral("Kilonewtons"));
+    QCOMPARE(child<QRadioButton>(dialog, "radioButtonInches")->text(), QStringLiteral("Inches"));
+
+    QCOMPARE(weights->checkedId(), 2);
+    QCOMPARE(lengths->checkedId(), 1);
+    auto *gField = child<QLineEdit>(dialog, "lineEditG");
+    QVERIFY(!gField->isEnabled());
+    QCOMPARE(gField->text(), QString());
+    QVERIFY(qobject_cast<const QDoubleValidator *>(gField->validator()));
+}
+
+void TestWindowUnits::dialogGFieldFollowsTheWeightUnit() {
+    const uchar weight = Tons, length = Meters;
+    const float g = 9.81f;
+    MeasurementUnits dialog(nullptr, &weight, &length, &g);
+    dialog.show();
+    auto *gField = child<QLineEdit>(dialog, "lineEditG");
+    QVERIFY(gField->isEnabled());
+    QCOMPARE(gField->text(), QStringLiteral("9.810000"));
+
+    gField->selectAll();
+    QTest::keyClicks(gField, QStringLiteral("9.8"));
+    child<QRadioButton>(dialog, "radioButtonKN")->click();
+    QVERIFY(!gField->isEnabled());
+    QCOMPARE(gField->text(), QString());
+    child<QRadioButton>(dialog, "radioButtonTons")->click();
+    QVERIFY(gField->isEnabled());
+    QCOMPARE(gField->text(), QStringLiteral("9.800000"));
+
+    // A comma decimal cannot be typed, whatever the desktop's locale.
+    gField->clear();
+    QTest::keyClicks(gField, QStringLiteral("9,7"));
+    QCOMPARE(gField->text(), QStringLiteral("97"));
+}
+
+void TestWindowUnits::dialogOkSendsTheChoice() {
+    const uchar weight = Tons, length = Inches;
+    const float g = 9.81f;
+    {
+        MeasurementUnits dialog(nullptr, &weight, &length, &g);
+        QSignalSpy sent(&dialog, &MeasurementUnits::sendUnits);
+        child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(sent.count(), 1);
+        QCOMPARE(sent[0][0].value<uchar>(), uchar(Tons));
+        QCOMPARE(sent[0][1].value<uchar>(), uchar(Inches));
+        QCOMPARE(sent[0][2].toFloat(), 9.81f);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+    {
+        MeasurementUnits dialog(nullptr, &weight, &length, &g);
+        QSignalSpy sent(&dialog, &MeasurementUnits::sendUnits);
+        child<QRadioButton>(dialog, "radioButtonPounds")->click();
+        child<QRadioButton>(dialog, "radioButtonMeters")->click();
+        child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(sent.count(), 1);
+        QCOMPARE(sent[0][0].value<uchar>(), uchar(Pounds));
+        QCOMPARE(sent[0][1].value<uchar>(), uchar(Meters));
+        QCOMPARE(sent[0][2].toFloat(), 0.0f);
+    }
+}
+
+void TestWindowUnits::dialogCancelSendsNothing() {
+    const uchar weight = Tons, length = Meters;
+    const float g = 9.80665f;
+    MeasurementUnits dialog(nullptr, &weight, &length, &g);
+    QSignalSpy sent(&dialog, &MeasurementUnits::sendUnits);
+    child<QRadioButton>(dialog, "radioButtonKN")->click();
+    child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Cancel)->click();
+    QCOMPARE(sent.count(), 0);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void TestWindowUnits::dialogFromTheWindow() {
+    Tarveo w;
+    fillDocumentHeader(TarveoTestAccess::conf(w));
+    w.receiveUnits(Tons, Meters, 9.81f);
+    w.show();
+
+    // Cancel after changes leaves everything as it was.
+    bool answered = false;
+    answerNextModal([&answered](QWidget *dialog) {
+        answered = true;
+        QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("lineEditG"))->text(),
+                 QStringLiteral("9.810000"));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonKN"))->click();
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonFeet"))->click();
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    child<QPushButton>(w, "buttonGConstant")->click();
+    QVERIFY(answered);
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 9.81f);
+    QCOMPARE(TarveoTestAccess::lengthUnit(w), uchar(Meters));
+    QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.81"));
+
+    // OK with kilonewtons and feet applies them at once.
+    answerNextModal([](QWidget *dialog) {
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonKN"))->click();
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonFeet"))->click();
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    child<QPushButton>(w, "buttonGConstant")->click();
+    QCOMPARE(TarveoTestAccess::weightUnit(w), uchar(Kilonewtons));
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 1.0f);
+    QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("0"));
+    QCOMPARE(text(w, "lineEditGroupMaxDist"), QStringLiteral("10.00"));
+
+    // Opened with kilonewtons, tonnes offer the default g.
+    QString offered;
+    answerNextModal([&offered](QWidget *dialog) {
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonTons"))->click();
+        offered = dialog->findChild<QLineEdit *>(QStringLiteral("lineEditG"))->text();
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    child<QPushButton>(w, "buttonGConstant")->click();
+    QCOMPARE(offered, QStringLiteral("9.806650"));
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 9.80665f);
+
+    // An emptied G field keeps the g in force.
+    answerNextModal([](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("lineEditG"))->clear();
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    child<QPushButton>(w, "buttonGConstant")->click();
+    QCOMPARE(TarveoTestAccess::weightFactor(w), 9.80665f);
+    QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QStringLiteral("10.00"));
+}
+
+QTEST_MAIN(TestWindowUnits)
+#include "tst_windowunits.moc"
