@@ -225,8 +225,6 @@ void ConstraintEditorTest::addOriginalStoresWeightInKilonewtons() {
     QLineEdit *second = named(window, "Constraint2");
     QVERIFY(second && second->isVisible());
     QCOMPARE(second->text(), QStringLiteral("1+2+3,18.00"));
-    QCOMPARE(second->maximumWidth(), 90);
-    QCOMPARE(second->statusTip(), QStringLiteral("To remove constraint, delete the text."));
     QCOMPARE(TarveoTestAccess::constraintRowsDefault(window), 2);
 
     // An empty weight still adds the constraint, shown red.
@@ -299,7 +297,6 @@ void ConstraintEditorTest::addWeightNeedsWeightAndClass() {
     QCOMPARE(constraintsOf(subclass, "awsl"), QStringList{"1+2:100,5;180,6"});
     QLineEdit *row = named(window, "awslConstraint1");
     QCOMPARE(row->text(), QStringLiteral("1+2:100.0,5;180.0,6"));
-    QCOMPARE(row->maximumWidth(), 150);
     QVERIFY(isLime(row));
 }
 
