@@ -1,8 +1,9 @@
 #ifndef TARVEO_UNITS_NUMBERVALIDATORS_H
 #define TARVEO_UNITS_NUMBERVALIDATORS_H
 
-class QDoubleValidator;
-class QIntValidator;
+#include <QDoubleValidator>
+#include <QIntValidator>
+
 class QObject;
 
 // Validators for fields whose text is later read by QString::toFloat or
