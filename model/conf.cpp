@@ -5,6 +5,8 @@
 #include "model/modellog.h"
 #include "model/numbers.h"
 
+#include <QHash>
+
 namespace {
 
 // The smallest category number that may stand for uncategorised vehicles:
@@ -181,13 +183,32 @@ ConfValidity Conf::is_valid() const {
 }
 
 QString Conf::find_duplicate_subclasses() const {
-    for (auto a = subclasses.cbegin(); a != subclasses.cend(); ++a) {
-        for (auto b = std::next(a); b != subclasses.cend(); ++b) {
-            if (a.value().is_duplicate_of(b.value()))
-                return QStringLiteral("%1 = %2").arg(a.key()).arg(b.key());
+    // Duplicates agree on every plain value, an exact equality: only records
+    // of one such group need the pairwise comparison, which keeps Save quick
+    // on classifications with thousands of subclasses.
+    QHash<QStringList, QVector<quint32>> groups;
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it)
+        groups[it.value().get_value_texts()].append(it.key());
+
+    bool found = false;
+    quint32 first = 0;
+    quint32 second = 0;
+    for (const QVector<quint32> &group : qAsConst(groups)) {
+        // Numbers in a group ascend; a pair can only be earlier than the one
+        // found so far if its lower number is smaller.
+        for (int a = 0; a < group.size() && (!found || group.at(a) < first); ++a) {
+            const Subclass &lower = subclasses.constFind(group.at(a)).value();
+            for (int b = a + 1; b < group.size(); ++b) {
+                if (lower.is_duplicate_of(subclasses.constFind(group.at(b)).value())) {
+                    found = true;
+                    first = group.at(a);
+                    second = group.at(b);
+                    break;
+                }
+            }
         }
     }
-    return {};
+    return found ? QStringLiteral("%1 = %2").arg(first).arg(second) : QString();
 }
 
 QVector<quint32> Conf::get_invalid_subclasses() const {

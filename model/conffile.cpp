@@ -29,6 +29,9 @@ const QRegularExpression &digitRunPattern() {
 }
 
 bool isSectionHeader(const QString &line) {
+    // Every header starts with "[": most lines are settled without the pattern.
+    if (!line.startsWith(QLatin1Char('[')))
+        return false;
     const QRegularExpressionMatch match = sectionHeaderPattern().match(line);
     return match.hasMatch() && match.capturedStart(0) == 0 &&
            match.capturedLength(0) == line.size();

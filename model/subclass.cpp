@@ -509,6 +509,5 @@ bool Subclass::has_same_axles(const Subclass &other) const {
 
 bool Subclass::is_duplicate_of(const Subclass &other) const {
     // Values are compared pairwise in key order; the keys themselves are not.
-    return has_same_axles(other) && values.size() == other.values.size() &&
-           values.values() == other.values.values();
+    return has_same_axles(other) && get_value_texts() == other.get_value_texts();
 }

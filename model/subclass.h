@@ -115,6 +115,8 @@ public:
     bool can_draw() const;
     bool has_same_axles(const Subclass &other) const;
     bool is_duplicate_of(const Subclass &other) const;
+    // The plain values in key order; duplicates always have equal lists.
+    QStringList get_value_texts() const { return values.values(); }
 
 private:
     // The constraint list a type text names; null for a foreign type.

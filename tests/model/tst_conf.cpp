@@ -153,6 +153,22 @@ void TestConf::duplicateSearchNamesFirstPair() {
     QCOMPARE(conf.find_duplicate_subclasses(), QStringLiteral("2 = 4"));
     conf.get_subclass(2).set_alias("bus");
     QCOMPARE(conf.find_duplicate_subclasses(), QStringLiteral("4 = 9"));
+
+    // The pair with the lowest first number wins, whichever values it has;
+    // equal values with other axles are no pair.
+    Conf mixed;
+    Subclass bus(completeTwoAxleTable());
+    bus.set_alias("bus");
+    Subclass otherAxles = bus;
+    otherAxles.set_max_axle_weight_at_index("99", 0);
+    mixed.insert_subclass(1, otherAxles);
+    mixed.insert_subclass(3, Subclass(completeTwoAxleTable("3")));
+    mixed.insert_subclass(4, Subclass(completeTwoAxleTable("4")));
+    mixed.insert_subclass(2, bus);
+    mixed.insert_subclass(9, bus);
+    QCOMPARE(mixed.find_duplicate_subclasses(), QStringLiteral("2 = 9"));
+    mixed.remove_subclass(9);
+    QCOMPARE(mixed.find_duplicate_subclasses(), QStringLiteral("3 = 4"));
 }
 
 void TestConf::invalidSubclassesUseHeaderDistances() {
