@@ -98,6 +98,7 @@ private slots:
     void editingARowStoresConvertedOrAsTyped();
     void emptyingARowDeletesItsConstraintAndMovesRowsUp();
     void hiddenRowsAreReusedAndCounted();
+    void addShowsAllRowsOfASubclassShownWithoutThem();
     void aWholeSessionSavesWhatWasTyped();
 };
 
@@ -418,6 +419,31 @@ void ConstraintEditorTest::hiddenRowsAreReusedAndCounted() {
     QCOMPARE(window.document().get_subclass(9).get_constraint_at_index(2, "adsl"),
              QStringLiteral("1+2:1,2"));
     QCOMPARE(window.findChildren<QLineEdit *>(QStringLiteral("adslConstraint3")).size(), 1);
+}
+
+void ConstraintEditorTest::addShowsAllRowsOfASubclassShownWithoutThem() {
+    Tarveo window;
+    // A subclass without an axle count is shown without its constraint rows;
+    // once it has axles, a new constraint must not land in a row that the
+    // editor takes for an earlier one.
+    QVERIFY(openShown(window, QStringLiteral("axleless.conf")));
+    QVERIFY(retype(window, "lineEditNumOfAxles", "3"));
+    choose(window, "Distance");
+    QTest::keyClicks(named(window, "lineEditAddLowerConstraint"), "1");
+    QTest::keyClicks(named(window, "lineEditAddUpperConstraint"), "2");
+    tick(window, {1, 3});
+    QCOMPARE(clickAdd(window), QString());
+
+    const QStringList shown = {"1+2:3.0,4.5", "2+3:1.2,1.5", "1+3:1.0,2.0"};
+    auto *frame = named<QFrame>(window, "frameAdsl");
+    for (int position = 1; position <= shown.size(); ++position) {
+        QLineEdit *row = window.lineEditAt(frame, position);
+        QVERIFY(row && row->isVisible());
+        QCOMPARE(row->text(), shown.at(position - 1));
+    }
+    QVERIFY(retype(window, "adslConstraint1", "1+2:3,5"));
+    QCOMPARE(constraintsOf(window.document().get_subclass(2), "adsl"),
+             (QStringList{"1+2:3,5", "2+3:1.2,1.5", "1+3:1,2"}));
 }
 
 void ConstraintEditorTest::aWholeSessionSavesWhatWasTyped() {
