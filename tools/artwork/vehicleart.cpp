@@ -223,9 +223,9 @@ void drawVanFront(QPainter &p) {
     van.lineTo(11, 17);
     van.lineTo(4, 19);
     van.quadTo(0.5, 20, 0.5, 24);
-    van.lineTo(0.5, 33);
-    van.quadTo(0.5, 35, 3, 35);
-    van.lineTo(56.9, 35);
+    van.lineTo(0.5, 35);
+    van.quadTo(0.5, 37, 3, 37);
+    van.lineTo(56.9, 37);
     van.closeSubpath();
     fillPath(p, van, body);
     pane(p, {{22, 3}, {33, 3}, {33, 16}, {14, 16}});
@@ -240,9 +240,9 @@ void drawVanBack(QPainter &p) {
     van.moveTo(0, 0);
     van.lineTo(38, 0);
     van.quadTo(41.5, 0, 41.5, 4);
-    van.lineTo(41.5, 33);
-    van.quadTo(41.5, 35, 39, 35);
-    van.lineTo(0, 35);
+    van.lineTo(41.5, 35);
+    van.quadTo(41.5, 37, 39, 37);
+    van.lineTo(0, 37);
     van.closeSubpath();
     fillPath(p, van, body);
     pane(p, {{2, 3}, {36, 3}, {36, 16}, {2, 16}});
@@ -266,9 +266,9 @@ void drawBusFront(QPainter &p) {
     bus.moveTo(78.9, 0);
     bus.lineTo(5, 0);
     bus.quadTo(0.5, 0, 0.5, 5);
-    bus.lineTo(0.5, 35);
-    bus.quadTo(0.5, 37, 3, 37);
-    bus.lineTo(78.9, 37);
+    bus.lineTo(0.5, 37);
+    bus.quadTo(0.5, 39, 3, 39);
+    bus.lineTo(78.9, 39);
     bus.closeSubpath();
     fillPath(p, bus, body);
     lamp(p, QRectF(3, 1.5, 12, 2.5), headlamp); // destination sign
@@ -286,9 +286,9 @@ void drawBusBack(QPainter &p) {
     bus.moveTo(0, 0);
     bus.lineTo(57, 0);
     bus.quadTo(61.5, 0, 61.5, 5);
-    bus.lineTo(61.5, 35);
-    bus.quadTo(61.5, 37, 59, 37);
-    bus.lineTo(0, 37);
+    bus.lineTo(61.5, 37);
+    bus.quadTo(61.5, 39, 59, 39);
+    bus.lineTo(0, 39);
     bus.closeSubpath();
     fillPath(p, bus, body);
     busWindows(p, 2, 58);
@@ -301,10 +301,10 @@ void drawBusJoint(QPainter &p, const QSize &size) {
     const QColor folds[] = {QColor(70, 70, 70), QColor(140, 140, 140)};
     constexpr int foldWidth = 2;
     for (int x = 0; x < size.width(); x += foldWidth) {
-        p.fillRect(QRect(x, 1, foldWidth, 35), folds[(x / foldWidth) % 2]);
+        p.fillRect(QRect(x, 1, foldWidth, 37), folds[(x / foldWidth) % 2]);
     }
     p.fillRect(QRect(0, 0, size.width(), 1), body);
-    p.fillRect(QRect(0, 36, size.width(), 1), body);
+    p.fillRect(QRect(0, 38, size.width(), 1), body);
 }
 
 // --- motorcycles ------------------------------------------------------
@@ -323,18 +323,25 @@ void drawMotorcycleFront(QPainter &p) {
 }
 
 void drawMotorcycleBack(QPainter &p) {
-    // 31 x 30, drawn over the rear wheel (columns 7 to 23, rows 15 to 30);
-    // a rider sits on the seat.
+    // 31 x 30, drawn over the rear wheel (columns 7 to 23, rows 15 to 30).
     wheel(p, QPointF(15, 22.5), 7.4, 0.72, 4);
-    fillPath(p, polygonPath({{0, 6}, {3, 12}, {15, 21}, {17, 18}, {10, 10}, {24, 8}, {25, 5}}),
-             body); // seat, frame and swing arm
+    fillPath(p, polygonPath({{0, 9}, {2, 14}, {14, 23}, {16, 21}, {6, 12}, {8, 10}}),
+             body); // frame and swing arm
+    QPainterPath seat;
+    seat.moveTo(0, 5);
+    seat.quadTo(10, 3, 20, 6);
+    seat.lineTo(29, 6);
+    seat.lineTo(29, 9);
+    seat.lineTo(0, 10);
+    seat.closeSubpath();
+    fillPath(p, seat, body);
+    p.setPen(QPen(body, 1.6, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(6, 13, 18, 18), 30 * 16, 110 * 16); // rear mudguard
     p.setPen(QPen(QColor(150, 150, 150), 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(6, 16), QPointF(26, 15)); // exhaust
+    p.drawLine(QPointF(4, 15), QPointF(27, 12)); // exhaust
     p.setPen(Qt::NoPen);
-    lamp(p, QRectF(25, 4, 3, 2), taillamp);
-    // The rider, leaning forward to the bars in front.
-    p.setBrush(QColor(60, 60, 80));
-    fillPath(p, polygonPath({{4, 6}, {0, -3}, {2, -5}, {12, 5}}), QColor(60, 60, 80));
+    lamp(p, QRectF(28, 6, 2.5, 2.5), taillamp);
 }
 
 // --- tractors ---------------------------------------------------------

@@ -62,8 +62,15 @@ int main(int argc, char *argv[]) {
         return exitFailure;
     }
 
+    const QImage sheet = renderSheet(conf);
+    if (sheet.isNull()) {
+        fail(QStringLiteral("cannot draw %1: %2 subclasses do not fit into one picture")
+                 .arg(input)
+                 .arg(conf.get_subclass_numbers().size()));
+        return exitFailure;
+    }
     QImageWriter writer(output, "png");
-    if (!writer.write(renderSheet(conf))) {
+    if (!writer.write(sheet)) {
         fail(QStringLiteral("cannot write %1: %2").arg(output, writer.errorString()));
         return exitFailure;
     }
