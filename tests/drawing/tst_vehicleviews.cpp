@@ -1,6 +1,7 @@
 // The main window's two vehicle views: redrawn from the displayed subclass,
 // cleared when it cannot be drawn.
 #include "common/testsupport.h"
+#include "common/windowdriver.h"
 #include "scenetext.h"
 
 #include <QGraphicsView>
@@ -118,6 +119,27 @@ private slots:
         Subclass subclass = subclassOf("H2", "2", "3", "4");
         subclass.remove_last_max_distance(); // passes the drawable check only
         window->redrawVehicle(subclass);
+        QVERIFY(minView->scene()->items().isEmpty());
+        QVERIFY(maxView->scene()->items().isEmpty());
+    }
+
+    void followsTheUsersEdits() {
+        // Subclass 5 of the sample is an H2 at 3.2 to 6 m.
+        const QString path =
+            qEnvironmentVariable("TARVEO_TEST_DATA") + QStringLiteral("/drawing/sample.conf");
+        WindowDriver::open(*window, path);
+        QComboBox *subclasses = WindowDriver::subclassList(*window);
+        const int entry = subclasses->findText("subclass_5");
+        QVERIFY(entry >= 0);
+        subclasses->setCurrentIndex(entry);
+        QVERIFY(sceneText(minView->scene()).contains("TruckWheel1 75.2,45"));
+        QVERIFY(sceneText(maxView->scene()).contains("TruckWheel1 134,45"));
+
+        WindowDriver::retype(*window, "MaxAxleDist1", "4");
+        QVERIFY(sceneText(maxView->scene()).contains("TruckWheel1 92,45"));
+        QVERIFY(sceneText(minView->scene()).contains("TruckWheel1 75.2,45"));
+
+        WindowDriver::retype(*window, "MinAxleDist1", "0");
         QVERIFY(minView->scene()->items().isEmpty());
         QVERIFY(maxView->scene()->items().isEmpty());
     }
