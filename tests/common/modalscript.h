@@ -2,8 +2,10 @@
 #define TARVEO_TESTS_MODALSCRIPT_H
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
@@ -84,7 +86,18 @@ private:
                 dialog->reject();
                 return;
             }
-            dialog->selectFile(path);
+            // Typed into the name field as a user would. Any entry the file
+            // list selected meanwhile (it loads in the background) would win
+            // over the typed name, so the selection is cleared first.
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            auto *list = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
+            if (!name || !list) {
+                events << QStringLiteral("unknown file dialog layout");
+                dialog->reject();
+                return;
+            }
+            list->clearSelection();
+            name->setText(path);
             static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept is protected
         } else {
             events << QStringLiteral("other: ") + modal->windowTitle();

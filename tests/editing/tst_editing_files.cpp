@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -59,6 +60,7 @@ private slots:
     void openWithoutSubclassesShowsOnlyTheFirstAxle();
     void openOfUnreadableFileChangesNothing();
     void openOfFileStoppedEarlyShowsWhatWasRead();
+    void editedFileIsSavedLineByLine();
 };
 
 // Each row: the file, the answers, the boxes expected (title, then a text
@@ -282,6 +284,43 @@ void FileCommandsTest::openOfFileStoppedEarlyShowsWhatWasRead() {
     QVERIFY(shown[1].contains(QStringLiteral("The rest of the file was not read.")));
     QCOMPARE(entries(subclassList(window)), QStringList{QStringLiteral("subclass_1")});
     QCOMPARE(widget(window, QStringLiteral("lineEditSubclass"))->text(), QStringLiteral("1"));
+}
+
+// A whole session: open, edit the header and two subclasses, copy one, save;
+// the saved text is compared with the expected file line by line.
+void FileCommandsTest::editedFileIsSavedLineByLine() {
+    Tarveo window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    open(window, dataPath(QStringLiteral("fleet.conf")));
+
+    retype(window, QStringLiteral("lineEditCountry"), QStringLiteral("at"));
+    retype(window, QStringLiteral("lineEditMinAvgAxleWeight"), QStringLiteral("1.5"));
+    // Subclass 3 is shown first.
+    retype(window, QStringLiteral("lineEditAlias"), QStringLiteral("33"));
+    retype(window, QStringLiteral("lineEditMaxGrossWeight"), QStringLiteral("4"));
+    retype(window, QStringLiteral("lineEditPrepend"), QStringLiteral("0.5"));
+
+    subclassList(window)->setCurrentIndex(2);
+    QCOMPARE(widget(window, QStringLiteral("lineEditSubclass"))->text(), QStringLiteral("9"));
+    retype(window, QStringLiteral("lineEditReclassDownTo"), QStringLiteral("4"));
+    retype(window, QStringLiteral("lineEditReclassDownGvw"), QStringLiteral("20"));
+    retype(window, QStringLiteral("lineEditCopy"), QStringLiteral("12"));
+    QTest::mouseClick(widget<QPushButton>(window, QStringLiteral("buttonCopy")), Qt::LeftButton);
+    QCOMPARE(widget(window, QStringLiteral("lineEditSubclass"))->text(), QStringLiteral("12"));
+
+    const QString target = path(QStringLiteral("session.conf"));
+    const QStringList shown = runCommand(window, actionSave, {QStringLiteral("Yes"), target});
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(shown[0].endsWith(QStringLiteral("Do you wish to continue saving? 9 = 12")));
+    QCOMPARE(shown[1], QStringLiteral("dialog: Save as"));
+
+    const QStringList saved = fileLines(target);
+    const QStringList expected = fileLines(dataPath(QStringLiteral("fleet-edited.conf")));
+    for (int i = 0; i < qMin(saved.size(), expected.size()); ++i)
+        QVERIFY2(saved[i] == expected[i],
+                 qPrintable(QStringLiteral("line %1: %2").arg(i + 1).arg(saved[i])));
+    QCOMPARE(saved.size(), expected.size());
 }
 
 QTEST_MAIN(FileCommandsTest)
