@@ -21,7 +21,7 @@ QVector<AxleGroup> axleGroups(const QString &configuration);
 
 // One side view of one subclass, at minimum or at maximum axle spacing.
 // Made for a single redraw and discarded; the scene it creates belongs to
-// the view and stays there.
+// the view, which shows it until the next redraw replaces it.
 class VehicleDrawing {
 public:
     // Wheel positions and the layout values every painter works from.
@@ -83,6 +83,8 @@ public:
     void paintTractor(const Layout &layout, const Subclass &subclass);
 
     QGraphicsScene *graphicsScene() const { return scene; }
+    // The length in front of the vehicle, in metres; not part of the drawing.
+    float prepend() const { return prependLength; }
 
 private:
     void paint(const Subclass &subclass);
