@@ -56,6 +56,22 @@ private slots:
         QCOMPARE(drawing.graphicsScene()->parent(), &view);
     }
 
+    void axleConfigurationGroups() {
+        const auto text = [](const QString &configuration) {
+            QStringList groups;
+            for (const AxleGroup &group : axleGroups(configuration)) {
+                groups.append(QChar(group.letter) + QString::number(group.count));
+            }
+            return groups.join(' ');
+        };
+        QCOMPARE(text("H2T2D1S2"), QString("H2 T2 D1 S2"));
+        QCOMPARE(text("H10S12"), QString("H10 S12"));
+        QCOMPARE(text(""), QString());
+        // A count too large for 32 bits reads as 0, as the configuration
+        // check reads it.
+        QCOMPARE(text("H99999999999S2"), QString("H0 S2"));
+    }
+
     void truckWithTwoAxles() {
         // 3.2 m at 21 pixels a metre: the second wheel at 8 + 67.2, recorded
         // as 75 (right edge 96); chassis and body start at the cab's back.
