@@ -21,7 +21,6 @@ private slots:
     void duplicateSearchNamesFirstPair();
     void invalidSubclassesUseHeaderDistances();
     void missingSubclassYieldsThrowAwayRecord();
-    void subclassMapOperations();
 };
 
 void TestConf::countryListIsTheAssignedOne() {
@@ -195,20 +194,6 @@ void TestConf::missingSubclassYieldsThrowAwayRecord() {
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^get_subclass: .*7"));
     QCOMPARE(constConf.get_subclass(7).get_number_of_axles(), QString());
     QVERIFY(conf.get_subclass_numbers().isEmpty());
-}
-
-void TestConf::subclassMapOperations() {
-    Conf conf;
-    conf.insert_subclass(20, Subclass(completeTwoAxleTable("20")));
-    conf.insert_subclass(4, Subclass(completeTwoAxleTable("4")));
-    Subclass replacement(completeTwoAxleTable("4"));
-    replacement.set_alias("new");
-    conf.insert_subclass(4, replacement);
-    QCOMPARE(conf.get_subclass_numbers(), (QVector<quint32>{4, 20}));
-    QCOMPARE(conf.get_subclass(4).get_alias(), QStringLiteral("new"));
-    conf.remove_subclass(5); // absent: nothing happens
-    conf.remove_subclass(20);
-    QCOMPARE(conf.get_subclass_numbers(), QVector<quint32>{4});
 }
 
 QTEST_GUILESS_MAIN(TestConf)

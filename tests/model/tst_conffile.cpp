@@ -185,10 +185,11 @@ void TestConfFile::classesSectionOnlyForHeaderPass() {
 }
 
 void TestConfFile::constraintsRenumberedInKeyTextOrder() {
-    QByteArray file = "[subclass_1]\nmax_axle_weight__kN=1,1\n";
+    QByteArray file = "[subclass_1]\nmax_axle_weight__kN=1,1\nadsl_0=10,20\nawsl_0=50,3;400,7\n";
     for (int k = 1; k <= 12; ++k)
         file += QStringLiteral("adsl_%1=%1:1,2\n").arg(k).toLatin1();
     const QString text = read(file).to_string();
+    QVERIFY(text.contains("[subclass_1]\nadsl_0=10,20\nawsl_0=50,3;400,7\n"));
     QVERIFY(text.contains("adsl_1=1:1,2\nadsl_2=10:1,2\nadsl_3=11:1,2\nadsl_4=12:1,2\n"
                           "adsl_5=2:1,2\n"));
     QVERIFY(text.contains("adsl_12=9:1,2\n"));

