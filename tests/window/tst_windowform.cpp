@@ -449,22 +449,6 @@ void TestWindowForm::fontsAndSizes() {
         QCOMPARE(view->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
     }
 
-    struct RowLabel {
-        const char *name;
-        QSize minimum;
-        int maxWidth;
-    };
-    const RowLabel rowLabels[] = {{"labelMaxAxleDists", {155, 20}, 165},
-                                  {"labelMinAxleDists", {155, 20}, 160},
-                                  {"labelTyreTypes", {130, 20}, 125},
-                                  {"labelMaxAxleWeightsEdits", {130, 20}, 160}};
-    for (const RowLabel &r : rowLabels) {
-        auto *label = child<QLabel>(w, r.name);
-        QCOMPARE(label->minimumSize(), r.minimum);
-        QCOMPARE(label->maximumWidth(), r.maxWidth);
-        QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
-    }
-
     // The window may widen but never narrow below its minimum.
     w.show();
     w.resize(600, 700);

@@ -110,7 +110,6 @@ private slots:
     void gThatIsNotPositiveIsKept();
     void gThatIsNotPositiveFromAnotherUnit();
     void displayedSubclassFollowsTheUnits();
-    void conversionsUseTheWindowsFactors();
     void convertedTextMarksAndWarns();
     void fillHeaderFromADocument();
     void fillHeaderGAndTheWeightUnit();
@@ -280,21 +279,6 @@ void TestWindowUnits::displayedSubclassFollowsTheUnits() {
     QVERIFY(text(w, "lineEditTotalWeightConstraint").contains(QLatin1String("20.0")));
     QVERIFY(text(w, "lineEditTotalWeightConstraint").startsWith(QLatin1String("10.0")));
     QVERIFY(text(w, "lineEditTotalDistanceConstraint").contains(QLatin1String("9.1")));
-}
-
-void TestWindowUnits::conversionsUseTheWindowsFactors() {
-    Tarveo w;
-    QCOMPARE(w.displayToFileText(QStringLiteral("10"), true), QStringLiteral("98.0665"));
-    QCOMPARE(w.displayToFileText(QStringLiteral("10"), false), QStringLiteral("10"));
-    w.receiveUnits(Pounds, Feet, 0);
-    QCOMPARE(w.displayToFileText(QStringLiteral("10"), false), QStringLiteral("3.048"));
-    QCOMPARE(w.fileToDisplay(QStringLiteral("3.048"), false), double(3.048f / 0.3048f));
-    QLineEdit edit;
-    edit.setText(QStringLiteral("0"));
-    QCOMPARE(w.editToFileText(&edit, true), QString());
-    edit.setText(QStringLiteral("1000"));
-    QCOMPARE(w.editToFileText(&edit, true), QStringLiteral("4.44822"));
-    QCOMPARE(w.formatSum(9.144, false), QStringLiteral("30"));
 }
 
 void TestWindowUnits::convertedTextMarksAndWarns() {
