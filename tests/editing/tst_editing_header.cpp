@@ -48,6 +48,8 @@ private slots:
     void editStoresAndMarks();
     void maxAxleDistanceHasThreeStates();
     void boundChangesRemarkAxleDistancesAndInvalidList();
+    void numberReadersIgnoreTheLocale_data();
+    void numberReadersIgnoreTheLocale();
 };
 
 void HeaderFieldsTest::editStoresAndMarks_data() {
@@ -185,6 +187,34 @@ void HeaderFieldsTest::boundChangesRemarkAxleDistancesAndInvalidList() {
     QVERIFY(invalidEntries(window).isEmpty());
     QVERIFY(invalid->isHidden());
     QCOMPARE(label->text(), QStringLiteral("Subclasses are valid."));
+}
+
+void HeaderFieldsTest::numberReadersIgnoreTheLocale_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isFloat");
+    QTest::addColumn<bool>("isInt");
+    QTest::newRow("decimal point") << "1.5" << true << false;
+    QTest::newRow("decimal comma") << "1,5" << false << false;
+    QTest::newRow("whole number") << "7" << true << true;
+    QTest::newRow("negative") << "-3" << true << true;
+    QTest::newRow("empty") << "" << false << false;
+    QTest::newRow("text") << "abc" << false << false;
+}
+
+// The constraint editor relies on these to refuse values it cannot convert;
+// a reader that followed a locale with a decimal comma would let 1,5 in.
+void HeaderFieldsTest::numberReadersIgnoreTheLocale() {
+    QFETCH(QString, text);
+    QFETCH(bool, isFloat);
+    QFETCH(bool, isInt);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Tarveo window;
+    const bool floatResult = window.isValidFloat(text);
+    const bool intResult = window.isValidInt(text);
+    QLocale::setDefault(previous);
+    QCOMPARE(floatResult, isFloat);
+    QCOMPARE(intResult, isInt);
 }
 
 QTEST_MAIN(HeaderFieldsTest)
