@@ -4,6 +4,7 @@
 #include "common/windowdriver.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QtTest>
 
@@ -53,6 +54,8 @@ private slots:
     void namedFieldsStoreAndMark_data();
     void namedFieldsStoreAndMark();
     void reclassificationTargetNeedsSameAxleCount();
+    void strangeSendersAreRefused_data();
+    void strangeSendersAreRefused();
     void newAppendsAnIncompleteSubclass();
     void newDoesNotOverwriteAnExistingSubclass();
     void deleteRemovesFromDocumentAndLists();
@@ -297,6 +300,43 @@ void SubclassPanelTest::reclassificationTargetNeedsSameAxleCount() {
     }
     retype(window, QStringLiteral("lineEditReclassDownTo"), QStringLiteral("9"));
     QVERIFY(sectionLines(window, 4).contains(QStringLiteral("reclassify_down_to_subclass=9")));
+}
+
+void SubclassPanelTest::strangeSendersAreRefused_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("not a line edit") << "combo"
+                                     << "Sender is not a lineEdit frameAddConstraint";
+    QTest::newRow("outside any row layout")
+        << "unplaced"
+        << "Index of dynamically set lineEdit can't be below 1!";
+    QTest::newRow("in a frame that holds no rows") << "placed"
+                                                   << "Layout not found!";
+}
+
+// Widgets the handler cannot place are logged and change nothing.
+void SubclassPanelTest::strangeSendersAreRefused() {
+    QFETCH(QString, kind);
+    QFETCH(QString, warning);
+    Tarveo window;
+    openData(window, QStringLiteral("fleet.conf"));
+    auto *frame = widget<QFrame>(window, QStringLiteral("frameAddConstraint"));
+    const QString before = TarveoTestAccess::conf(window).to_string();
+
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    if (kind == QLatin1String("combo")) {
+        auto *combo = new QComboBox(frame);
+        QObject::connect(combo, &QComboBox::currentTextChanged, &window, &Tarveo::textChanged);
+        combo->addItem(QStringLiteral("4"));
+    } else {
+        auto *edit = new QLineEdit(frame);
+        if (kind == QLatin1String("placed"))
+            frame->layout()->addWidget(edit);
+        QObject::connect(edit, &QLineEdit::textEdited, &window, &Tarveo::textChanged);
+        edit->show();
+        QTest::keyClicks(edit, QStringLiteral("4"));
+    }
+    QCOMPARE(TarveoTestAccess::conf(window).to_string(), before);
 }
 
 void SubclassPanelTest::newAppendsAnIncompleteSubclass() {
