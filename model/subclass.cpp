@@ -53,6 +53,20 @@ QString lengthsDiffer(const QString &prefix, int first, int second) {
     return QStringLiteral("%1 %2 != %3").arg(prefix).arg(first).arg(second);
 }
 
+// Appends empty entries to lead, and to its partner with it, until lead
+// holds target entries or the limit; the partner stops at the limit too when
+// capPartner is set.
+void growPair(QStringList &lead, QStringList &partner, qint64 target, int limit, bool capPartner,
+              const QString &warningPrefix) {
+    while (lead.size() < target && lead.size() < limit) {
+        if (lead.size() != partner.size())
+            ModelLog::warning(lengthsDiffer(warningPrefix, lead.size(), partner.size()));
+        lead.append(QString());
+        if (!capPartner || partner.size() < limit)
+            partner.append(QString());
+    }
+}
+
 QString entryAt(const QStringList &list, int index, const char *operation) {
     if (index < 0) {
         ModelLog::warning(ModelLog::indexOutside(operation, index, list.size()));
@@ -227,25 +241,16 @@ QString Subclass::get_number_of_axles() const {
 
 void Subclass::set_number_of_axles(const QString &value) {
     values.insert(FileKeys::NumberOfAxles, value);
-    const int axles = Numbers::asInt(value);
-    // A file may claim any count; the lists stop growing at what the largest
-    // real vehicle needs, so a count of two billion costs nothing.
-    const int distanceLimit = MaxAxles;
-    const int weightLimit = MaxAxles + 1;
-    while (axles > min_axle_distances.size() && min_axle_distances.size() < distanceLimit) {
-        if (min_axle_distances.size() != max_axle_distances.size())
-            ModelLog::warning(lengthsDiffer(AxlesListsDiffer, min_axle_distances.size(),
-                                            max_axle_distances.size()));
-        min_axle_distances.append(QString());
-        max_axle_distances.append(QString());
-    }
-    while (axles >= max_axle_weights.size() && max_axle_weights.size() < weightLimit) {
-        if (tyre_types.size() != max_axle_weights.size())
-            ModelLog::warning(
-                lengthsDiffer(WeightTyreListsDiffer, max_axle_weights.size(), tyre_types.size()));
-        max_axle_weights.append(QString());
-        tyre_types.append(QString());
-    }
+    const qint64 axles = Numbers::asInt(value);
+    // A file may claim any count: the lists stop growing at what the largest
+    // real vehicle needs, so a count of two billion costs nothing. Past that
+    // count each list also stops on its own; otherwise a list read longer than
+    // its partner would gain entries on every open and save.
+    const bool unrealCount = axles > MaxAxles;
+    growPair(min_axle_distances, max_axle_distances, axles, MaxAxles, unrealCount,
+             AxlesListsDiffer);
+    growPair(max_axle_weights, tyre_types, axles + 1, MaxAxles + 1, unrealCount,
+             WeightTyreListsDiffer);
 }
 
 QString Subclass::get_upper_GVW_limit() const {

@@ -261,6 +261,15 @@ void TestConfFile::hugeAxleCountOpensAtOnce() {
     QVERIFY(tyres.startsWith("1,2,,"));
     const QString mins = text.section("min_axle_distance__m=", 1).section('\n', 0, 0);
     QCOMPARE(mins.split(',').size(), Subclass::MaxAxles);
+
+    // Tyre types without weights: the empty weights written do not read
+    // back, and refilling them must not lengthen the tyre list on every save.
+    QString saved = read("[subclass_1]\nnumber_of_axles=2000000000\ntyre_type=1,2\n").to_string();
+    for (int save = 0; save < 2; ++save)
+        saved = read(saved.toUtf8()).to_string();
+    QCOMPARE(read(saved.toUtf8()).to_string(), saved);
+    QCOMPARE(saved.section("tyre_type=", 1).section('\n', 0, 0).split(',').size(),
+             Subclass::MaxAxles + 1);
 }
 
 void TestConfFile::writeToFileReplacesWholeOrNothing() {
