@@ -45,6 +45,27 @@ QString settingAsText(const QVariant &value) {
     return value.toString();
 }
 
+// The INI reader decodes the bytes of a key as Latin-1 whatever codec it was
+// given, so a key beyond ASCII would come back double-encoded on every save.
+// Such a key is decoded again with the codec, unless its bytes are not valid
+// text in it (then they were escapes the INI reader resolved itself).
+QString keyAsText(const QString &key, QTextCodec *codec) {
+    constexpr ushort LastLatin1 = 0xFF;
+    constexpr ushort LastAscii = 0x7F;
+    bool beyondAscii = false;
+    for (const QChar c : key) {
+        if (c.unicode() > LastLatin1)
+            return key;
+        beyondAscii = beyondAscii || c.unicode() > LastAscii;
+    }
+    if (!beyondAscii)
+        return key;
+    const QByteArray bytes = key.toLatin1();
+    QTextCodec::ConverterState state;
+    const QString decoded = codec->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0 ? decoded : key;
+}
+
 void appendLine(QString &out, const QString &key, const QString &value) {
     out += key;
     out += FileKeys::KeyValueSeparator;
@@ -76,11 +97,12 @@ void Conf::read_file(const QString &path, QObject *parent) {
         // The line pass and the writer use the stream's default codec; the
         // INI reader must decode the same bytes the same way, or non-ASCII
         // header text changes on every open and save.
-        settings.setIniCodec(QTextCodec::codecForLocale());
+        QTextCodec *codec = QTextCodec::codecForLocale();
+        settings.setIniCodec(codec);
         settings.beginGroup(FileKeys::ClassesGroup);
         const QStringList keys = settings.childKeys();
         for (const QString &key : keys)
-            header.insert(key, settingAsText(settings.value(key)));
+            header.insert(keyAsText(key, codec), settingAsText(settings.value(key)));
         settings.endGroup();
     }
 

@@ -224,9 +224,11 @@ void TestConfFile::headerListValueKeepsItsCommas() {
 
 void TestConfFile::nonAsciiHeaderSurvivesOpenAndSave() {
     const QString version = QStringLiteral("2026-11 Ljubljana–Šentvid");
-    const QByteArray utf8 = "[classes]\nclassification_version=" + version.toUtf8() + "\n\n";
+    const QByteArray utf8 = "[classes]\nclassification_version=" + version.toUtf8() +
+                            "\nštevec_osi=" + version.toUtf8() + "\n\n";
     const Conf conf = read(utf8);
     QCOMPARE(conf.get_classification_version(), version);
+    QCOMPARE(conf.get_header().value(QStringLiteral("števec_osi")), version);
     const QString saved = dir.filePath("saved-utf8.conf");
     QVERIFY(conf.write_to_file(saved));
     QCOMPARE(readBytes(saved), utf8);
