@@ -66,6 +66,41 @@ QString keyAsText(const QString &key, QTextCodec *codec) {
     return state.invalidChars == 0 && state.remainingChars == 0 ? decoded : key;
 }
 
+bool hasLineBreak(const QString &text) {
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+// The INI reader resolves escapes in [classes], so a header text may hold a
+// line break. Written as it is, it would split the line and could even
+// start a section of its own; written escaped, it reads back unchanged.
+QString headerKeyText(const QString &key) {
+    if (!hasLineBreak(key))
+        return key;
+    QString escaped = key;
+    escaped.replace(QLatin1Char('\n'), QLatin1String("%0A"));
+    escaped.replace(QLatin1Char('\r'), QLatin1String("%0D"));
+    return escaped;
+}
+
+QString headerValueText(const QString &value) {
+    if (!hasLineBreak(value))
+        return value;
+    const QChar quote = QLatin1Char('"');
+    QString quoted = quote;
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\\') || c == quote) {
+            quoted += QLatin1Char('\\');
+            quoted += c;
+        } else if (c == QLatin1Char('\n'))
+            quoted += QLatin1String("\\n");
+        else if (c == QLatin1Char('\r'))
+            quoted += QLatin1String("\\r");
+        else
+            quoted += c;
+    }
+    return quoted + quote;
+}
+
 void appendLine(QString &out, const QString &key, const QString &value) {
     out += key;
     out += FileKeys::KeyValueSeparator;
@@ -189,7 +224,7 @@ QString Conf::to_string() const {
     QString out = FileKeys::ClassesSection + FileKeys::LineEnd;
     for (auto it = header.cbegin(); it != header.cend(); ++it) {
         if (!it.value().isEmpty())
-            appendLine(out, it.key(), it.value());
+            appendLine(out, headerKeyText(it.key()), headerValueText(it.value()));
     }
     out += FileKeys::LineEnd;
     for (const Subclass &subclass : subclasses) {

@@ -42,6 +42,7 @@ private slots:
     void crlfAndBlankLinesAccepted();
     void missingFileIsNotOpened();
     void headerListValueKeepsItsCommas();
+    void escapedLineBreaksStayInTheirHeaderLine();
     void nonAsciiHeaderSurvivesOpenAndSave();
     void hugeAxleCountOpensAtOnce();
     void writeToFileReplacesWholeOrNothing();
@@ -220,6 +221,20 @@ void TestConfFile::headerListValueKeepsItsCommas() {
     QCOMPARE(conf.get_header().value("note"), QStringLiteral("a, b"));
     const Conf again = read(conf.to_string().toUtf8());
     QCOMPARE(again.get_classification_version(), QStringLiteral("2024,rev2"));
+}
+
+void TestConfFile::escapedLineBreaksStayInTheirHeaderLine() {
+    // A value or key may hold a line break through the INI reader's escapes;
+    // written raw it would start a subclass section of its own.
+    const Conf conf = read("[classes]\nnote=\"x\\n[subclass_9]\\ncategory=\\\"1\\\"\"\n"
+                           "odd%0Akey=2\ncountry_code=SI\n");
+    const QString note = QStringLiteral("x\n[subclass_9]\ncategory=\"1\"");
+    QCOMPARE(conf.get_header().value("note"), note);
+    QCOMPARE(conf.get_header().value("odd\nkey"), QStringLiteral("2"));
+    const Conf again = read(conf.to_string().toUtf8());
+    QVERIFY(again.get_subclass_numbers().isEmpty());
+    QCOMPARE(again.get_header(), conf.get_header());
+    QVERIFY(again.get_read_outcome().readWhole());
 }
 
 void TestConfFile::nonAsciiHeaderSurvivesOpenAndSave() {
