@@ -91,6 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (!file.open(QIODevice::WriteOnly))
             return 0;
         file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
+        file.flush(); // a later flush would set the time stamp to the present again
         file.setFileTime(QDateTime::fromMSecsSinceEpoch(++runs), QFileDevice::FileModificationTime);
     }
     Conf conf(path, nullptr);
