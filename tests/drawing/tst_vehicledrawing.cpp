@@ -7,6 +7,8 @@
 #include <QtTest>
 #include <cmath>
 
+Q_DECLARE_METATYPE(Subclass)
+
 namespace {
 
 QStringList capturedMessages;
@@ -381,7 +383,6 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(Subclass)
 
 QTEST_MAIN(VehicleDrawingTest)
 #include "tst_vehicledrawing.moc"

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(Subclass)
+
 namespace {
 
 QStringList capturedMessages;
@@ -153,7 +155,6 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(Subclass)
 
 QTEST_MAIN(VehicleViewsTest)
 #include "tst_vehicleviews.moc"
