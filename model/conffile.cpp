@@ -110,10 +110,10 @@ void appendLine(QString &out, const QString &key, const QString &value) {
 
 // How many per-axle entries are written when `required` are due: all that
 // are stored, and empty ones only as far as a real vehicle needs them.
-int entriesToWrite(int required, int stored, int paddingLimit) {
+int entriesToWrite(qint64 required, int stored, int paddingLimit) {
     if (required <= 0)
         return 0;
-    return qMin(required, qMax(stored, paddingLimit));
+    return static_cast<int>(qMin(required, static_cast<qint64>(qMax(stored, paddingLimit))));
 }
 
 QStringList firstEntries(const QStringList &list, int count) {
@@ -188,7 +188,7 @@ void Conf::read_file(const QString &path, QObject *parent) {
 
 QString Subclass::to_string() const {
     using namespace FileKeys;
-    const int axles = Numbers::asInt(get_number_of_axles());
+    const qint64 axles = Numbers::asInt(get_number_of_axles()); // wide: axles - 1 never overflows
     const int weightCount = entriesToWrite(axles, max_axle_weights.size(), MaxAxles);
     const int tyreCount = entriesToWrite(axles, tyre_types.size(), MaxAxles);
     const int minCount = entriesToWrite(axles - 1, min_axle_distances.size(), MaxAxles - 1);

@@ -449,7 +449,7 @@ bool Subclass::is_reclassify_down_to_subclass_valid(const QString &target_number
 }
 
 bool Subclass::is_complete() const {
-    const int axles = Numbers::asInt(get_number_of_axles());
+    const qint64 axles = Numbers::asInt(get_number_of_axles()); // wide: axles - 1 never overflows
     // Every loop below ends at the first missing entry, so a huge claimed
     // count costs no more than the lists hold.
     for (int i = 0; i < axles - 1; ++i) {
@@ -467,7 +467,7 @@ bool Subclass::is_complete() const {
 }
 
 bool Subclass::is_valid(const QString &header_min, const QString &header_max) const {
-    const int axles = Numbers::asInt(get_number_of_axles());
+    const qint64 axles = Numbers::asInt(get_number_of_axles()); // wide: axles - 1 never overflows
     for (int i = 0; i < axles - 1; ++i) {
         if (!is_min_distance_valid(i, header_min, header_max) ||
             !is_max_distance_valid(i, header_min, header_max))
@@ -490,7 +490,7 @@ bool Subclass::is_valid(const QString &header_min, const QString &header_max) co
 }
 
 bool Subclass::can_draw() const {
-    const int axles = Numbers::asInt(get_number_of_axles());
+    const qint64 axles = Numbers::asInt(get_number_of_axles()); // wide: axles - 1 never overflows
     for (int i = 0; i < axles - 1; ++i) {
         const QString mn = min_axle_distances.value(i);
         const QString mx = max_axle_distances.value(i);

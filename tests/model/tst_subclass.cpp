@@ -314,6 +314,12 @@ void TestSubclass::hugeAxleCountIsCapped() {
     QCOMPARE(twenty.get_number_of_max_axle_weights(), 21);
     twenty.set_number_of_axles(QStringLiteral("-5"));
     QCOMPARE(twenty.get_number_of_min_distances(), 20);
+    // The lowest count there is: no list index or count may wrap around.
+    twenty.set_number_of_axles(QStringLiteral("-2147483648"));
+    QVERIFY(!twenty.is_complete());
+    QVERIFY(!twenty.is_valid("0", "9"));
+    QVERIFY(!twenty.can_draw());
+    QVERIFY(twenty.to_string().contains("\ntyre_type=\nmax_axle_weight__kN=\n"));
 }
 
 void TestSubclass::badIndicesLeaveRecordUnchanged() {
