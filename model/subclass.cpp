@@ -132,6 +132,28 @@ bool isReclassifyTargetValid(const QString &ownAxles, const QString &targetAxles
     return targetAxles == ownAxles;
 }
 
+// Takes the per-axle weights of a max_axle_weight__kN text in the order they
+// stand (the axle numbers are not read), then its combined entries. A
+// malformed per-axle entry ends the reading of the whole text.
+void readWeights(Subclass &record, const QString &weights) {
+    int from = 0;
+    for (;;) {
+        const QRegularExpressionMatch match = axleWeightPattern().match(weights, from);
+        if (!match.hasMatch())
+            break;
+        const QStringList parts = match.captured(0).split(FileKeys::ListSeparator);
+        if (parts.size() != 2) {
+            ModelLog::warning(WeightNotTwoValues + parts.join(FileKeys::ListSeparator));
+            return;
+        }
+        record.set_max_axle_weight_at_index(parts.at(1), record.get_number_of_max_axle_weights());
+        from = match.capturedEnd(0);
+    }
+    QRegularExpressionMatchIterator it = combinedWeightPattern().globalMatch(weights);
+    while (it.hasNext())
+        record.set_constraint_at_index(it.next().captured(0), -1, ConstraintType::Default);
+}
+
 } // namespace
 
 Subclass::Subclass(const QMap<QString, QString> &table) {
@@ -159,26 +181,7 @@ Subclass::Subclass(const QMap<QString, QString> &table) {
     const QString weights = table.value(MaxAxleWeight);
     if (weights.isEmpty())
         ModelLog::warning(EmptyWeights + QString::number(number));
-    bool weightsWellFormed = true;
-    int from = 0;
-    while (weightsWellFormed) {
-        const QRegularExpressionMatch match = axleWeightPattern().match(weights, from);
-        if (!match.hasMatch())
-            break;
-        const QStringList parts = match.captured(0).split(ListSeparator);
-        if (parts.size() != 2) {
-            ModelLog::warning(WeightNotTwoValues + parts.join(ListSeparator));
-            weightsWellFormed = false;
-            break;
-        }
-        max_axle_weights.append(parts.at(1));
-        from = match.capturedEnd(0);
-    }
-    if (weightsWellFormed) {
-        QRegularExpressionMatchIterator it = combinedWeightPattern().globalMatch(weights);
-        while (it.hasNext())
-            set_constraint_at_index(it.next().captured(0), -1, ConstraintType::Default);
-    }
+    readWeights(*this, weights);
 
     set_number_of_axles(table.value(NumberOfAxles));
     set_upper_GVW_limit(table.value(UpperGVWLimit));
