@@ -5,10 +5,12 @@
 #include "model/modellog.h"
 #include "model/numbers.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QTextCodec>
 #include <QTextStream>
 
@@ -124,34 +126,44 @@ QStringList firstEntries(const QStringList &list, int count) {
     return entries;
 }
 
-} // namespace
+// The [classes] section through the toolkit's INI reader. It reads a private
+// copy of the bytes: the INI reader caches files by name and trusts a file
+// whose size and time stamp look unchanged, which a file saved again within
+// the same clock tick can, so reading the path itself could yield an older
+// header.
+QMap<QString, QString> readHeader(const QByteArray &bytes, const QString &path, QObject *parent) {
+    QTemporaryFile snapshot;
+    QString iniPath = path;
+    if (snapshot.open() && snapshot.write(bytes) == bytes.size() && snapshot.flush())
+        iniPath = snapshot.fileName();
+    snapshot.close();
 
-void Conf::read_file(const QString &path, QObject *parent) {
-    {
-        QSettings settings(path, QSettings::IniFormat, parent);
-        // The line pass and the writer use the stream's default codec; the
-        // INI reader must decode the same bytes the same way, or non-ASCII
-        // header text changes on every open and save.
-        QTextCodec *codec = QTextCodec::codecForLocale();
-        settings.setIniCodec(codec);
-        settings.beginGroup(FileKeys::ClassesGroup);
-        const QStringList keys = settings.childKeys();
-        for (const QString &key : keys)
-            header.insert(keyAsText(key, codec), settingAsText(settings.value(key)));
-        settings.endGroup();
-    }
+    QMap<QString, QString> header;
+    QSettings settings(iniPath, QSettings::IniFormat, parent);
+    // The line pass and the writer use the stream's default codec; the INI
+    // reader must decode the same bytes the same way, or non-ASCII header
+    // text changes on every open and save.
+    QTextCodec *codec = QTextCodec::codecForLocale();
+    settings.setIniCodec(codec);
+    settings.beginGroup(FileKeys::ClassesGroup);
+    const QStringList keys = settings.childKeys();
+    for (const QString &key : keys)
+        header.insert(keyAsText(key, codec), settingAsText(settings.value(key)));
+    return header;
+}
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        readOutcome.opened = false;
-        return;
-    }
-    QTextStream stream(&file);
+// The subclass sections, line by line. Returns how far reading got.
+ConfReadOutcome readSections(const QByteArray &bytes, Conf &conf) {
+    ConfReadOutcome outcome;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+    QTextStream stream(&buffer);
     QString section;
     QMap<QString, QString> table;
-    auto finishTable = [this, &table]() {
-        insert_subclass(Numbers::asUnsigned(table.value(FileKeys::SubclassNumber)),
-                        Subclass(table));
+    auto finishTable = [&conf, &table]() {
+        conf.insert_subclass(Numbers::asUnsigned(table.value(FileKeys::SubclassNumber)),
+                             Subclass(table));
         table.clear();
     };
     int lineNumber = 0;
@@ -176,14 +188,31 @@ void Conf::read_file(const QString &path, QObject *parent) {
         const QStringList parts = line.split(FileKeys::KeyValueSeparator);
         if (parts.size() != 2) {
             ModelLog::warning(LineWithoutEquals + QLatin1Char(' ') + line);
-            readOutcome.stopLine = lineNumber;
-            readOutcome.stopText = line;
-            return;
+            outcome.stopLine = lineNumber;
+            outcome.stopText = line;
+            return outcome;
         }
         table.insert(parts.at(0), parts.at(1));
     }
     if (!table.isEmpty())
         finishTable();
+    return outcome;
+}
+
+} // namespace
+
+void Conf::read_file(const QString &path, QObject *parent) {
+    // One read of the file serves both passes, so they see the same bytes
+    // even if the file changes meanwhile.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        readOutcome.opened = false;
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    header = readHeader(bytes, path, parent);
+    readOutcome = readSections(bytes, *this);
 }
 
 QString Subclass::to_string() const {

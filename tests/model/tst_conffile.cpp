@@ -45,6 +45,7 @@ private slots:
     void escapedLineBreaksStayInTheirHeaderLine();
     void nonAsciiHeaderSurvivesOpenAndSave();
     void hugeAxleCountOpensAtOnce();
+    void reopenSeesAFileSavedAtOnce();
     void writeToFileReplacesWholeOrNothing();
 
 private:
@@ -287,6 +288,20 @@ void TestConfFile::hugeAxleCountOpensAtOnce() {
     QCOMPARE(read(saved.toUtf8()).to_string(), saved);
     QCOMPARE(saved.section("tyre_type=", 1).section('\n', 0, 0).split(',').size(),
              Subclass::MaxAxles + 1);
+}
+
+void TestConfFile::reopenSeesAFileSavedAtOnce() {
+    // Saved again within one clock tick, a file of the same size looks
+    // unchanged to a reader that caches by name, size and time stamp.
+    const QString path = write("[classes]\ncountry_code=SI\n\n");
+    const QStringList codes{"HR", "AT", "SI", "IT"};
+    for (int round = 0; round < 20; ++round) {
+        Conf conf(path, nullptr);
+        const QString next = codes.at(round % codes.size());
+        conf.set_country_code(next);
+        QVERIFY(conf.write_to_file(path));
+        QCOMPARE(Conf(path, nullptr).get_country_code(), next);
+    }
 }
 
 void TestConfFile::writeToFileReplacesWholeOrNothing() {
