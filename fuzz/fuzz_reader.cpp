@@ -3,7 +3,6 @@
 // around the ends of their lists, and the writer.
 #include "model/conf.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTextCodec>
@@ -81,18 +80,12 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    // The INI reader caches a file by name and reads it again only when its
-    // size or time stamp changed: every input gets a time stamp of its own,
-    // so one name serves all inputs and the cache does not grow.
-    static qint64 runs = 0;
-    const QString &path = inputPath();
+    static const QString &path = inputPath();
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return 0;
         file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
-        file.flush(); // a later flush would set the time stamp to the present again
-        file.setFileTime(QDateTime::fromMSecsSinceEpoch(++runs), QFileDevice::FileModificationTime);
     }
     Conf conf(path, nullptr);
 
