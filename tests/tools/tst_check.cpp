@@ -127,6 +127,12 @@ void TestCheck::earlyStopFailsEvenWhenTheRestIsValid() {
     QVERIFY(r.err.isEmpty());
     r = run({"--log", path});
     QVERIFY(r.err.contains("Read a line without equals: ; retired"));
+    // Printed, the partial text is still what Save would write, but the
+    // status says it is partial.
+    r = run({"--print", path});
+    QCOMPARE(r.status, Failed);
+    QCOMPARE(QString::fromUtf8(r.out), Conf(path, nullptr).to_string());
+    QVERIFY(r.err.contains("reading stopped at line 19"));
 }
 
 void TestCheck::duplicatesAreReportedWithoutRefusing() {

@@ -116,5 +116,11 @@ int printFile(const QString &path, QTextStream &out, QTextStream &err) {
         return CheckStatus::Unusable;
     }
     out << conf.to_string();
-    return CheckStatus::Passed;
+    // The text is what Save would write, but a part of the file is missing
+    // from it: a script must not mistake it for the whole.
+    const ConfReadOutcome &outcome = conf.get_read_outcome();
+    if (outcome.readWhole())
+        return CheckStatus::Passed;
+    err << path << ": " << StoppedAt.arg(outcome.stopLine).arg(outcome.stopText) << '\n';
+    return CheckStatus::Failed;
 }

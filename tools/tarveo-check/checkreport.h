@@ -16,7 +16,8 @@ constexpr int Unusable = 2; // usage error or a file that cannot be opened
 int reportFile(const QString &path, QTextStream &out);
 
 // Writes exactly what the editor's Save would write for the file. Returns a
-// CheckStatus; nothing is written for a file that cannot be opened.
+// CheckStatus: Failed when reading stopped early (the text is still
+// written); nothing is written for a file that cannot be opened.
 int printFile(const QString &path, QTextStream &out, QTextStream &err);
 
 #endif

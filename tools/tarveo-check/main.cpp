@@ -23,7 +23,8 @@ int main(int argc, char *argv[]) {
     parser.setApplicationDescription(
         QStringLiteral("Checks vehicle-classification files as the Tarveo editor would.\n"
                        "Exit status: 0 when every file was read whole and could be saved, 1 "
-                       "otherwise, 2 for a usage error or a file that cannot be opened."));
+                       "otherwise, 2 for a usage error or a file that cannot be opened. With "
+                       "--print, 1 means the file was not read whole."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption printOption(
