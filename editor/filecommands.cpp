@@ -47,6 +47,10 @@ const char *const textMissing = QT_TRANSLATE_NOOP(
     "Tarveo", "Missing data found in subclass %1\nPlease make sure all of the following fields "
               "are valid:\nCategory\nNumber of axles\nMax. gross weight\nAxle configuration\n"
               "and all fields dependant on number of axles.");
+const char *const textUnwritable = QT_TRANSLATE_NOOP(
+    "Tarveo", "Subclass %1 holds a value with \"=\", which a configuration file cannot carry: "
+              "the file would end at that line when it is opened again.\nPlease correct the "
+              "field marked red.");
 const char *const titleHeaderInvalid = QT_TRANSLATE_NOOP("Tarveo", "Header invalid!");
 const char *const textHeaderInvalid =
     QT_TRANSLATE_NOOP("Tarveo", "Please make sure all required fields are filled and valid.");
@@ -180,8 +184,13 @@ bool Tarveo::saveChecksPass() {
             return false;
     }
     const ConfValidity validity = conf.is_valid();
-    if (validity.valid)
-        return true;
+    if (validity.valid) {
+        const QVector<quint32> unwritable = conf.get_unwritable_subclasses();
+        if (unwritable.isEmpty())
+            return true;
+        warn(titleCouldNotSave, tr(textUnwritable).arg(unwritable.first()));
+        return false;
+    }
     if (validity.number != 0)
         warn(titleMissing, tr(textMissing).arg(validity.number));
     else

@@ -221,3 +221,12 @@ QVector<quint32> Conf::get_invalid_subclasses() const {
     }
     return invalid;
 }
+
+QVector<quint32> Conf::get_unwritable_subclasses() const {
+    QVector<quint32> numbers;
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+        if (!it.value().is_writable())
+            numbers.append(it.key());
+    }
+    return numbers;
+}

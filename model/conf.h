@@ -20,9 +20,9 @@ struct ConfValidity {
 // How far reading a file got. A reader that stops early keeps what it read,
 // so the caller must be able to tell the user that the rest was not read.
 struct ConfReadOutcome {
-    bool opened = true;   // false when the file could not be opened at all
-    int stopLine = 0;     // 1-based line at which reading stopped, 0 if read whole
-    QString stopText;     // the text of that line
+    bool opened = true; // false when the file could not be opened at all
+    int stopLine = 0;   // 1-based line at which reading stopped, 0 if read whole
+    QString stopText;   // the text of that line
     bool readWhole() const { return opened && stopLine == 0; }
 };
 
@@ -77,6 +77,9 @@ public:
     ConfValidity is_valid() const;
     QString find_duplicate_subclasses() const;
     QVector<quint32> get_invalid_subclasses() const;
+    // The numbers of the subclasses that hold text the file cannot carry
+    // (Subclass::is_writable), ascending.
+    QVector<quint32> get_unwritable_subclasses() const;
 
     // The header keys in key order, unknown keys included.
     const QMap<QString, QString> &get_header() const { return header; }

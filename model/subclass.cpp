@@ -5,6 +5,7 @@
 #include "model/numbers.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -518,4 +519,18 @@ bool Subclass::has_same_axles(const Subclass &other) const {
 bool Subclass::is_duplicate_of(const Subclass &other) const {
     // Values are compared pairwise in key order; the keys themselves are not.
     return has_same_axles(other) && get_value_texts() == other.get_value_texts();
+}
+
+bool Subclass::is_writable() const {
+    const auto writable = [](const QString &text) {
+        return !text.contains(FileKeys::KeyValueSeparator) && !text.contains(FileKeys::LineEnd) &&
+               !text.contains(QLatin1Char('\r'));
+    };
+    for (const QStringList *list :
+         {&max_axle_weights, &min_axle_distances, &max_axle_distances, &tyre_types,
+          &combined_weight_constraints, &adsl_constraints, &awsl_constraints}) {
+        if (!std::all_of(list->cbegin(), list->cend(), writable))
+            return false;
+    }
+    return std::all_of(values.cbegin(), values.cend(), writable);
 }

@@ -117,6 +117,10 @@ public:
     bool is_duplicate_of(const Subclass &other) const;
     // The plain values in key order; duplicates always have equal lists.
     QStringList get_value_texts() const { return values.values(); }
+    // Whether the section can be read back as written: the reader splits every
+    // subclass line at "=", so a value holding one (or a line break) would end
+    // the reading there and lose the rest of the file.
+    bool is_writable() const;
 
 private:
     // The constraint list a type text names; null for a foreign type.

@@ -52,6 +52,7 @@ private slots:
     void saveWritesTheDocumentAsItStands();
     void saveCompletesTheSuffix();
     void saveReportsAFileThatCannotBeWritten();
+    void saveRefusesAValueTheFileCannotCarry();
     void newRefusedOrCancelledKeepsDocumentAndForm_data();
     void newRefusedOrCancelledKeepsDocumentAndForm();
     void newWritesTheHeaderAndEmptiesThePanel();
@@ -152,6 +153,26 @@ void FileCommandsTest::saveReportsAFileThatCannotBeWritten() {
              qPrintable(shown[1]));
     QVERIFY2(shown[1].contains(target), qPrintable(shown[1]));
     QVERIFY(!QFile::exists(target));
+}
+
+void FileCommandsTest::saveRefusesAValueTheFileCannotCarry() {
+    Tarveo window;
+    open(window, writeConf(QStringLiteral("equals.conf"), validHeader + carSection(3)));
+    // A subclass line is split at "=": written out, this value would end the
+    // reading of the file at its line.
+    retype(window, QStringLiteral("lineEditTotalDistanceConstraint"), QStringLiteral("1=2"));
+    const QString target = path(QStringLiteral("equals-saved.conf"));
+    const QStringList shown = runCommand(window, actionSave, {target});
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith(QStringLiteral("box: Could not save configuration\nSubclass 3 ")),
+             qPrintable(shown[0]));
+    QVERIFY(!QFile::exists(target));
+
+    // Corrected, the same document saves.
+    retype(window, QStringLiteral("lineEditTotalDistanceConstraint"), QStringLiteral("1,2"));
+    QCOMPARE(runCommand(window, actionSave, {target}),
+             QStringList{QStringLiteral("dialog: Save as")});
+    QVERIFY(fileLines(target).contains(QStringLiteral("adsl_0=1,2")));
 }
 
 void FileCommandsTest::newRefusedOrCancelledKeepsDocumentAndForm_data() {

@@ -1,4 +1,5 @@
 // Subclass records: construction from a key table, per-axle lists, checks.
+#include "model/conf.h"
 #include "modeltestsupport.h"
 
 #include <QElapsedTimer>
@@ -31,6 +32,8 @@ private slots:
     void fullCheckCoversConstraintsAndTotals();
     void canDrawNeedsPositiveUsedDistances();
     void duplicatesIgnoreNumbersAndConstraints();
+    void valuesWithEqualsCannotBeWritten_data();
+    void valuesWithEqualsCannotBeWritten();
 
     void hugeAxleCountIsCapped();
     void badIndicesLeaveRecordUnchanged();
@@ -291,6 +294,28 @@ void TestSubclass::duplicatesIgnoreNumbersAndConstraints() {
     QVERIFY(a.has_same_axles(noTyres));
     noTyres.set_max_axle_weight_at_index("21", 1);
     QVERIFY(!a.has_same_axles(noTyres));
+}
+
+void TestSubclass::valuesWithEqualsCannotBeWritten_data() {
+    QTest::addColumn<Mutation>("mutation");
+    QTest::newRow("plain value") << Mutation([](Subclass &s) { s.set_axle_configuration("C=2"); });
+    QTest::newRow("total") << Mutation([](Subclass &s) { s.set_adsl_0("1=2"); });
+    QTest::newRow("constraint") << Mutation(
+        [](Subclass &s) { s.set_constraint_at_index("1+2=3", -1, ConstraintType::Awsl); });
+    QTest::newRow("axle entry") << Mutation([](Subclass &s) { s.set_tyre_type_at_index("1=", 0); });
+    QTest::newRow("line break") << Mutation([](Subclass &s) { s.set_alias("a\nb"); });
+}
+
+void TestSubclass::valuesWithEqualsCannotBeWritten() {
+    QFETCH(Mutation, mutation);
+    Conf conf;
+    conf.insert_subclass(4, Subclass(completeTwoAxleTable("4")));
+    Subclass changed(completeTwoAxleTable("9"));
+    QVERIFY(changed.is_writable());
+    mutation(changed);
+    QVERIFY(!changed.is_writable());
+    conf.insert_subclass(9, changed);
+    QCOMPARE(conf.get_unwritable_subclasses(), QVector<quint32>{9});
 }
 
 void TestSubclass::hugeAxleCountIsCapped() {
