@@ -45,15 +45,19 @@ inline QStringList open(Tarveo &window, const QString &path) {
     return runCommand(window, QStringLiteral("actionOpen"), {path});
 }
 
-// Replaces the field's text as a user would: select all, then type.
-inline void retype(Tarveo &window, const QString &name, const QString &text) {
+// Replaces the field's text as a user would: select all, then type (a
+// backspace for an empty text). False when there is no such field.
+inline bool retype(Tarveo &window, const QString &name, const QString &text) {
     QLineEdit *edit = widget(window, name);
+    if (!edit)
+        return false;
     edit->setFocus();
     edit->selectAll();
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Backspace);
     else
         QTest::keyClicks(edit, text);
+    return true;
 }
 
 inline QComboBox *subclassList(Tarveo &window) {

@@ -40,13 +40,13 @@ Conversion conversionNamed(const QString &name) {
 }
 
 void choose(Tarveo &window, const QString &selector) {
-    auto *combo = named<QComboBox>(window, QStringLiteral("comboBoxAddConstraint"));
+    auto *combo = widget<QComboBox>(window, QStringLiteral("comboBoxAddConstraint"));
     combo->setCurrentIndex(combo->findText(selector));
 }
 
 void tick(Tarveo &window, std::initializer_list<int> axles) {
     for (int axle : axles)
-        named<QCheckBox>(window, QStringLiteral("MaxAxleWeightBox%1").arg(axle))->setChecked(true);
+        widget<QCheckBox>(window, QStringLiteral("MaxAxleWeightBox%1").arg(axle))->setChecked(true);
 }
 
 // Clicks Add; the text of the box it opens (title, a line break, the text),
@@ -63,7 +63,7 @@ QString clickAdd(Tarveo &window) {
             modal->close();
         },
         [&window]() {
-            QTest::mouseClick(named<QPushButton>(window, QStringLiteral("buttonAddConstraint")),
+            QTest::mouseClick(widget<QPushButton>(window, QStringLiteral("buttonAddConstraint")),
                               Qt::LeftButton);
         });
     return shown;
@@ -170,25 +170,25 @@ void ConstraintEditorTest::conversions() {
 void ConstraintEditorTest::selectorShowsTheFieldsOfItsKind() {
     Tarveo window;
     QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
-    QLineEdit *single = named(window, "lineEditAddConstraint");
-    QLineEdit *lower = named(window, "lineEditAddLowerConstraint");
-    QLineEdit *upper = named(window, "lineEditAddUpperConstraint");
+    QLineEdit *single = widget(window, "lineEditAddConstraint");
+    QLineEdit *lower = widget(window, "lineEditAddLowerConstraint");
+    QLineEdit *upper = widget(window, "lineEditAddUpperConstraint");
 
     choose(window, "Original");
     QTest::keyClicks(single, "12");
     QVERIFY(single->isVisible() && !lower->isVisible() && !upper->isVisible());
     QCOMPARE(TarveoTestAccess::currentConstraintFrame(window),
-             named<QFrame>(window, "frameCombinedWeightConstraints"));
+             widget<QFrame>(window, "frameCombinedWeightConstraints"));
 
     choose(window, "Distance");
     QVERIFY(!single->isVisible() && lower->isVisible() && upper->isVisible());
     QVERIFY(single->text().isEmpty());
-    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), named<QFrame>(window, "frameAdsl"));
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), widget<QFrame>(window, "frameAdsl"));
     QTest::keyClicks(lower, "3");
     QTest::keyClicks(upper, "4");
 
     choose(window, "Weight");
-    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), named<QFrame>(window, "frameAwsl"));
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), widget<QFrame>(window, "frameAwsl"));
     QVERIFY(lower->isVisible() && upper->isVisible());
 
     choose(window, "Original");
@@ -203,37 +203,37 @@ void ConstraintEditorTest::addOriginalStoresWeightInKilonewtons() {
     // comes back for the new constraint; the second needs a new row.
     QVERIFY(select(window, 9));
     choose(window, "Original");
-    QTest::keyClicks(named(window, "lineEditAddConstraint"), "18");
+    QTest::keyClicks(widget(window, "lineEditAddConstraint"), "18");
     tick(window, {2, 3});
     QCOMPARE(clickAdd(window), QString());
 
     const Subclass &subclass = window.document().get_subclass(9);
     QCOMPARE(constraintsOf(subclass, "default"), QStringList{"2+3,176.52"});
-    QLineEdit *row = named(window, "defaultConstraint1");
+    QLineEdit *row = widget(window, "defaultConstraint1");
     QVERIFY(row && row->isVisible());
     QCOMPARE(row->text(), QStringLiteral("2+3,18.00"));
     QVERIFY(isLime(row));
     for (int axle : {1, 2, 3})
-        QVERIFY(
-            !named<QCheckBox>(window, QStringLiteral("MaxAxleWeightBox%1").arg(axle))->isChecked());
+        QVERIFY(!widget<QCheckBox>(window, QStringLiteral("MaxAxleWeightBox%1").arg(axle))
+                     ->isChecked());
     QCOMPARE(TarveoTestAccess::constraintRowsDefault(window), 1);
     // The field keeps its text for the next constraint.
-    QCOMPARE(named(window, "lineEditAddConstraint")->text(), QStringLiteral("18"));
+    QCOMPARE(widget(window, "lineEditAddConstraint")->text(), QStringLiteral("18"));
 
     tick(window, {1, 2, 3});
     QCOMPARE(clickAdd(window), QString());
     QCOMPARE(constraintsOf(subclass, "default"), (QStringList{"2+3,176.52", "1+2+3,176.52"}));
-    QLineEdit *second = named(window, "Constraint2");
+    QLineEdit *second = widget(window, "Constraint2");
     QVERIFY(second && second->isVisible());
     QCOMPARE(second->text(), QStringLiteral("1+2+3,18.00"));
     QCOMPARE(TarveoTestAccess::constraintRowsDefault(window), 2);
 
     // An empty weight still adds the constraint, shown red.
-    named(window, "lineEditAddConstraint")->clear();
+    widget(window, "lineEditAddConstraint")->clear();
     tick(window, {1, 3});
     QCOMPARE(clickAdd(window), QString());
     QCOMPARE(subclass.get_constraint_at_index(2, "default"), QStringLiteral("1+3,"));
-    QVERIFY(isRed(named(window, "Constraint3")));
+    QVERIFY(isRed(widget(window, "Constraint3")));
 }
 
 void ConstraintEditorTest::addIsRefusedWithoutTwoAxlesOrAKind() {
@@ -247,10 +247,10 @@ void ConstraintEditorTest::addIsRefusedWithoutTwoAxlesOrAKind() {
     QCOMPARE(clickAdd(window), refusal);
 
     choose(window, "Original");
-    QTest::keyClicks(named(window, "lineEditAddConstraint"), "18");
-    named<QCheckBox>(window, "MaxAxleWeightBox1")->setChecked(false);
+    QTest::keyClicks(widget(window, "lineEditAddConstraint"), "18");
+    widget<QCheckBox>(window, "MaxAxleWeightBox1")->setChecked(false);
     QCOMPARE(clickAdd(window), refusal); // one axle only
-    named<QCheckBox>(window, "MaxAxleWeightBox2")->setChecked(false);
+    widget<QCheckBox>(window, "MaxAxleWeightBox2")->setChecked(false);
     QCOMPARE(clickAdd(window), refusal); // none
     QCOMPARE(window.document().get_subclass(9).get_number_of_constraints("default"), 0);
 }
@@ -260,20 +260,20 @@ void ConstraintEditorTest::addDistanceChecksItsBounds() {
     QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
     QVERIFY(select(window, 11));
     choose(window, "Distance");
-    QTest::keyClicks(named(window, "lineEditAddLowerConstraint"), "3.5");
-    QTest::keyClicks(named(window, "lineEditAddUpperConstraint"), "x");
+    QTest::keyClicks(widget(window, "lineEditAddLowerConstraint"), "3.5");
+    QTest::keyClicks(widget(window, "lineEditAddUpperConstraint"), "x");
     tick(window, {1, 2});
     QCOMPARE(clickAdd(window), cannotAddTitle + '\n' + needFloats);
     const Subclass &subclass = window.document().get_subclass(11);
     QCOMPARE(subclass.get_number_of_constraints("adsl"), 0);
     // The ticks stay after a refusal.
-    QVERIFY(named<QCheckBox>(window, "MaxAxleWeightBox2")->isChecked());
+    QVERIFY(widget<QCheckBox>(window, "MaxAxleWeightBox2")->isChecked());
 
     QVERIFY(retype(window, "lineEditAddUpperConstraint", "4"));
     QCOMPARE(clickAdd(window), QString());
     QCOMPARE(constraintsOf(subclass, "adsl"), QStringList{"1+2:3.5,4"});
-    QCOMPARE(named(window, "adslConstraint1")->text(), QStringLiteral("1+2:3.5,4.0"));
-    QVERIFY(named(window, "adslConstraint1")->isVisible());
+    QCOMPARE(widget(window, "adslConstraint1")->text(), QStringLiteral("1+2:3.5,4.0"));
+    QVERIFY(widget(window, "adslConstraint1")->isVisible());
     // subclass_4 made three rows; they are all still there, two hidden.
     QCOMPARE(TarveoTestAccess::constraintRowsAdsl(window), 3);
 }
@@ -284,8 +284,8 @@ void ConstraintEditorTest::addWeightNeedsWeightAndClass() {
     QVERIFY(select(window, 11));
     window.receiveUnits(Kilonewtons, Meters, 0.0f);
     choose(window, "Weight");
-    QTest::keyClicks(named(window, "lineEditAddLowerConstraint"), "100");
-    QTest::keyClicks(named(window, "lineEditAddUpperConstraint"), "180,6");
+    QTest::keyClicks(widget(window, "lineEditAddLowerConstraint"), "100");
+    QTest::keyClicks(widget(window, "lineEditAddUpperConstraint"), "180,6");
     tick(window, {1, 2});
     QCOMPARE(clickAdd(window), cannotAddTitle + '\n' + needWeightAndClass);
 
@@ -296,7 +296,7 @@ void ConstraintEditorTest::addWeightNeedsWeightAndClass() {
     QCOMPARE(clickAdd(window), QString());
     const Subclass &subclass = window.document().get_subclass(11);
     QCOMPARE(constraintsOf(subclass, "awsl"), QStringList{"1+2:100,5;180,6"});
-    QLineEdit *row = named(window, "awslConstraint1");
+    QLineEdit *row = widget(window, "awslConstraint1");
     QCOMPARE(row->text(), QStringLiteral("1+2:100.0,5;180.0,6"));
     QVERIFY(isLime(row));
 }
@@ -306,22 +306,22 @@ void ConstraintEditorTest::editingARowStoresConvertedOrAsTyped() {
     QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
     window.receiveUnits(Tons, Feet, 9.80665f);
     const Subclass &subclass = window.document().get_subclass(4);
-    QLineEdit *adsl = named(window, "adslConstraint1");
+    QLineEdit *adsl = widget(window, "adslConstraint1");
     QCOMPARE(adsl->text(), QStringLiteral("3+4:3.9,4.9")); // 1.2 m and 1.5 m in feet
 
     QVERIFY(retype(window, "adslConstraint1", "3+4:10,20"));
     QCOMPARE(subclass.get_constraint_at_index(0, "adsl"), QStringLiteral("3+4:3.048,6.096"));
     QVERIFY(isLime(adsl));
-    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), named<QFrame>(window, "frameAdsl"));
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), widget<QFrame>(window, "frameAdsl"));
 
     QVERIFY(retype(window, "adslConstraint1", "3+4:10"));
     QCOMPARE(subclass.get_constraint_at_index(0, "adsl"), QStringLiteral("3+4:10"));
     QVERIFY(isRed(adsl));
     QCOMPARE(adsl->toolTip(), tipRefman);
-    auto *invalid = named<QComboBox>(window, "comboBoxInvalid");
+    auto *invalid = widget<QComboBox>(window, "comboBoxInvalid");
     QVERIFY(invalid->findText("subclass_4") >= 0);
 
-    QLineEdit *combined = named(window, "defaultConstraint1");
+    QLineEdit *combined = widget(window, "defaultConstraint1");
     QCOMPARE(combined->text(), QStringLiteral("3+4+5,24.47"));
     QVERIFY(retype(window, "defaultConstraint1", "3+4+5,20"));
     QCOMPARE(subclass.get_constraint_at_index(0, "default"), QStringLiteral("3+4+5,196.133"));
@@ -334,14 +334,14 @@ void ConstraintEditorTest::editingARowStoresConvertedOrAsTyped() {
     QVERIFY(retype(window, "awslConstraint1", "4+5:10,5;20,6"));
     QCOMPARE(subclass.get_constraint_at_index(0, "awsl"),
              QStringLiteral("4+5:98.0665,5;196.133,6"));
-    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), named<QFrame>(window, "frameAwsl"));
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), widget<QFrame>(window, "frameAwsl"));
 
     // The total fields convert the same way.
     QVERIFY(retype(window, "lineEditTotalDistanceConstraint", "10,20"));
     QCOMPARE(subclass.get_adsl_0(), QStringLiteral("3.048,6.096"));
     QVERIFY(retype(window, "lineEditTotalWeightConstraint", "5,3"));
     QCOMPARE(subclass.get_awsl_0(), QStringLiteral("5,3"));
-    QVERIFY(isRed(named(window, "lineEditTotalWeightConstraint")));
+    QVERIFY(isRed(widget(window, "lineEditTotalWeightConstraint")));
 
     // Repairing the rows makes the subclass valid again.
     QVERIFY(retype(window, "adslConstraint1", "3+4:4,5"));
@@ -354,8 +354,8 @@ void ConstraintEditorTest::emptyingARowDeletesItsConstraintAndMovesRowsUp() {
     Tarveo window;
     QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
     const Subclass &subclass = window.document().get_subclass(4);
-    QLineEdit *rows[] = {named(window, "adslConstraint1"), named(window, "adslConstraint2"),
-                         named(window, "adslConstraint3")};
+    QLineEdit *rows[] = {widget(window, "adslConstraint1"), widget(window, "adslConstraint2"),
+                         widget(window, "adslConstraint3")};
     // A red row below must keep its marking when it moves up.
     QVERIFY(retype(window, "adslConstraint3", "2+3:5"));
     QVERIFY(isRed(rows[2]));
@@ -382,28 +382,28 @@ void ConstraintEditorTest::hiddenRowsAreReusedAndCounted() {
     QCOMPARE(TarveoTestAccess::constraintRowsDefault(window), 1);
     QCOMPARE(TarveoTestAccess::constraintRowsAdsl(window), 3);
     QCOMPARE(TarveoTestAccess::constraintRowsAwsl(window), 1);
-    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), named<QFrame>(window, "frameAwsl"));
+    QCOMPARE(TarveoTestAccess::currentConstraintFrame(window), widget<QFrame>(window, "frameAwsl"));
 
     // subclass_9: two distance constraints, the second without a colon.
     QVERIFY(select(window, 9));
-    QLineEdit *broken = named(window, "adslConstraint2");
+    QLineEdit *broken = widget(window, "adslConstraint2");
     QVERIFY(broken->isVisible());
     QVERIFY(broken->text().isEmpty());
     QVERIFY(isRed(broken));
-    QVERIFY(!named(window, "adslConstraint3")->isVisible());
-    QVERIFY(!named(window, "defaultConstraint1")->isVisible());
+    QVERIFY(!widget(window, "adslConstraint3")->isVisible());
+    QVERIFY(!widget(window, "defaultConstraint1")->isVisible());
     QCOMPARE(TarveoTestAccess::constraintRowsAdsl(window), 3);
 
     // A fourth distance constraint on subclass_4 needs a fourth row.
     QVERIFY(select(window, 4));
-    QVERIFY(named(window, "adslConstraint3")->isVisible());
+    QVERIFY(widget(window, "adslConstraint3")->isVisible());
     choose(window, "Distance");
-    QTest::keyClicks(named(window, "lineEditAddLowerConstraint"), "1");
-    QTest::keyClicks(named(window, "lineEditAddUpperConstraint"), "2");
+    QTest::keyClicks(widget(window, "lineEditAddLowerConstraint"), "1");
+    QTest::keyClicks(widget(window, "lineEditAddUpperConstraint"), "2");
     tick(window, {4, 5});
     QCOMPARE(clickAdd(window), QString());
     QCOMPARE(TarveoTestAccess::constraintRowsAdsl(window), 4);
-    QLineEdit *fourth = named(window, "Constraint4");
+    QLineEdit *fourth = widget(window, "Constraint4");
     QVERIFY(fourth && fourth->isVisible());
     QCOMPARE(fourth->text(), QStringLiteral("4+5:1.0,2.0"));
 
@@ -413,7 +413,7 @@ void ConstraintEditorTest::hiddenRowsAreReusedAndCounted() {
     tick(window, {1, 2});
     QCOMPARE(clickAdd(window), QString());
     QCOMPARE(TarveoTestAccess::constraintRowsAdsl(window), 4);
-    QLineEdit *third = named(window, "adslConstraint3");
+    QLineEdit *third = widget(window, "adslConstraint3");
     QVERIFY(third->isVisible());
     QCOMPARE(third->text(), QStringLiteral("1+2:1.0,2.0"));
     QCOMPARE(window.document().get_subclass(9).get_constraint_at_index(2, "adsl"),
@@ -429,13 +429,13 @@ void ConstraintEditorTest::addShowsAllRowsOfASubclassShownWithoutThem() {
     QVERIFY(openShown(window, QStringLiteral("axleless.conf")));
     QVERIFY(retype(window, "lineEditNumOfAxles", "3"));
     choose(window, "Distance");
-    QTest::keyClicks(named(window, "lineEditAddLowerConstraint"), "1");
-    QTest::keyClicks(named(window, "lineEditAddUpperConstraint"), "2");
+    QTest::keyClicks(widget(window, "lineEditAddLowerConstraint"), "1");
+    QTest::keyClicks(widget(window, "lineEditAddUpperConstraint"), "2");
     tick(window, {1, 3});
     QCOMPARE(clickAdd(window), QString());
 
     const QStringList shown = {"1+2:3.0,4.5", "2+3:1.2,1.5", "1+3:1.0,2.0"};
-    auto *frame = named<QFrame>(window, "frameAdsl");
+    auto *frame = widget<QFrame>(window, "frameAdsl");
     for (int position = 1; position <= shown.size(); ++position) {
         QLineEdit *row = window.lineEditAt(frame, position);
         QVERIFY(row && row->isVisible());
@@ -459,12 +459,12 @@ void ConstraintEditorTest::aWholeSessionSavesWhatWasTyped() {
     QVERIFY(retype(window, "defaultConstraint1", "3+4,20"));
     QVERIFY(retype(window, "adslConstraint1", ""));
     choose(window, "Original");
-    QTest::keyClicks(named(window, "lineEditAddConstraint"), "180");
+    QTest::keyClicks(widget(window, "lineEditAddConstraint"), "180");
     tick(window, {1, 2});
     QCOMPARE(clickAdd(window), QString());
     choose(window, "Weight");
-    QTest::keyClicks(named(window, "lineEditAddLowerConstraint"), "1,3");
-    QTest::keyClicks(named(window, "lineEditAddUpperConstraint"), "2,4");
+    QTest::keyClicks(widget(window, "lineEditAddLowerConstraint"), "1,3");
+    QTest::keyClicks(widget(window, "lineEditAddUpperConstraint"), "2,4");
     tick(window, {2, 3});
     QCOMPARE(clickAdd(window), QString());
 
@@ -479,7 +479,7 @@ void ConstraintEditorTest::aWholeSessionSavesWhatWasTyped() {
                 modal->close();
             }
         },
-        [&window]() { named<QAction>(window, "actionSave")->trigger(); });
+        [&window]() { widget<QAction>(window, "actionSave")->trigger(); });
     QCOMPARE(boxes, QStringList());
 
     const QStringList expected = readLines(dataFile(QStringLiteral("roundtrip-saved.conf")));

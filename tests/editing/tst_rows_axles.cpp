@@ -31,13 +31,13 @@ QStringList rowNames(int k) {
 // false, exists and is hidden and empty).
 bool rowIs(Tarveo &window, int k, bool shown) {
     for (const QString &name : rowNames(k)) {
-        QWidget *widget = named<QWidget>(window, name);
-        if (!widget || widget->isVisible() != shown)
+        QWidget *found = widget<QWidget>(window, name);
+        if (!found || found->isVisible() != shown)
             return false;
         if (!shown) {
-            if (auto *edit = qobject_cast<QLineEdit *>(widget); edit && !edit->text().isEmpty())
+            if (auto *edit = qobject_cast<QLineEdit *>(found); edit && !edit->text().isEmpty())
                 return false;
-            if (auto *box = qobject_cast<QCheckBox *>(widget); box && box->isChecked())
+            if (auto *box = qobject_cast<QCheckBox *>(found); box && box->isChecked())
                 return false;
         }
     }
@@ -45,7 +45,7 @@ bool rowIs(Tarveo &window, int k, bool shown) {
 }
 
 QString labelText(Tarveo &window, const QString &name) {
-    QLabel *label = named<QLabel>(window, name);
+    QLabel *label = widget<QLabel>(window, name);
     return label ? label->text() : QStringLiteral("<no label %1>").arg(name);
 }
 } // namespace
@@ -71,30 +71,30 @@ void AxleRowsTest::displayFillsAndMarksTheRows() {
     // subclass_4 is shown first: five axles in metres and tonnes.
     for (int k = 1; k <= 4; ++k)
         QVERIFY2(rowIs(window, k, true), qPrintable(QString::number(k)));
-    QCOMPARE(named(window, "MaxAxleDist2")->text(), QStringLiteral("9.00"));
-    QCOMPARE(named(window, "MinAxleDist4")->text(), QStringLiteral("1.20"));
-    QCOMPARE(named(window, "MaxAxleWeightEdit2")->text(), QStringLiteral("11.73"));
-    QCOMPARE(named(window, "TyreType3")->text(), QStringLiteral("3"));
-    QVERIFY(isLime(named(window, "MaxAxleDist4")));
-    QVERIFY(isLime(named(window, "TyreType5")));
+    QCOMPARE(widget(window, "MaxAxleDist2")->text(), QStringLiteral("9.00"));
+    QCOMPARE(widget(window, "MinAxleDist4")->text(), QStringLiteral("1.20"));
+    QCOMPARE(widget(window, "MaxAxleWeightEdit2")->text(), QStringLiteral("11.73"));
+    QCOMPARE(widget(window, "TyreType3")->text(), QStringLiteral("3"));
+    QVERIFY(isLime(widget(window, "MaxAxleDist4")));
+    QVERIFY(isLime(widget(window, "TyreType5")));
     QCOMPARE(labelText(window, "labelSumMaxAxleDist"), QStringLiteral("16.5"));
     QCOMPARE(labelText(window, "labelSumMinAxleDist"), QStringLiteral("10.4"));
     QCOMPARE(labelText(window, "labelSumMaxAxleWeights"), QStringLiteral("46.3971"));
 
     // A tick does not survive the change of subclass.
-    named<QCheckBox>(window, "MaxAxleWeightBox1")->setChecked(true);
+    widget<QCheckBox>(window, "MaxAxleWeightBox1")->setChecked(true);
     // subclass_15: a distance above the header maximum and tyre type 7.
     QVERIFY(select(window, 15));
     QVERIFY(rowIs(window, 1, true));
     for (int k = 2; k <= 4; ++k)
         QVERIFY2(rowIs(window, k, false), qPrintable(QString::number(k)));
-    QCOMPARE(named(window, "MaxAxleDist1")->text(), QStringLiteral("20.00"));
-    QVERIFY(isRed(named(window, "MaxAxleDist1")));
-    QVERIFY(isLime(named(window, "MinAxleDist1")));
-    QCOMPARE(named(window, "TyreType2")->text(), QStringLiteral("7"));
-    QVERIFY(isRed(named(window, "TyreType2")));
-    QCOMPARE(named(window, "TyreType2")->toolTip(), tipTyreRange);
-    QVERIFY(!named<QCheckBox>(window, "MaxAxleWeightBox1")->isChecked());
+    QCOMPARE(widget(window, "MaxAxleDist1")->text(), QStringLiteral("20.00"));
+    QVERIFY(isRed(widget(window, "MaxAxleDist1")));
+    QVERIFY(isLime(widget(window, "MinAxleDist1")));
+    QCOMPARE(widget(window, "TyreType2")->text(), QStringLiteral("7"));
+    QVERIFY(isRed(widget(window, "TyreType2")));
+    QCOMPARE(widget(window, "TyreType2")->toolTip(), tipTyreRange);
+    QVERIFY(!widget<QCheckBox>(window, "MaxAxleWeightBox1")->isChecked());
 }
 
 void AxleRowsTest::growingShowsEmptyRedRowsAndExtendsTheLists() {
@@ -112,7 +112,7 @@ void AxleRowsTest::growingShowsEmptyRedRowsAndExtendsTheLists() {
         QVERIFY2(rowIs(window, k, true), qPrintable(QString::number(k)));
     for (const char *name : {"MaxAxleDist3", "MinAxleDist4", "MaxAxleWeightEdit4",
                              "MaxAxleWeightEdit5", "TyreType5"}) {
-        QLineEdit *edit = named(window, name);
+        QLineEdit *edit = widget(window, name);
         QVERIFY2(edit->text().isEmpty() && isRed(edit), name);
     }
     // The values of the first three axles stay; the new ones are empty.
@@ -127,9 +127,9 @@ void AxleRowsTest::growingShowsEmptyRedRowsAndExtendsTheLists() {
     QVERIFY(subclass.get_number_of_max_axle_weights() >= 5);
     QVERIFY(subclass.get_number_of_tyre_types() >= 5);
     QVERIFY(subclass.get_tyre_type_at_index(4).isEmpty());
-    QVERIFY(isLime(named(window, numOfAxles)));
+    QVERIFY(isLime(widget(window, numOfAxles)));
     // H2T1 no longer adds up.
-    QVERIFY(isRed(named(window, "lineEditConfString")));
+    QVERIFY(isRed(widget(window, "lineEditConfString")));
 }
 
 void AxleRowsTest::shrinkingHidesRowsAndDropsTheirValues() {
@@ -155,8 +155,8 @@ void AxleRowsTest::shrinkingHidesRowsAndDropsTheirValues() {
     QVERIFY(retype(window, numOfAxles, QStringLiteral("5")));
     QVERIFY(rowIs(window, 3, true));
     QVERIFY(rowIs(window, 4, true));
-    QVERIFY(named(window, "MaxAxleDist3")->text().isEmpty());
-    QVERIFY(isRed(named(window, "MaxAxleDist3")));
+    QVERIFY(widget(window, "MaxAxleDist3")->text().isEmpty());
+    QVERIFY(isRed(widget(window, "MaxAxleDist3")));
     QVERIFY(subclass.get_max_distance_at_index(2).isEmpty());
     QVERIFY(subclass.get_max_axle_weight_at_index(3).isEmpty());
     QVERIFY(subclass.get_tyre_type_at_index(4).isEmpty());
@@ -173,7 +173,7 @@ void AxleRowsTest::anIncompleteCountChangesNoRow() {
     QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
     QVERIFY(retype(window, numOfAxles, QStringLiteral("1")));
 
-    QLineEdit *count = named(window, numOfAxles);
+    QLineEdit *count = widget(window, numOfAxles);
     QVERIFY(isRed(count));
     QCOMPARE(count->toolTip(), tipNumOfAxles);
     for (int k = 1; k <= 4; ++k)
@@ -191,8 +191,8 @@ void AxleRowsTest::manyAxlesNumberTheirWidgets() {
 
     for (int k = 1; k <= 11; ++k)
         QVERIFY2(rowIs(window, k, true), qPrintable(QString::number(k)));
-    QCOMPARE(named<QCheckBox>(window, "MaxAxleWeightBox12")->text(), QStringLiteral("12"));
-    QCOMPARE(named<QCheckBox>(window, "MaxAxleWeightBox3")->text(), QStringLiteral("3 "));
+    QCOMPARE(widget<QCheckBox>(window, "MaxAxleWeightBox12")->text(), QStringLiteral("12"));
+    QCOMPARE(widget<QCheckBox>(window, "MaxAxleWeightBox3")->text(), QStringLiteral("3 "));
     // One widget per axle, never two with one name.
     QCOMPARE(window.findChildren<QLineEdit *>(QStringLiteral("MaxAxleDist4")).size(), 1);
 
@@ -200,7 +200,7 @@ void AxleRowsTest::manyAxlesNumberTheirWidgets() {
     QVERIFY(select(window, 4));
     for (int k = 5; k <= 11; ++k)
         QVERIFY2(rowIs(window, k, false), qPrintable(QString::number(k)));
-    QCOMPARE(named(window, "MaxAxleDist4")->text(), QStringLiteral("1.50"));
+    QCOMPARE(widget(window, "MaxAxleDist4")->text(), QStringLiteral("1.50"));
 }
 
 void AxleRowsTest::distanceEditsStoreConvertedAndMarkEachOther() {
@@ -214,8 +214,8 @@ void AxleRowsTest::distanceEditsStoreConvertedAndMarkEachOther() {
     QCOMPARE(subclass.get_max_distance_at_index(0), QStringLiteral("0.762"));
     QCOMPARE(labelText(window, "labelSumMaxAxleDist"), QStringLiteral("2.5"));
     // 2.2 m minimum is now above the 0.762 m maximum: both are wrong.
-    QLineEdit *max = named(window, "MaxAxleDist1");
-    QLineEdit *min = named(window, "MinAxleDist1");
+    QLineEdit *max = widget(window, "MaxAxleDist1");
+    QLineEdit *min = widget(window, "MinAxleDist1");
     QVERIFY(isRed(max));
     QCOMPARE(max->toolTip(), tipMaxDistRange);
     QVERIFY(isRed(min));
@@ -248,9 +248,9 @@ void AxleRowsTest::weightAndTyreEditsStoreAndMark() {
     const Subclass &subclass = window.document().get_subclass(11);
     QCOMPARE(subclass.get_max_axle_weight_at_index(0), QStringLiteral("98.0665"));
     QCOMPARE(labelText(window, "labelSumMaxAxleWeights"), QStringLiteral("12.0394"));
-    QVERIFY(isLime(named(window, "MaxAxleWeightEdit1")));
+    QVERIFY(isLime(widget(window, "MaxAxleWeightEdit1")));
 
-    QLineEdit *tyre = named(window, "TyreType2");
+    QLineEdit *tyre = widget(window, "TyreType2");
     QVERIFY(retype(window, QStringLiteral("TyreType2"), QStringLiteral("5")));
     QCOMPARE(subclass.get_tyre_type_at_index(1), QStringLiteral("5"));
     QVERIFY(isRed(tyre));
@@ -265,37 +265,37 @@ void AxleRowsTest::aSubclassWithoutAxlesResetsTheRows() {
     Tarveo window;
     QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
     // subclass_4 shows four distance rows and three distance constraints.
-    QVERIFY(named(window, "adslConstraint3") && named(window, "adslConstraint3")->isVisible());
-    named<QCheckBox>(window, "MaxAxleWeightBox1")->setChecked(true);
+    QVERIFY(widget(window, "adslConstraint3") && widget(window, "adslConstraint3")->isVisible());
+    widget<QCheckBox>(window, "MaxAxleWeightBox1")->setChecked(true);
 
     QVERIFY(retype(window, QStringLiteral("lineEditSubclass"), QStringLiteral("77")));
-    QTest::mouseClick(named<QPushButton>(window, "buttonSubclass"), Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(window, "buttonSubclass"), Qt::LeftButton);
     QVERIFY(window.document().has_subclass(77));
 
     for (int k = 1; k <= 4; ++k)
         QVERIFY2(rowIs(window, k, false), qPrintable(QString::number(k)));
-    QVERIFY(named(window, "MaxAxleWeightEdit1")->text().isEmpty());
-    QVERIFY(named(window, "TyreType1")->text().isEmpty());
-    QVERIFY(!named<QCheckBox>(window, "MaxAxleWeightBox1")->isChecked());
+    QVERIFY(widget(window, "MaxAxleWeightEdit1")->text().isEmpty());
+    QVERIFY(widget(window, "TyreType1")->text().isEmpty());
+    QVERIFY(!widget<QCheckBox>(window, "MaxAxleWeightBox1")->isChecked());
     // No constraint row of subclass_4 may stay on screen for subclass_77.
     for (const char *frame : {"frameCombinedWeightConstraints", "frameAdsl", "frameAwsl"})
-        for (QLineEdit *row : named<QFrame>(window, frame)->findChildren<QLineEdit *>())
+        for (QLineEdit *row : widget<QFrame>(window, frame)->findChildren<QLineEdit *>())
             QVERIFY2(row->isHidden(), qPrintable(row->objectName()));
 }
 
 void AxleRowsTest::lineEditAtRefusesOtherWidgets() {
     Tarveo window;
     QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
-    auto *boxes = named<QFrame>(window, "frameMaxAxleWeightsBoxes");
+    auto *boxes = widget<QFrame>(window, "frameMaxAxleWeightsBoxes");
     QTest::ignoreMessage(QtWarningMsg,
                          "Failed to convert to lineEdit for frame frameMaxAxleWeightsBoxes at "
                          "index 2");
     QVERIFY(!window.lineEditAt(boxes, 2));
-    QCOMPARE(window.lineEditAt(named<QFrame>(window, "frameTyreTypes"), 2),
-             named(window, "TyreType2"));
+    QCOMPARE(window.lineEditAt(widget<QFrame>(window, "frameTyreTypes"), 2),
+             widget(window, "TyreType2"));
     QTest::ignoreMessage(QtWarningMsg,
                          "Failed to convert to lineEdit for frame frameTyreTypes at index 40");
-    QVERIFY(!window.lineEditAt(named<QFrame>(window, "frameTyreTypes"), 40));
+    QVERIFY(!window.lineEditAt(widget<QFrame>(window, "frameTyreTypes"), 40));
 }
 
 QTEST_MAIN(AxleRowsTest)

@@ -4,6 +4,7 @@
 // What the axle row and constraint tests share: a window with a file of
 // tests/data/rows opened and shown, and typing as a user does.
 #include "common/testsupport.h"
+#include "common/windowdriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,32 +31,16 @@ inline bool openShown(Tarveo &window, const QString &name) {
            window.document().get_subclass_numbers().size() > 0;
 }
 
-template <typename T = QLineEdit> T *named(Tarveo &window, const QString &name) {
-    return window.findChild<T *>(name);
-}
+using WindowDriver::retype;
+using WindowDriver::widget;
 
 // Picks the subclass in the list, as a user does.
 inline bool select(Tarveo &window, quint32 number) {
-    auto *list = named<QComboBox>(window, QStringLiteral("comboBoxSubclasses"));
+    auto *list = widget<QComboBox>(window, QStringLiteral("comboBoxSubclasses"));
     const int index = list->findText(QStringLiteral("subclass_%1").arg(number));
     if (index < 0)
         return false;
     list->setCurrentIndex(index);
-    return true;
-}
-
-// Replaces the field's text by typing: select all, then the keys (or a
-// backspace for an empty text). False when there is no such field.
-inline bool retype(Tarveo &window, const QString &name, const QString &text) {
-    QLineEdit *edit = named(window, name);
-    if (!edit)
-        return false;
-    edit->setFocus();
-    edit->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(edit, text);
     return true;
 }
 

@@ -3,6 +3,7 @@
 // field, one in the header maximum axle distance (which rebuilds the invalid
 // list), and the checks Save makes before its dialog.
 #include "editor/tarveo.h"
+#include "generated.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,41 +16,8 @@
 namespace {
 
 constexpr int BenchSubclasses = 2000;
-constexpr int Keystrokes = 50;  // each keystroke figure is the mean of this many
-constexpr int AxleVariants = 5; // 2 to 6 axles
-constexpr int FirstAxles = 2;
+constexpr int Keystrokes = 50;   // each keystroke figure is the mean of this many
 constexpr double FrameMs = 16.0; // what one keystroke may cost at most
-
-// Every subclass valid and distinct from the others (the gross weight
-// differs), so that Save's checks run to their end without a box.
-QString generatedFile(int count) {
-    QString text = QStringLiteral("[classes]\ncountry_code=SI\ngroup_max_distance__m=30\n"
-                                  "max_axle_distance__m=12\nmin_axle_distance__m=0.8\n"
-                                  "unclassified_vehicle_subclass=0\n\n");
-    for (int n = 1; n <= count; ++n) {
-        const int axles = FirstAxles + n % AxleVariants;
-        QStringList tyres, weights, mins, maxs;
-        for (int a = 1; a <= axles; ++a) {
-            tyres << QString::number(1 + a % 2);
-            weights << QStringLiteral("%1,%2").arg(a).arg(60 + (n + a) % 90);
-            if (a < axles) {
-                mins << QString::number(1 + a % 3);
-                maxs << QStringLiteral("%1.5").arg(3 + a % 3);
-            }
-        }
-        text += QStringLiteral("[subclass_%1]\naxle_configuration=C%2\ncategory=%3\n"
-                               "max_GVW__kN=%4\nnumber_of_axles=%2\ntyre_type=%5\n"
-                               "max_axle_weight__kN=%6\nmax_axle_distance__m=%7\n"
-                               "min_axle_distance__m=%8\nadsl_1=1+2:1,%9\n\n")
-                    .arg(n)
-                    .arg(axles)
-                    .arg(1 + n % 5)
-                    .arg(100 + n)
-                    .arg(tyres.join(','), weights.join(';'), maxs.join(','), mins.join(','))
-                    .arg(4 + n % 7);
-    }
-    return text;
-}
 
 // A key press and release as the user's keyboard delivers them.
 void pressKey(QWidget *target, int key, const QString &text) {
@@ -86,14 +54,9 @@ void benchEditor() {
 
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("editor-large.conf"));
-    {
-        QFile file(source);
-        if (!dir.isValid() || !file.open(QIODevice::WriteOnly)) {
-            out << "editor: cannot write " << source << '\n';
-            return;
-        }
-        QTextStream stream(&file);
-        stream << generatedFile(BenchSubclasses);
+    if (!dir.isValid() || !writeGeneratedClassification(source, BenchSubclasses)) {
+        out << "editor: cannot write " << source << '\n';
+        return;
     }
 
     Tarveo window;
