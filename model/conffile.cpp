@@ -4,6 +4,7 @@
 #include "model/filekeys.h"
 #include "model/modellog.h"
 #include "model/numbers.h"
+#include "model/patterns.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -19,14 +20,8 @@ namespace {
 const QString LineWithoutEquals = QStringLiteral("Read a line without equals:");
 
 const QRegularExpression &sectionHeaderPattern() {
-    static const QRegularExpression pattern(QStringLiteral("(\\[subclass_\\d+\\])|(\\[classes\\])"),
-                                            QRegularExpression::UseUnicodePropertiesOption);
-    return pattern;
-}
-
-const QRegularExpression &digitRunPattern() {
-    static const QRegularExpression pattern(QStringLiteral("\\d+"),
-                                            QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression pattern =
+        Patterns::compiled(QStringLiteral("(\\[subclass_\\d+\\])|(\\[classes\\])"));
     return pattern;
 }
 
@@ -180,7 +175,7 @@ ConfReadOutcome readSections(const QByteArray &bytes, Conf &conf) {
             if (!table.isEmpty())
                 finishTable();
             section = line;
-            table.insert(FileKeys::SubclassNumber, digitRunPattern().match(line).captured(0));
+            table.insert(FileKeys::SubclassNumber, Patterns::digitRun().match(line).captured(0));
             continue;
         }
         if (section == FileKeys::ClassesSection)

@@ -1,6 +1,7 @@
 #include "model/subclass.h"
 
 #include "model/modellog.h"
+#include "model/patterns.h"
 
 #include <QRegularExpression>
 
@@ -9,16 +10,6 @@ namespace {
 const QString RemovePastEnd =
     QStringLiteral("Combined constraints size is smaller than index we tried to delete!");
 
-QRegularExpression compiled(const QString &pattern) {
-    return QRegularExpression(pattern, QRegularExpression::UseUnicodePropertiesOption);
-}
-
-// The whole text must match: anchors around the value syntax.
-QRegularExpression wholeText(const QString &pattern) {
-    return compiled(QStringLiteral("\\A(?:%1)\\z").arg(pattern));
-}
-
-const QString DefaultSyntax = QStringLiteral("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*");
 const QString AdslSyntax = QStringLiteral("(?:\\d+\\+)*\\d:\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?");
 const QString AwslSyntax =
     QStringLiteral("(?:\\d+\\+)*\\d:\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+");
@@ -27,7 +18,7 @@ const QString Awsl0Syntax = QStringLiteral("\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+
 
 bool isDefaultConstraint(const QString &entry) {
     // The first match found from the start must be the whole entry.
-    static const QRegularExpression pattern = compiled(DefaultSyntax);
+    static const QRegularExpression pattern = Patterns::compiled(Patterns::CombinedWeightSyntax);
     const QRegularExpressionMatch match = pattern.match(entry);
     return match.hasMatch() && match.capturedStart(0) == 0 &&
            match.capturedLength(0) == entry.size();
@@ -117,17 +108,17 @@ bool Subclass::is_constraint_valid(int index, const QString &type) const {
     const QString &entry = list->at(index);
     if (type == ConstraintType::Default)
         return isDefaultConstraint(entry);
-    static const QRegularExpression adsl = wholeText(AdslSyntax);
-    static const QRegularExpression awsl = wholeText(AwslSyntax);
+    static const QRegularExpression adsl = Patterns::wholeText(AdslSyntax);
+    static const QRegularExpression awsl = Patterns::wholeText(AwslSyntax);
     return matchesWhole(type == ConstraintType::Adsl ? adsl : awsl, entry);
 }
 
 bool Subclass::is_adsl_0_valid() const {
-    static const QRegularExpression pattern = wholeText(Adsl0Syntax);
+    static const QRegularExpression pattern = Patterns::wholeText(Adsl0Syntax);
     return isTotalValid(pattern, get_adsl_0());
 }
 
 bool Subclass::is_awsl_0_valid() const {
-    static const QRegularExpression pattern = wholeText(Awsl0Syntax);
+    static const QRegularExpression pattern = Patterns::wholeText(Awsl0Syntax);
     return isTotalValid(pattern, get_awsl_0());
 }

@@ -3,6 +3,7 @@
 #include "model/filekeys.h"
 #include "model/modellog.h"
 #include "model/numbers.h"
+#include "model/patterns.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -21,26 +22,19 @@ const QString CantDrawMax = QStringLiteral("and max dist is");
 // A per-axle weight: the axle number, "," and the weight, preceded by one
 // character that is not "+" so that combined entries (1+2,150) are skipped.
 const QRegularExpression &axleWeightPattern() {
-    static const QRegularExpression pattern(QStringLiteral("(?:[^+]|^)(\\d+,\\d+\\.?\\d*)"),
-                                            QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression pattern =
+        Patterns::compiled(QStringLiteral("(?:[^+]|^)(\\d+,\\d+\\.?\\d*)"));
     return pattern;
 }
 
 const QRegularExpression &combinedWeightPattern() {
-    static const QRegularExpression pattern(QStringLiteral("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*"),
-                                            QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression pattern = Patterns::compiled(Patterns::CombinedWeightSyntax);
     return pattern;
 }
 
 const QRegularExpression &axleConfigurationPattern() {
-    static const QRegularExpression pattern(QStringLiteral("[ABCHLMV]\\d+(?:[DTS]\\d+)*"),
-                                            QRegularExpression::UseUnicodePropertiesOption);
-    return pattern;
-}
-
-const QRegularExpression &digitRunPattern() {
-    static const QRegularExpression pattern(QStringLiteral("\\d+"),
-                                            QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression pattern =
+        Patterns::compiled(QStringLiteral("[ABCHLMV]\\d+(?:[DTS]\\d+)*"));
     return pattern;
 }
 
@@ -438,7 +432,7 @@ bool Subclass::is_axle_configuration_valid() const {
     // The axle count of a configuration is kept in 8 bits, as the
     // installation does: a part with 258 axles counts as 2.
     quint8 axles = 0;
-    QRegularExpressionMatchIterator runs = digitRunPattern().globalMatch(configuration);
+    QRegularExpressionMatchIterator runs = Patterns::digitRun().globalMatch(configuration);
     while (runs.hasNext())
         axles += static_cast<quint8>(Numbers::asUnsigned(runs.next().captured(0)));
     return axles == Numbers::asInt(get_number_of_axles());
