@@ -1,6 +1,7 @@
 // Typing in the header fields: what reaches the document (as Save would
 // write it), how each field is marked, and the re-marking of the per-axle
 // distances and the invalid list after an axle-distance bound changes.
+#include "common/expectedtexts.h"
 #include "common/testsupport.h"
 #include "common/windowdriver.h"
 
@@ -8,18 +9,10 @@
 #include <QtTest>
 
 using namespace WindowDriver;
+using namespace Expected;
 
 namespace {
-const QString lime = QStringLiteral("QLineEdit {background-color: lime}");
-const QString red = QStringLiteral("QLineEdit {background-color: red}");
-const QString yellow = QStringLiteral("QLineEdit {background-color: yellow}");
 const QString unchanged = QStringLiteral("unchanged");
-const QString tipMaxDistRange = QStringLiteral(
-    "Value must be higher than corresponding min distance and between min and max distances "
-    "in header.");
-const QString tipMinDistRange = QStringLiteral(
-    "Value must be lower than corresponding max distance and between min and max distances in "
-    "header.");
 
 // The [classes] lines of the document's text form, the form Save writes.
 QStringList headerLines(Tarveo &window) {

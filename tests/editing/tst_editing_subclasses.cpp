@@ -1,5 +1,6 @@
 // The subclass panel: picking the displayed subclass by list, number,
 // invalid list and arrow keys; typing in its fields; New, Delete and Copy.
+#include "common/expectedtexts.h"
 #include "common/testsupport.h"
 #include "common/windowdriver.h"
 
@@ -9,11 +10,9 @@
 #include <QtTest>
 
 using namespace WindowDriver;
+using namespace Expected;
 
 namespace {
-const QString lime = QStringLiteral("QLineEdit {background-color: lime}");
-const QString red = QStringLiteral("QLineEdit {background-color: red}");
-const QString white = QStringLiteral("QLineEdit {background-color: white}");
 const QString tipSubclassMissing =
     QStringLiteral("Subclass does not exist. Click on button \"New\" to create one");
 const QString tipReclassTarget =

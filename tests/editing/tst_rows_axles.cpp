@@ -10,14 +10,6 @@ using namespace RowsWindow;
 
 namespace {
 const QString numOfAxles = QStringLiteral("lineEditNumOfAxles");
-const QString tipNumOfAxles = QStringLiteral("Value must be between 2 and 20");
-const QString tipTyreRange = QStringLiteral("Valid types are between 1 and 4");
-const QString tipMaxDistRange = QStringLiteral(
-    "Value must be higher than corresponding min distance and between min and max distances "
-    "in header.");
-const QString tipMinDistRange = QStringLiteral(
-    "Value must be lower than corresponding max distance and between min and max distances in "
-    "header.");
 
 // The names of the widgets of axle row k: distance k and axle k+1.
 QStringList rowNames(int k) {

@@ -3,6 +3,7 @@
 
 // What the axle row and constraint tests share: a window with a file of
 // tests/data/rows opened and shown, and typing as a user does.
+#include "common/expectedtexts.h"
 #include "common/testsupport.h"
 #include "common/windowdriver.h"
 
@@ -16,9 +17,6 @@
 
 namespace RowsWindow {
 
-const QString styleLime = QStringLiteral("QLineEdit {background-color: lime}");
-const QString styleRed = QStringLiteral("QLineEdit {background-color: red}");
-
 inline QString dataFile(const QString &name) {
     return qEnvironmentVariable("TARVEO_TEST_DATA") + QStringLiteral("/rows/") + name;
 }
@@ -31,6 +29,10 @@ inline bool openShown(Tarveo &window, const QString &name) {
            window.document().get_subclass_numbers().size() > 0;
 }
 
+using Expected::tipMaxDistRange;
+using Expected::tipMinDistRange;
+using Expected::tipNumOfAxles;
+using Expected::tipTyreRange;
 using WindowDriver::retype;
 using WindowDriver::widget;
 
@@ -59,10 +61,10 @@ inline void answeringModals(const std::function<void(QWidget *)> &answer,
 }
 
 inline bool isLime(const QLineEdit *edit) {
-    return edit && edit->styleSheet() == styleLime;
+    return edit && edit->styleSheet() == Expected::lime;
 }
 inline bool isRed(const QLineEdit *edit) {
-    return edit && edit->styleSheet() == styleRed;
+    return edit && edit->styleSheet() == Expected::red;
 }
 
 } // namespace RowsWindow

@@ -1,6 +1,7 @@
 // Units in the window: new units from the dialog re-display a document with
 // values, the header moves between panel and document in displayed units,
 // and the units dialog itself.
+#include "common/expectedtexts.h"
 #include "common/testsupport.h"
 #include "units/measurementunits.h"
 
@@ -312,8 +313,8 @@ void TestWindowUnits::fillHeaderFromADocument() {
     conf.set_min_avg_axle_weight(QStringLiteral("0"));
     w.fillHeader();
 
-    const QString lime = QStringLiteral("QLineEdit {background-color: lime}");
-    const QString red = QStringLiteral("QLineEdit {background-color: red}");
+    using Expected::lime;
+    using Expected::red;
     QCOMPARE(text(w, "lineEditVersion"), QStringLiteral("2024-01"));
     QCOMPARE(text(w, "lineEditCountry"), QStringLiteral("XX"));
     QCOMPARE(child<QLineEdit>(w, "lineEditCountry")->styleSheet(), red);
