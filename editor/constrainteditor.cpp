@@ -267,7 +267,7 @@ void Tarveo::showConstraint(QLineEdit *edit, const QString &text, bool valid, co
     else
         return;
     if (edit)
-        edit->setText(shown);
+        showText(edit, shown);
     setFieldState(edit, valid, QString());
 }
 

@@ -79,6 +79,11 @@ void Tarveo::setFieldState(QLineEdit *edit, bool valid, const QString &toolTip) 
     edit->setToolTip(valid ? QString() : toolTip);
 }
 
+void Tarveo::showText(QLineEdit *edit, const QString &text) {
+    edit->setText(text);
+    edit->home(false);
+}
+
 void Tarveo::setMaxAxleDistanceState(QLineEdit *edit, int state) {
     switch (state) {
     case 0:

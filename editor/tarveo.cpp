@@ -66,7 +66,7 @@ Tarveo::Tarveo(QWidget *parent)
       constraintRowsDefault(0), constraintRowsAdsl(0), constraintRowsAwsl(0) {
     titleBase =
         QStringLiteral("Tarveo ") + QStringLiteral("v") + QString::fromLatin1(Identity::version);
-    qDebug() << "Starting" << titleBase;
+    qDebug().noquote() << "Starting" << titleBase;
 
     ui->setupUi(this);
     setWindowTitle(titleBase);

@@ -65,6 +65,9 @@ public:
     // --- field marking (fieldmarking.cpp) ---
     void setFieldState(QLineEdit *edit, bool valid, const QString &toolTip);
     void setMaxAxleDistanceState(QLineEdit *edit, int state);
+    // Puts a value into a field with its start in view: the narrow axle and
+    // constraint fields would otherwise show only the end ("1.73" of 11.73).
+    static void showText(QLineEdit *edit, const QString &text);
     void updateInvalidEntry(const Subclass &subclass);
     void refreshInvalidList();
     bool isValidFloat(const QString &text) const;

@@ -37,7 +37,7 @@ void Tarveo::setConvertedText(QLineEdit *edit, const QString &text, bool isWeigh
         qWarning() << convertedTextWarning;
         return;
     }
-    edit->setText(Units::fieldText(fileToDisplay(text, isWeight)));
+    showText(edit, Units::fieldText(fileToDisplay(text, isWeight)));
     setFieldState(edit, valid, QString());
 }
 
@@ -47,7 +47,7 @@ void Tarveo::setConvertedMaxAxleDistText(QLineEdit *edit, const QString &text, b
         qWarning() << convertedTextWarning;
         return;
     }
-    edit->setText(Units::fieldText(fileToDisplay(text, isWeight)));
+    showText(edit, Units::fieldText(fileToDisplay(text, isWeight)));
     setMaxAxleDistanceState(edit, state);
 }
 
@@ -178,7 +178,7 @@ void Tarveo::fillHeader() {
         ui->buttonGConstant->setText(Numbers::general(Units::defaultG));
     }
 
-    ui->lineEditVersion->setText(conf.get_classification_version());
+    showText(ui->lineEditVersion, conf.get_classification_version());
     setFieldState(ui->lineEditVersion, true, QString());
     ui->lineEditCountry->setText(conf.get_country_code());
     setFieldState(ui->lineEditCountry, conf.is_country_code_valid(), tipCountry);

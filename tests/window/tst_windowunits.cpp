@@ -289,6 +289,8 @@ void TestWindowUnits::convertedTextMarksAndWarns() {
     QCOMPARE(edit.text(), QStringLiteral("2.00"));
     QCOMPARE(edit.styleSheet(), QStringLiteral("QLineEdit {background-color: red}"));
     QCOMPARE(edit.toolTip(), QString());
+    // A value wider than a narrow axle field shows its leading digits.
+    QCOMPARE(edit.cursorPosition(), 0);
 
     w.setConvertedMaxAxleDistText(&edit, QStringLiteral("12"), false, 1);
     QCOMPARE(edit.text(), QStringLiteral("12.00"));
