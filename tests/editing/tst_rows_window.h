@@ -29,16 +29,13 @@ inline bool openShown(Tarveo &window, const QString &name) {
            window.document().get_subclass_numbers().size() > 0;
 }
 
-using Expected::tipMaxDistRange;
-using Expected::tipMinDistRange;
-using Expected::tipNumOfAxles;
-using Expected::tipTyreRange;
+using namespace Expected;
 using WindowDriver::retype;
 using WindowDriver::widget;
 
 // Picks the subclass in the list, as a user does.
 inline bool select(Tarveo &window, quint32 number) {
-    auto *list = widget<QComboBox>(window, QStringLiteral("comboBoxSubclasses"));
+    QComboBox *list = WindowDriver::subclassList(window);
     const int index = list->findText(QStringLiteral("subclass_%1").arg(number));
     if (index < 0)
         return false;
@@ -61,10 +58,10 @@ inline void answeringModals(const std::function<void(QWidget *)> &answer,
 }
 
 inline bool isLime(const QLineEdit *edit) {
-    return edit && edit->styleSheet() == Expected::lime;
+    return edit && edit->styleSheet() == lime;
 }
 inline bool isRed(const QLineEdit *edit) {
-    return edit && edit->styleSheet() == Expected::red;
+    return edit && edit->styleSheet() == red;
 }
 
 } // namespace RowsWindow
