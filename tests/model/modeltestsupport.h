@@ -7,6 +7,23 @@
 #include <QMap>
 #include <QString>
 
+// A small valid file, exactly as the writer lays it out.
+inline const QByteArray WorkedExample = "[classes]\n"
+                                        "country_code=SI\n"
+                                        "group_max_distance__m=30\n"
+                                        "unclassified_vehicle_subclass=99\n"
+                                        "\n"
+                                        "[subclass_11]\n"
+                                        "axle_configuration=C2\n"
+                                        "category=1\n"
+                                        "max_GVW__kN=35\n"
+                                        "number_of_axles=2\n"
+                                        "tyre_type=1,1\n"
+                                        "max_axle_weight__kN=1,20;2,20\n"
+                                        "max_axle_distance__m=3.5\n"
+                                        "min_axle_distance__m=2.2\n"
+                                        "\n";
+
 // Key table of a complete, valid two-axle subclass, as the reader collects it.
 inline QMap<QString, QString> completeTwoAxleTable(const QString &number = QStringLiteral("11")) {
     return {
