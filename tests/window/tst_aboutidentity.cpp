@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
-#include <QUrlQuery>
 
 // Stands in for the browser: records the addresses it is asked to open.
 class UrlCatcher : public QObject {
@@ -58,33 +57,21 @@ void TestAboutIdentity::applicationIdentity() {
 
 void TestAboutIdentity::aboutBoxContents() {
     About about(nullptr, QStringLiteral("3.4.2"));
-    QCOMPARE(about.objectName(), QStringLiteral("About"));
-    QCOMPARE(about.windowTitle(), QStringLiteral("About"));
-    QVERIFY(!(about.windowFlags() & Qt::WindowContextHelpButtonHint));
-    QVERIFY(!about.isSizeGripEnabled());
     QCOMPARE(about.findChild<QLabel *>(QStringLiteral("labelVersion"))->text(),
              QStringLiteral("Tarveo 3.4.2 (x64)"));
-
-    auto *icon = about.findChild<QLabel *>(QStringLiteral("labelIcon"));
-    QVERIFY(!icon->pixmap(Qt::ReturnByValue).isNull());
-    QVERIFY(icon->hasScaledContents());
-    QCOMPARE(icon->maximumSize(), QSize(50, 50));
+    QVERIFY(!about.findChild<QLabel *>(QStringLiteral("labelIcon"))
+                 ->pixmap(Qt::ReturnByValue)
+                 .isNull());
 
     auto *label = about.findChild<QLabel *>(QStringLiteral("label"));
     QVERIFY(label->openExternalLinks());
-    QVERIFY(label->wordWrap());
     QVERIFY(label->textInteractionFlags() & Qt::LinksAccessibleByKeyboard);
-    QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
     const QString html = label->text();
-    for (const char *part :
-         {"Created using Qt Creator under LGPLv3", "Qt Framework version 5.12",
-          "Click here for source", "changelog", "#007af4", "MS Shell Dlg 2", "font-size:8pt"})
+    for (const char *part : {"Created using Qt Creator under LGPLv3", "Click here for source"})
         QVERIFY2(html.contains(QLatin1String(part)), part);
     QCOMPARE(html.count(QStringLiteral("<a href=\"https://")), 2);
-
-    auto *buttons = about.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
-    QCOMPARE(buttons->standardButtons(), QDialogButtonBox::Ok);
-    QVERIFY(buttons->centerButtons());
+    QCOMPARE(about.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->standardButtons(),
+             QDialogButtonBox::Ok);
 }
 
 void TestAboutIdentity::aboutFromTheHelpMenu() {
@@ -128,30 +115,25 @@ void TestAboutIdentity::updateOpensTheUpdatePage() {
     QCOMPARE(url.scheme(), QStringLiteral("https"));
     QCOMPARE(url.host(), QString::fromLatin1(Identity::updateHost));
     QCOMPARE(url.path(), QStringLiteral("/ls.php"));
-    const QUrlQuery query(url);
-    QCOMPARE(query.queryItemValue(QStringLiteral("sw")), QStringLiteral("kestrune-tarveo"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("ch")), QStringLiteral("stable"));
     QCOMPARE(url.query(), QStringLiteral("sw=kestrune-tarveo&ch=stable"));
 }
 
 void TestAboutIdentity::iconHoldsSeveralSizes() {
     QImageReader reader(QStringLiteral(":/res/icon.ico"));
     QVERIFY2(reader.canRead(), qPrintable(reader.errorString()));
-    QCOMPARE(reader.format(), QByteArray("ico"));
     QList<int> widths;
     do {
-        const QImage image = reader.read();
+        // Each image is drawn, not blank: opaque middle, transparent corner,
+        // several colours.
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!image.isNull());
         QCOMPARE(image.width(), image.height());
-        // Drawn, not blank: opaque tile, transparent corners, several colours.
-        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-        const int middle = argb.width() / 2;
-        QCOMPARE(qAlpha(argb.pixel(middle, middle)), 255);
-        QCOMPARE(qAlpha(argb.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QSet<QRgb> colours;
-        for (int y = 0; y < argb.height(); ++y)
-            for (int x = 0; x < argb.width(); ++x)
-                colours.insert(argb.pixel(x, y));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                colours.insert(image.pixel(x, y));
         QVERIFY(colours.size() >= 4);
         widths << image.width();
     } while (reader.jumpToNextImage());

@@ -9,61 +9,52 @@
 #include <QTest>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 class TestUnits : public QObject {
     Q_OBJECT
 
 private slots:
-    void factorsOfEveryUnit();
-    void unknownUnitsLeaveTheFactor();
-    void suffixes();
+    void factorsAndSuffixesOfEveryUnit();
     void defaultGIsAnExactComparison();
     void documentValuesShownInEachUnit_data();
     void documentValuesShownInEachUnit();
     void fieldTextOfValuesThatAreNotShown();
     void typedTextToDocument_data();
     void typedTextToDocument();
-    void sumsInGeneralNotation();
-    void labelSuffixReplacement_data();
-    void labelSuffixReplacement();
+    void sumsAndLabelSuffixes();
     void validatorsFollowTheConversionNotTheDesktopLocale();
     void axleCountValidator();
 };
 
-void TestUnits::factorsOfEveryUnit() {
-    float factor = 0;
-    QVERIFY(Units::weightFactorFor(Tons, 9.81f, &factor));
-    QCOMPARE(factor, 9.81f);
-    QVERIFY(Units::weightFactorFor(Pounds, 9.81f, &factor));
+void TestUnits::factorsAndSuffixesOfEveryUnit() {
+    const std::tuple<uchar, float, const char *> weights[] = {
+        {Tons, 9.81f, "(t):"}, {Pounds, 0.0044482216f, "(lb):"}, {Kilonewtons, 1.0f, "(kN):"}};
+    for (const auto &[unit, expected, suffix] : weights) {
+        float factor = 0;
+        QVERIFY(Units::weightFactorFor(unit, 9.81f, &factor));
+        QCOMPARE(factor, expected);
+        QCOMPARE(Units::weightSuffix(unit), QLatin1String(suffix));
+    }
+    const std::tuple<uchar, float, const char *> lengths[] = {
+        {Meters, 1.0f, "(m):"}, {Feet, 0.3048f, "(ft):"}, {Inches, 0.0254f, "(in):"}};
+    for (const auto &[unit, expected, suffix] : lengths) {
+        float factor = 0;
+        QVERIFY(Units::lengthFactorFor(unit, &factor));
+        QCOMPARE(factor, expected);
+        QCOMPARE(Units::lengthSuffix(unit), QLatin1String(suffix));
+    }
+
+    float pound = 0;
+    QVERIFY(Units::weightFactorFor(Pounds, 9.81f, &pound));
     // The pound-force, rounded to the nearest 32-bit float.
-    QVERIFY(std::fabs(double(factor) - 0.0044482216) < 1e-10);
-    QCOMPARE(QString::number(factor, 'g', 9), QStringLiteral("0.00444822153"));
-    QVERIFY(Units::weightFactorFor(Kilonewtons, 9.81f, &factor));
-    QCOMPARE(factor, 1.0f);
+    QCOMPARE(QString::number(pound, 'g', 9), QStringLiteral("0.00444822153"));
 
-    QVERIFY(Units::lengthFactorFor(Meters, &factor));
-    QCOMPARE(factor, 1.0f);
-    QVERIFY(Units::lengthFactorFor(Feet, &factor));
-    QCOMPARE(factor, 0.3048f);
-    QVERIFY(Units::lengthFactorFor(Inches, &factor));
-    QCOMPARE(factor, 0.0254f);
-}
-
-void TestUnits::unknownUnitsLeaveTheFactor() {
+    // Unknown units leave the factor as it was.
     float factor = 7.5f;
     QVERIFY(!Units::weightFactorFor(3, 9.81f, &factor));
-    QCOMPARE(factor, 7.5f);
     QVERIFY(!Units::lengthFactorFor(255, &factor));
     QCOMPARE(factor, 7.5f);
-}
-
-void TestUnits::suffixes() {
-    QCOMPARE(Units::weightSuffix(Tons), QStringLiteral("(t):"));
-    QCOMPARE(Units::weightSuffix(Pounds), QStringLiteral("(lb):"));
-    QCOMPARE(Units::weightSuffix(Kilonewtons), QStringLiteral("(kN):"));
-    QCOMPARE(Units::lengthSuffix(Meters), QStringLiteral("(m):"));
-    QCOMPARE(Units::lengthSuffix(Feet), QStringLiteral("(ft):"));
-    QCOMPARE(Units::lengthSuffix(Inches), QStringLiteral("(in):"));
 }
 
 void TestUnits::defaultGIsAnExactComparison() {
@@ -80,7 +71,6 @@ void TestUnits::documentValuesShownInEachUnit_data() {
     QTest::addColumn<QString>("shown");
 
     QTest::newRow("98.0665 kN in tonnes") << "98.0665" << 9.80665f << "10.00";
-    QTest::newRow("98.0665 kN in kilonewtons") << "98.0665" << 1.0f << "98.07";
     QTest::newRow("98.0665 kN in pounds") << "98.0665" << 0.0044482216f << "22046.23";
     QTest::newRow("3.048 m in feet") << "3.048" << 0.3048f << "10.00";
     QTest::newRow("3.048 m in inches") << "3.048" << 0.0254f << "120.00";
@@ -99,7 +89,6 @@ void TestUnits::documentValuesShownInEachUnit() {
 }
 
 void TestUnits::fieldTextOfValuesThatAreNotShown() {
-    QCOMPARE(Units::fileToDisplay(QString(), 9.80665f), 0.0);
     QCOMPARE(Units::fieldText(std::numeric_limits<double>::quiet_NaN()), QString());
     QCOMPARE(Units::fieldText(std::numeric_limits<double>::infinity()), QString());
     QCOMPARE(Units::fieldText(0.004), QStringLiteral("0.00"));
@@ -111,28 +100,22 @@ void TestUnits::typedTextToDocument_data() {
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("edit");
 
-    QTest::newRow("10 t") << "10" << 9.80665f << "98.0665"
-                          << "98.0665";
-    QTest::newRow("2 t") << "2" << 9.80665f << "19.6133"
-                         << "19.6133";
-    QTest::newRow("10 ft") << "10" << 0.3048f << "3.048"
-                           << "3.048";
-    QTest::newRow("1 lb") << "1" << 0.0044482216f << "0.00444822"
-                          << "0.00444822";
-    QTest::newRow("1000000 m") << "1000000" << 1.0f << "1e+06"
-                               << "1e+06";
-    QTest::newRow("10 kN") << "10" << 1.0f << "10"
-                           << "10";
-    QTest::newRow("zero") << "0" << 9.80665f << "0"
-                          << "";
-    QTest::newRow("negative") << "-3" << 1.0f << ""
-                              << "";
-    QTest::newRow("empty") << "" << 1.0f << ""
-                           << "";
-    QTest::newRow("not a number") << "x" << 1.0f << "0"
-                                  << "";
-    QTest::newRow("decimal comma is no number") << "3,5" << 1.0f << "0"
-                                                << "";
+    const std::tuple<const char *, float, const char *, const char *> rows[] = {
+        {"10", 9.80665f, "98.0665", "98.0665"},
+        {"2", 9.80665f, "19.6133", "19.6133"},
+        {"10", 0.3048f, "3.048", "3.048"},
+        {"1", 0.0044482216f, "0.00444822", "0.00444822"},
+        {"1000000", 1.0f, "1e+06", "1e+06"},
+        // Only the edit form drops a zero; neither takes a comma as a decimal.
+        {"0", 9.80665f, "0", ""},
+        {"-3", 1.0f, "", ""},
+        {"", 1.0f, "", ""},
+        {"x", 1.0f, "0", ""},
+        {"3,5", 1.0f, "0", ""}};
+    for (const auto &[typed, factor, display, edit] : rows)
+        QTest::addRow("%s at %g", typed, double(factor))
+            << QString::fromLatin1(typed) << factor << QString::fromLatin1(display)
+            << QString::fromLatin1(edit);
 }
 
 void TestUnits::typedTextToDocument() {
@@ -144,38 +127,20 @@ void TestUnits::typedTextToDocument() {
     QCOMPARE(Units::editToFileText(typed, factor), edit);
 }
 
-void TestUnits::sumsInGeneralNotation() {
+void TestUnits::sumsAndLabelSuffixes() {
     QCOMPARE(Units::formatSum(196.133, 9.80665f), QStringLiteral("20"));
     QCOMPARE(Units::formatSum(3.048 + 6.096, 0.3048f), QStringLiteral("30"));
-    QCOMPARE(Units::formatSum(0, 1.0f), QStringLiteral("0"));
     QCOMPARE(Units::formatSum(2500000, 1.0f), QStringLiteral("2.5e+06"));
     QCOMPARE(Units::formatSum(12.3456789, 1.0f), QStringLiteral("12.3457"));
-}
 
-void TestUnits::labelSuffixReplacement_data() {
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<QString>("result");
-
-    QTest::newRow("weight") << "Max. GVW (t):"
-                            << "(kN):"
-                            << "Max. GVW (kN):";
-    QTest::newRow("length") << "Max. axle distances (m):"
-                            << "(ft):"
-                            << "Max. axle distances (ft):";
-    QTest::newRow("no bracket") << "Tyre type:"
-                                << "(in):"
-                                << "Tyre type:(in):";
-    QTest::newRow("cut at the first bracket") << "Gross (weight) limit (t):"
-                                              << "(lb):"
-                                              << "Gross (lb):";
-}
-
-void TestUnits::labelSuffixReplacement() {
-    QFETCH(QString, label);
-    QFETCH(QString, suffix);
-    QFETCH(QString, result);
-    QCOMPARE(Units::withSuffix(label, suffix), result);
+    QCOMPARE(Units::withSuffix(QStringLiteral("Max. GVW (t):"), QStringLiteral("(kN):")),
+             QStringLiteral("Max. GVW (kN):"));
+    QCOMPARE(Units::withSuffix(QStringLiteral("Tyre type:"), QStringLiteral("(in):")),
+             QStringLiteral("Tyre type:(in):"));
+    // Cut at the first bracket.
+    QCOMPARE(
+        Units::withSuffix(QStringLiteral("Gross (weight) limit (t):"), QStringLiteral("(lb):")),
+        QStringLiteral("Gross (lb):"));
 }
 
 void TestUnits::validatorsFollowTheConversionNotTheDesktopLocale() {
@@ -188,24 +153,18 @@ void TestUnits::validatorsFollowTheConversionNotTheDesktopLocale() {
     QIntValidator *integer = NumberValidators::integer(&owner);
     QLocale::setDefault(previous);
 
-    auto state = [](QValidator *validator, QString text) {
+    const std::tuple<QValidator *, const char *, QValidator::State> cases[] = {
+        {real, "3.5", QValidator::Acceptable},   {real, "-2.25", QValidator::Acceptable},
+        {real, "1e3", QValidator::Acceptable},   {real, "3,5", QValidator::Invalid},
+        {real, "1,000", QValidator::Invalid},    {real, "1.000.5", QValidator::Invalid},
+        {real, "x", QValidator::Invalid},        {integer, "140", QValidator::Acceptable},
+        {integer, "1.000", QValidator::Invalid}, {integer, "1,000", QValidator::Invalid},
+        {integer, "1 000", QValidator::Invalid}, {integer, "2.5", QValidator::Invalid}};
+    for (const auto &[validator, typed, expected] : cases) {
+        QString text = QString::fromLatin1(typed);
         int position = text.size();
-        return validator->validate(text, position);
-    };
-    QCOMPARE(state(real, QStringLiteral("3.5")), QValidator::Acceptable);
-    QCOMPARE(QStringLiteral("3.5").toFloat(), 3.5f);
-    QCOMPARE(state(real, QStringLiteral("3,5")), QValidator::Invalid);
-    QCOMPARE(state(real, QStringLiteral("1,000")), QValidator::Invalid);
-    QCOMPARE(state(real, QStringLiteral("1.000.5")), QValidator::Invalid);
-    QCOMPARE(state(real, QStringLiteral("-2.25")), QValidator::Acceptable);
-    QCOMPARE(state(real, QStringLiteral("1e3")), QValidator::Acceptable);
-    QCOMPARE(state(real, QStringLiteral("x")), QValidator::Invalid);
-
-    QCOMPARE(state(integer, QStringLiteral("140")), QValidator::Acceptable);
-    QCOMPARE(state(integer, QStringLiteral("1.000")), QValidator::Invalid);
-    QCOMPARE(state(integer, QStringLiteral("1,000")), QValidator::Invalid);
-    QCOMPARE(state(integer, QStringLiteral("1 000")), QValidator::Invalid);
-    QCOMPARE(state(integer, QStringLiteral("2.5")), QValidator::Invalid);
+        QVERIFY2(validator->validate(text, position) == expected, typed);
+    }
 }
 
 void TestUnits::axleCountValidator() {
@@ -217,10 +176,8 @@ void TestUnits::axleCountValidator() {
         int position = text.size();
         return axles->validate(text, position);
     };
-    for (int n = 2; n <= 20; ++n)
+    for (int n : {2, 11, 20})
         QCOMPARE(state(QString::number(n)), QValidator::Acceptable);
-    QCOMPARE(state(QStringLiteral("a")), QValidator::Invalid);
-    QCOMPARE(state(QStringLiteral("-")), QValidator::Invalid);
     QCOMPARE(state(QStringLiteral("-3")), QValidator::Invalid);
     QVERIFY(state(QStringLiteral("1")) != QValidator::Acceptable);
     QVERIFY(state(QStringLiteral("21")) != QValidator::Acceptable);
