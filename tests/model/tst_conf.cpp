@@ -16,6 +16,7 @@ private slots:
         for (const char *code : {"XK", "SVN", "", "UK", "AN"})
             QTest::newRow(code) << code << false;
     }
+
     void countryCodes() {
         QFETCH(QString, code);
         QFETCH(bool, valid);
@@ -24,6 +25,7 @@ private slots:
         QCOMPARE(conf.get_country_code(), code.toUpper());
         QCOMPARE(conf.is_country_code_valid(), valid);
     }
+
     void headerValueChecks() {
         Conf conf;
         QVERIFY(!conf.is_g_acceleration_constant_valid());
@@ -41,6 +43,7 @@ private slots:
         conf.set_uncategorised_vehicle_category("6");
         QVERIFY(conf.is_uncategorised_vehicle_category_valid());
     }
+
     void unclassifiedSubclassMustNotExist() {
         Conf conf;
         QVERIFY(conf.is_unclassified_vehicle_subclass_valid());
@@ -53,6 +56,7 @@ private slots:
         conf.remove_subclass(12);
         QVERIFY(conf.is_unclassified_vehicle_subclass_valid());
     }
+
     void axleDistanceBounds() {
         Conf conf;
         QVERIFY(conf.is_min_axle_distance_valid());
@@ -75,6 +79,7 @@ private slots:
         conf.get_subclass(11).set_max_distance_at_index("10.5", 1);
         QCOMPARE(conf.check_max_axle_distance(), 1);
     }
+
     void documentCheckOrder() {
         Conf conf;
         conf.set_country_code("si");
@@ -104,6 +109,7 @@ private slots:
         conf.set_unclassified_vehicle_subclass("140");
         QCOMPARE(conf.is_valid().valid, true);
     }
+
     void duplicateSearchNamesFirstPair() {
         Conf conf;
         QCOMPARE(conf.find_duplicate_subclasses(), QString());
@@ -123,6 +129,7 @@ private slots:
         mixed.remove_subclass(9);
         QCOMPARE(mixed.find_duplicate_subclasses(), QStringLiteral("3 = 4"));
     }
+
     void invalidSubclassesUseHeaderDistances() {
         Conf conf;
         QVERIFY(conf.get_invalid_subclasses().isEmpty());
@@ -135,6 +142,7 @@ private slots:
         conf.get_subclass(3).set_tyre_type_at_index("9", 0);
         QCOMPARE(conf.get_invalid_subclasses(), QVector<quint32>{3});
     }
+
     void missingSubclassYieldsThrowAwayRecord() {
         Conf conf;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^get_subclass: .*42"));

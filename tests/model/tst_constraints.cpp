@@ -47,6 +47,7 @@ private slots:
         for (const auto &r : rows)
             QTest::addRow("%s %s", qPrintable(r.type), r.value) << r.type << r.value << r.valid;
     }
+
     void syntax() {
         QFETCH(QString, type);
         QFETCH(QString, value);
@@ -64,6 +65,7 @@ private slots:
             QCOMPARE(s.is_constraint_valid(0, type), valid);
         }
     }
+
     void listOperations() {
         Subclass s;
         for (const char *v : {"1:1,2", "2:2,3", "3:3,4"})

@@ -40,6 +40,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "Received empty weights string for class 4");
         QCOMPARE(Subclass(Table{{"subclass", "4"}}).get_number_of_max_axle_weights(), 1);
     }
+
     void malformedWeightEntryStopsWeightReading() {
         // The weights read so far stay; no combined entry is read after the fault.
         QTest::ignoreMessage(QtWarningMsg, "Expected two values for axle weight, got ,2,100");
@@ -48,6 +49,7 @@ private slots:
         QCOMPARE(s.get_max_axle_weight_at_index(0), QStringLiteral("70"));
         QCOMPARE(s.get_number_of_constraints(ConstraintType::Default), 0);
     }
+
     void unevenDistanceLists() {
         QTest::ignoreMessage(QtWarningMsg, "Mins and maxs have a different number of elements!");
         Subclass uneven(Table{{"min_axle_distance__m", "1.2,1.3"},
@@ -91,6 +93,7 @@ private slots:
         row("trailing blank", "C2 ", "2", true, false);
         row("count wraps at 256", "C258", "2", true, true);
     }
+
     void axleCountAndConfiguration() {
         QFETCH(QString, configuration);
         QFETCH(QString, axles);
@@ -103,6 +106,7 @@ private slots:
         QCOMPARE(s.is_number_of_axles_valid(), axlesValid);
         QCOMPARE(s.is_axle_configuration_valid(), configurationValid);
     }
+
     void perAxleChecks() {
         Subclass s;
         const QStringList types{"0", "1", "4", "5", ""};
@@ -145,11 +149,13 @@ private slots:
             << "number_of_axles=3|axle_configuration=C3" << false;
         QTest::newRow("invalid constraint is no part") << "adsl_1=junk" << true;
     }
+
     void completeness() {
         QFETCH(QString, changes);
         QFETCH(bool, complete);
         QCOMPARE(changedRecord(changes).is_complete(), complete);
     }
+
     void fullCheckCoversConstraintsAndTotals() {
         const Subclass base(completeTwoAxleTable());
         QVERIFY(base.is_valid("1", "10"));
@@ -165,6 +171,7 @@ private slots:
         badTotal.set_awsl_0("50,3;400,7");
         QVERIFY(badTotal.is_valid("1", "10"));
     }
+
     void canDrawNeedsPositiveUsedDistances() {
         Subclass s(completeTwoAxleTable());
         QVERIFY(s.can_draw());
@@ -178,6 +185,7 @@ private slots:
         s.set_number_of_axles("1");
         QVERIFY(!s.can_draw());
     }
+
     void duplicatesIgnoreNumbersAndConstraints() {
         Subclass a(completeTwoAxleTable("3"));
         Subclass b(completeTwoAxleTable("7"));
@@ -194,6 +202,7 @@ private slots:
         noTyres.set_max_axle_weight_at_index("21", 1);
         QVERIFY(!a.has_same_axles(noTyres));
     }
+
     void unwritableValues_data() {
         QTest::addColumn<QString>("changes");
         QTest::newRow("plain value") << "axle_configuration=C=2";
@@ -202,6 +211,7 @@ private slots:
         QTest::newRow("axle entry") << "tyre_type=1=,1";
         QTest::newRow("line break") << "alias=a\nb";
     }
+
     void unwritableValues() {
         QFETCH(QString, changes);
         Conf conf;
@@ -237,6 +247,7 @@ private slots:
         QVERIFY(!twenty.can_draw());
         QVERIFY(twenty.to_string().contains("\ntyre_type=\nmax_axle_weight__kN=\n"));
     }
+
     void badIndicesLeaveRecordUnchanged() {
         Subclass s(completeTwoAxleTable());
         s.set_constraint_at_index("1+2,150", -1, ConstraintType::Default);

@@ -37,6 +37,7 @@ private slots:
         QCOMPARE(r.status, Passed);
         QCOMPARE(r.out, (path + ": ok\n").toUtf8());
     }
+
     void findingsAreReportedPerFile() {
         const QString badHeader = file(
             "header.conf", QByteArray(ValidFile).replace(
@@ -57,6 +58,7 @@ private slots:
         QVERIFY(!out.contains(badSubclass + ": header"));
         QVERIFY(!out.contains(": ok"));
     }
+
     void earlyStopFailsEvenWhenTheRestIsValid() {
         const QString path =
             file("stops.conf", ValidFile + "[subclass_12]\n; retired\ncategory=1\n");
@@ -74,6 +76,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(r.out), Conf(path, nullptr).to_string());
         QVERIFY(r.err.contains("reading stopped at line 19"));
     }
+
     void duplicatesAreReportedWithoutRefusing() {
         const QByteArray second =
             ValidFile.mid(ValidFile.indexOf("[subclass_11]")).replace("_11", "_14");
@@ -82,6 +85,7 @@ private slots:
         QCOMPARE(r.status, Passed); // Save asks and may go on
         QVERIFY(r.out.contains((path + ": duplicate subclasses: 11 = 14\n").toUtf8()));
     }
+
     void unopenableFileAndUsageErrors() {
         const QString valid = file("valid2.conf", ValidFile);
         const QString missing = dir.filePath("missing.conf");
@@ -97,6 +101,7 @@ private slots:
         QCOMPARE(r.status, Unusable);
         QVERIFY(r.out.isEmpty());
     }
+
     void printWritesExactlyWhatSaveWrites() {
         // What the reader mends or drops shows: section zeros, blanks, empty header values.
         const QByteArray messy = "[classes]\r\ncountry_code = si\r\nclassification_version=\r\n"
@@ -118,6 +123,7 @@ private slots:
         QCOMPARE(r.status, Passed);
         QCOMPARE(r.out, utf8);
     }
+
     void helpAndVersion() {
         Run r = run({"--version"});
         QCOMPARE(r.status, Passed);
