@@ -102,23 +102,21 @@ void FileCommandsTest::saveChecksComeInOrder() {
     QFETCH(QStringList, expected);
 
     Tarveo window;
-    open(window, writeConf(QStringLiteral("in.conf"), conf));
+    open(window, writeConf("in.conf", conf));
     // Should the checks let it through, the save dialog gets a file name.
-    const QString target = path(QStringLiteral("out.conf"));
-    QCOMPARE(runCommand(window, QStringLiteral("actionSave"), answers + QStringList{target}),
-             expected);
+    const QString target = path("out.conf");
+    QCOMPARE(runCommand(window, "actionSave", answers + QStringList{target}), expected);
     QVERIFY(!QFile::exists(target));
 }
 
 void FileCommandsTest::saveWritesTheDocumentWithItsSuffix() {
     Tarveo window;
     const QString source =
-        writeConf(QStringLiteral("valid.conf"), validHeader + carSection(3) + carSection(4, "2"));
+        writeConf("valid.conf", validHeader + carSection(3) + carSection(4, "2"));
     open(window, source);
-    QCOMPARE(runCommand(window, QStringLiteral("actionSave"), {path(QStringLiteral("saved"))}),
-             QStringList{saveDialog});
-    QVERIFY(!QFile::exists(path(QStringLiteral("saved"))));
-    QCOMPARE(fileLines(path(QStringLiteral("saved.conf"))), fileLines(source));
+    QCOMPARE(runCommand(window, "actionSave", {path("saved")}), QStringList{saveDialog});
+    QVERIFY(!QFile::exists(path("saved")));
+    QCOMPARE(fileLines(path("saved.conf")), fileLines(source));
     QCOMPARE(window.windowTitle(), titleBase + source);
 }
 
@@ -131,7 +129,7 @@ void FileCommandsTest::unwritableTargetIsReported_data() {
 void FileCommandsTest::unwritableTargetIsReported() {
     QFETCH(QString, action);
     Tarveo window;
-    const QString source = writeConf(QStringLiteral("stay.conf"), validHeader + carSection(3));
+    const QString source = writeConf("stay.conf", validHeader + carSection(3));
     open(window, source);
     const QStringList shown = runCommand(window, action, {unwritable});
     QCOMPARE(shown.size(), 2);
@@ -147,18 +145,18 @@ void FileCommandsTest::unwritableTargetIsReported() {
 
 void FileCommandsTest::saveRefusesAValueTheFileCannotCarry() {
     Tarveo window;
-    open(window, writeConf(QStringLiteral("equals.conf"), validHeader + carSection(3)));
+    open(window, writeConf("equals.conf", validHeader + carSection(3)));
     // A subclass line is split at "=": written out, this value would end the
     // reading of the file at its line.
-    retype(window, QStringLiteral("lineEditTotalDistanceConstraint"), QStringLiteral("1=2"));
-    const QString target = path(QStringLiteral("equals-saved.conf"));
-    const QStringList shown = runCommand(window, QStringLiteral("actionSave"), {target});
+    retype(window, "lineEditTotalDistanceConstraint", "1=2");
+    const QString target = path("equals-saved.conf");
+    const QStringList shown = runCommand(window, "actionSave", {target});
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith(cannotSave + QStringLiteral("Subclass 3 ")), qPrintable(shown[0]));
     QVERIFY(!QFile::exists(target));
 
-    retype(window, QStringLiteral("lineEditTotalDistanceConstraint"), QStringLiteral("1,2"));
-    QCOMPARE(runCommand(window, QStringLiteral("actionSave"), {target}), QStringList{saveDialog});
+    retype(window, "lineEditTotalDistanceConstraint", "1,2");
+    QCOMPARE(runCommand(window, "actionSave", {target}), QStringList{saveDialog});
     QVERIFY(fileLines(target).contains(QStringLiteral("adsl_0=1,2")));
 }
 
@@ -177,32 +175,31 @@ void FileCommandsTest::newRefusedOrCancelledKeepsDocumentAndForm() {
     QFETCH(QString, expected);
 
     Tarveo window;
-    const QString source =
-        writeConf(QStringLiteral("kept.conf"), validHeader + carSection(3) + carSection(4, "2"));
+    const QString source = writeConf("kept.conf", validHeader + carSection(3) + carSection(4, "2"));
     open(window, source);
     const QString before = TarveoTestAccess::conf(window).to_string();
-    retype(window, QStringLiteral("lineEditCountry"), country);
+    retype(window, "lineEditCountry", country);
 
-    QCOMPARE(runCommand(window, QStringLiteral("actionNew"), {QString()}), QStringList{expected});
+    QCOMPARE(runCommand(window, "actionNew", {QString()}), QStringList{expected});
     // Only the typed country differs from the file.
     Conf &conf = TarveoTestAccess::conf(window);
     QCOMPARE(conf.get_country_code(), country);
     conf.set_country_code(QStringLiteral("SI"));
     QCOMPARE(conf.to_string(), before);
     QCOMPARE(entries(subclassList(window)), (QStringList{"subclass_3", "subclass_4"}));
-    QCOMPARE(widget(window, QStringLiteral("lineEditSubclass"))->text(), QStringLiteral("3"));
+    QCOMPARE(widget(window, "lineEditSubclass")->text(), QStringLiteral("3"));
     QCOMPARE(window.windowTitle(), titleBase + source);
 }
 
 void FileCommandsTest::newWritesTheHeaderAndEmptiesThePanel() {
     Tarveo window;
-    open(window, writeConf(QStringLiteral("old.conf"), validHeader + carSection(3)));
-    retype(window, QStringLiteral("lineEditCountry"), QStringLiteral("it"));
-    retype(window, QStringLiteral("lineEditGroupMaxDist"), QStringLiteral("25"));
-    retype(window, QStringLiteral("lineEditMinAvgAxleWeight"), QStringLiteral("2"));
+    open(window, writeConf("old.conf", validHeader + carSection(3)));
+    retype(window, "lineEditCountry", "it");
+    retype(window, "lineEditGroupMaxDist", "25");
+    retype(window, "lineEditMinAvgAxleWeight", "2");
 
-    const QString target = path(QStringLiteral("new.conf"));
-    QCOMPARE(runCommand(window, QStringLiteral("actionNew"), {target}), QStringList{saveDialog});
+    const QString target = path("new.conf");
+    QCOMPARE(runCommand(window, "actionNew", {target}), QStringList{saveDialog});
     // The header comes from the form: what the old file had, as retyped.
     QCOMPARE(
         fileLines(target),
@@ -212,41 +209,41 @@ void FileCommandsTest::newWritesTheHeaderAndEmptiesThePanel() {
     QCOMPARE(window.windowTitle(), titleBase + target);
     QVERIFY(TarveoTestAccess::conf(window).get_subclass_numbers().isEmpty());
     QCOMPARE(subclassList(window)->count(), 0);
-    QVERIFY(widget<QComboBox>(window, QStringLiteral("comboBoxInvalid"))->isHidden());
-    QVERIFY(widget(window, QStringLiteral("lineEditSubclass"))->text().isEmpty());
+    QVERIFY(widget<QComboBox>(window, "comboBoxInvalid")->isHidden());
+    QVERIFY(widget(window, "lineEditSubclass")->text().isEmpty());
 }
 
 void FileCommandsTest::openTakesTheGravitationalConstant() {
     Tarveo window;
     for (const char *bad : {"0", "-9.81", "g"}) {
-        open(window, writeConf(QStringLiteral("badg.conf"),
-                               QStringLiteral("[classes]\ng_acceleration_constant=%1\n").arg(bad)));
+        open(window,
+             writeConf("badg.conf", QString("[classes]\ng_acceleration_constant=%1\n").arg(bad)));
         QCOMPARE(TarveoTestAccess::weightFactor(window), 9.80665f);
     }
-    open(window, dataPath(QStringLiteral("headeronly.conf")));
+    open(window, dataPath("headeronly.conf"));
     QCOMPARE(TarveoTestAccess::weightFactor(window), 9.81f);
 }
 
 void FileCommandsTest::openWithoutSubclassesShowsOnlyTheFirstAxle() {
     Tarveo window;
     window.show();
-    const QString file = dataPath(QStringLiteral("headeronly.conf"));
+    const QString file = dataPath("headeronly.conf");
     open(window, file);
     QCOMPARE(window.windowTitle(), titleBase + file);
-    QCOMPARE(widget(window, QStringLiteral("lineEditCountry"))->text(), QStringLiteral("IT"));
-    QVERIFY(widget<QGroupBox>(window, QStringLiteral("groupBoxSubclass"))->isHidden());
-    QVERIFY(widget<QFrame>(window, QStringLiteral("frameMiddle"))->isHidden());
+    QCOMPARE(widget(window, "lineEditCountry")->text(), QStringLiteral("IT"));
+    QVERIFY(widget<QGroupBox>(window, "groupBoxSubclass")->isHidden());
+    QVERIFY(widget<QFrame>(window, "frameMiddle")->isHidden());
     for (const char *name : {"MaxAxleWeightEdit1", "MaxAxleWeightBox1", "TyreType1"})
         QVERIFY2(!widget<QWidget>(window, name)->isHidden(), name);
 }
 
 void FileCommandsTest::openOfUnreadableFileChangesNothing() {
     Tarveo window;
-    const QString source = writeConf(QStringLiteral("good.conf"), validHeader + carSection(3));
+    const QString source = writeConf("good.conf", validHeader + carSection(3));
     open(window, source);
     const QString before = TarveoTestAccess::conf(window).to_string();
 
-    const QString missing = path(QStringLiteral("gone.conf"));
+    const QString missing = path("gone.conf");
     ModalScript script;
     window.openFile(missing);
     QCOMPARE(script.boxTitles(), QStringList{QStringLiteral("Could not open configuration")});
@@ -258,7 +255,7 @@ void FileCommandsTest::openOfUnreadableFileChangesNothing() {
 
 void FileCommandsTest::openOfFileStoppedEarlyShowsWhatWasRead() {
     Tarveo window;
-    const QStringList shown = open(window, dataPath(QStringLiteral("stopped.conf")));
+    const QStringList shown = open(window, dataPath("stopped.conf"));
     QCOMPARE(shown.size(), 2);
     QCOMPARE(shown[0], QStringLiteral("dialog: Open file"));
     for (const char *part :
@@ -266,7 +263,7 @@ void FileCommandsTest::openOfFileStoppedEarlyShowsWhatWasRead() {
           "The rest of the file was not read."})
         QVERIFY2(shown[1].contains(QLatin1String(part)), qPrintable(shown[1]));
     QCOMPARE(entries(subclassList(window)), QStringList{QStringLiteral("subclass_1")});
-    QCOMPARE(widget(window, QStringLiteral("lineEditSubclass"))->text(), QStringLiteral("1"));
+    QCOMPARE(widget(window, "lineEditSubclass")->text(), QStringLiteral("1"));
 }
 
 // A whole session: open, edit the header and two subclasses, copy one, save;
@@ -275,32 +272,31 @@ void FileCommandsTest::editedFileIsSavedLineByLine() {
     Tarveo window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    open(window, dataPath(QStringLiteral("fleet.conf")));
+    open(window, dataPath("fleet.conf"));
 
-    retype(window, QStringLiteral("lineEditCountry"), QStringLiteral("at"));
-    retype(window, QStringLiteral("lineEditMinAvgAxleWeight"), QStringLiteral("1.5"));
+    retype(window, "lineEditCountry", "at");
+    retype(window, "lineEditMinAvgAxleWeight", "1.5");
     // Subclass 3 is shown first.
-    retype(window, QStringLiteral("lineEditAlias"), QStringLiteral("33"));
-    retype(window, QStringLiteral("lineEditMaxGrossWeight"), QStringLiteral("4"));
-    retype(window, QStringLiteral("lineEditPrepend"), QStringLiteral("0.5"));
+    retype(window, "lineEditAlias", "33");
+    retype(window, "lineEditMaxGrossWeight", "4");
+    retype(window, "lineEditPrepend", "0.5");
 
     subclassList(window)->setCurrentIndex(2);
-    QCOMPARE(widget(window, QStringLiteral("lineEditSubclass"))->text(), QStringLiteral("9"));
-    retype(window, QStringLiteral("lineEditReclassDownTo"), QStringLiteral("4"));
-    retype(window, QStringLiteral("lineEditReclassDownGvw"), QStringLiteral("20"));
-    retype(window, QStringLiteral("lineEditCopy"), QStringLiteral("12"));
-    QTest::mouseClick(widget<QPushButton>(window, QStringLiteral("buttonCopy")), Qt::LeftButton);
-    QCOMPARE(widget(window, QStringLiteral("lineEditSubclass"))->text(), QStringLiteral("12"));
+    QCOMPARE(widget(window, "lineEditSubclass")->text(), QStringLiteral("9"));
+    retype(window, "lineEditReclassDownTo", "4");
+    retype(window, "lineEditReclassDownGvw", "20");
+    retype(window, "lineEditCopy", "12");
+    QTest::mouseClick(widget<QPushButton>(window, "buttonCopy"), Qt::LeftButton);
+    QCOMPARE(widget(window, "lineEditSubclass")->text(), QStringLiteral("12"));
 
-    const QString target = path(QStringLiteral("session.conf"));
-    const QStringList shown =
-        runCommand(window, QStringLiteral("actionSave"), {QStringLiteral("Yes"), target});
+    const QString target = path("session.conf");
+    const QStringList shown = runCommand(window, "actionSave", {"Yes", target});
     QCOMPARE(shown.size(), 2);
     QVERIFY(shown[0].endsWith(QStringLiteral("Do you wish to continue saving? 9 = 12")));
     QCOMPARE(shown[1], saveDialog);
 
     const QStringList saved = fileLines(target);
-    const QStringList expected = fileLines(dataPath(QStringLiteral("fleet-edited.conf")));
+    const QStringList expected = fileLines(dataPath("fleet-edited.conf"));
     for (int i = 0; i < qMin(saved.size(), expected.size()); ++i)
         QVERIFY2(saved[i] == expected[i],
                  qPrintable(QStringLiteral("line %1: %2").arg(i + 1).arg(saved[i])));

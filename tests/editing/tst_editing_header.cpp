@@ -21,7 +21,7 @@ QStringList headerLines(Tarveo &window) {
 }
 
 QStringList invalidEntries(Tarveo &window) {
-    return entries(widget<QComboBox>(window, QStringLiteral("comboBoxInvalid")));
+    return entries(widget<QComboBox>(window, "comboBoxInvalid"));
 }
 } // namespace
 
@@ -32,7 +32,7 @@ class HeaderFieldsTest : public QObject {
     // (distance 2.2 to 3.5), subclasses 4 and 9 five axles with distances up
     // to 9; all three valid.
     void openFleet(Tarveo &window) {
-        window.openFile(dataPath(QStringLiteral("fleet.conf")));
+        window.openFile(dataPath("fleet.conf"));
         QCOMPARE(TarveoTestAccess::conf(window).get_subclass_numbers().size(), 3);
     }
 
@@ -118,7 +118,7 @@ void HeaderFieldsTest::editStoresAndMarks() {
 void HeaderFieldsTest::maxAxleDistanceHasThreeStates() {
     Tarveo window;
     openFleet(window);
-    QLineEdit *edit = widget(window, QStringLiteral("lineEditMaxAxleDist"));
+    QLineEdit *edit = widget(window, "lineEditMaxAxleDist");
     const struct {
         const char *typed;
         const QString &style;
@@ -127,7 +127,7 @@ void HeaderFieldsTest::maxAxleDistanceHasThreeStates() {
                   {"0.5", red, "Value must be higher than min axle distance."},
                   {"9", lime, ""}};
     for (const auto &state : states) {
-        retype(window, QStringLiteral("lineEditMaxAxleDist"), state.typed);
+        retype(window, "lineEditMaxAxleDist", state.typed);
         QCOMPARE(edit->styleSheet(), state.style);
         QCOMPARE(edit->toolTip(), QString(state.tip));
         QVERIFY(
@@ -139,38 +139,38 @@ void HeaderFieldsTest::boundChangesRemarkAxleDistancesAndInvalidList() {
     Tarveo window;
     openFleet(window);
     // Subclass 3 is shown: one distance, minimum 2.2, maximum 3.5.
-    QLineEdit *maxDist = widget(window, QStringLiteral("MaxAxleDist1"));
-    QLineEdit *minDist = widget(window, QStringLiteral("MinAxleDist1"));
+    QLineEdit *maxDist = widget(window, "MaxAxleDist1");
+    QLineEdit *minDist = widget(window, "MinAxleDist1");
     QVERIFY(maxDist && minDist);
-    auto *invalid = widget<QComboBox>(window, QStringLiteral("comboBoxInvalid"));
+    auto *invalid = widget<QComboBox>(window, "comboBoxInvalid");
     const QStringList all = {"subclass_3", "subclass_4", "subclass_9"};
 
-    retype(window, QStringLiteral("lineEditMaxAxleDist"), QStringLiteral("3"));
+    retype(window, "lineEditMaxAxleDist", "3");
     QCOMPARE(maxDist->styleSheet(), red);
     QCOMPARE(maxDist->toolTip(), tipMaxDistRange);
     QCOMPARE(minDist->styleSheet(), lime);
     QCOMPARE(invalidEntries(window), all);
     QVERIFY(!invalid->isHidden());
 
-    retype(window, QStringLiteral("lineEditMaxAxleDist"), QStringLiteral("4"));
+    retype(window, "lineEditMaxAxleDist", "4");
     QCOMPARE(maxDist->styleSheet(), lime);
     QCOMPARE(invalidEntries(window), (QStringList{"subclass_4", "subclass_9"}));
 
     // The minimum judges the same edits by its own bound only.
-    retype(window, QStringLiteral("lineEditMinAxleDist"), QStringLiteral("2.5"));
+    retype(window, "lineEditMinAxleDist", "2.5");
     QCOMPARE(minDist->styleSheet(), red);
     QCOMPARE(minDist->toolTip(), tipMinDistRange);
     QCOMPARE(maxDist->styleSheet(), lime);
     QVERIFY(headerLines(window).contains(QStringLiteral("min_axle_distance__m=2.5")));
     QCOMPARE(invalidEntries(window), all);
 
-    retype(window, QStringLiteral("lineEditMinAxleDist"), QStringLiteral("0.8"));
-    retype(window, QStringLiteral("lineEditMaxAxleDist"), QStringLiteral("12"));
+    retype(window, "lineEditMinAxleDist", "0.8");
+    retype(window, "lineEditMaxAxleDist", "12");
     QCOMPARE(minDist->styleSheet(), lime);
     QCOMPARE(maxDist->styleSheet(), lime);
     QVERIFY(invalidEntries(window).isEmpty());
     QVERIFY(invalid->isHidden());
-    QCOMPARE(widget<QLabel>(window, QStringLiteral("labelInvalid"))->text(),
+    QCOMPARE(widget<QLabel>(window, "labelInvalid")->text(),
              QStringLiteral("Subclasses are valid."));
 }
 

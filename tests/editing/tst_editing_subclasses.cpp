@@ -32,13 +32,13 @@ void click(Tarveo &window, const char *button) {
 }
 
 QStringList invalidEntries(Tarveo &window) {
-    return entries(widget<QComboBox>(window, QStringLiteral("comboBoxInvalid")));
+    return entries(widget<QComboBox>(window, "comboBoxInvalid"));
 }
 
 // Whether the invalid list and its label agree with the entries expected.
 bool invalidListShows(Tarveo &window, const QStringList &expected) {
-    auto *label = widget<QLabel>(window, QStringLiteral("labelInvalid"));
-    const bool hidden = widget<QComboBox>(window, QStringLiteral("comboBoxInvalid"))->isHidden();
+    auto *label = widget<QLabel>(window, "labelInvalid");
+    const bool hidden = widget<QComboBox>(window, "comboBoxInvalid")->isHidden();
     return invalidEntries(window) == expected && hidden == expected.isEmpty() &&
            label->text() == (expected.isEmpty() ? QStringLiteral("Subclasses are valid.")
                                                 : QStringLiteral("Invalid subclasses:"));
@@ -72,7 +72,7 @@ private slots:
 
 void SubclassPanelTest::listAndTypedNumberSelect() {
     Tarveo window;
-    openData(window, QStringLiteral("fleet.conf"));
+    openData(window, "fleet.conf");
     QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("3"));
     QCOMPARE(text(window, "lineEditMaxGrossWeight"), QStringLiteral("3.57")); // 35 kN
 
@@ -80,8 +80,8 @@ void SubclassPanelTest::listAndTypedNumberSelect() {
     QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("4"));
     QCOMPARE(text(window, "lineEditReclassUpGvw"), QStringLiteral("42.83"));
 
-    auto *button = widget<QPushButton>(window, QStringLiteral("buttonSubclass"));
-    retype(window, QStringLiteral("lineEditSubclass"), QStringLiteral("9"));
+    auto *button = widget<QPushButton>(window, "buttonSubclass");
+    retype(window, "lineEditSubclass", "9");
     QCOMPARE(subclassList(window)->currentText(), QStringLiteral("subclass_9"));
     QCOMPARE(text(window, "lineEditConfString"), QStringLiteral("H3S2"));
     QCOMPARE(style(window, "lineEditSubclass"), lime);
@@ -89,26 +89,26 @@ void SubclassPanelTest::listAndTypedNumberSelect() {
 
     // "09" is not how the list names subclass 9: nothing is selected, and a
     // field typed meanwhile changes nothing.
-    retype(window, QStringLiteral("lineEditSubclass"), QStringLiteral("09"));
+    retype(window, "lineEditSubclass", "09");
     QCOMPARE(style(window, "lineEditSubclass"), red);
-    QCOMPARE(widget(window, QStringLiteral("lineEditSubclass"))->toolTip(),
+    QCOMPARE(widget(window, "lineEditSubclass")->toolTip(),
              QStringLiteral("Subclass does not exist. Click on button \"New\" to create one"));
     QCOMPARE(button->text(), QStringLiteral("New"));
     QCOMPARE(subclassList(window)->currentText(), QStringLiteral("subclass_9"));
     const QString categoryStyle = style(window, "lineEditCategory");
     const QString before = TarveoTestAccess::conf(window).to_string();
-    retype(window, QStringLiteral("lineEditCategory"), QString());
+    retype(window, "lineEditCategory", "");
     QCOMPARE(TarveoTestAccess::conf(window).to_string(), before);
     QCOMPARE(style(window, "lineEditCategory"), categoryStyle);
 }
 
 void SubclassPanelTest::arrowKeysStepThroughTheList() {
     Tarveo window;
-    openData(window, QStringLiteral("fleet.conf"));
+    openData(window, "fleet.conf");
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     // The shortcuts work from inside a header field too.
-    QLineEdit *country = widget(window, QStringLiteral("lineEditCountry"));
+    QLineEdit *country = widget(window, "lineEditCountry");
     country->setFocus();
     const struct {
         Qt::Key key;
@@ -128,8 +128,8 @@ void SubclassPanelTest::arrowKeysStepThroughTheList() {
 
 void SubclassPanelTest::invalidListFollowsEditsAndSelects() {
     Tarveo window;
-    openData(window, QStringLiteral("incomplete.conf"));
-    auto *invalid = widget<QComboBox>(window, QStringLiteral("comboBoxInvalid"));
+    openData(window, "incomplete.conf");
+    auto *invalid = widget<QComboBox>(window, "comboBoxInvalid");
     QVERIFY(invalidListShows(window, {QStringLiteral("subclass_5")}));
     QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("2"));
     // What the list emits when the user picks the entry; the window's slot
@@ -141,9 +141,9 @@ void SubclassPanelTest::invalidListFollowsEditsAndSelects() {
     QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("5"));
     QCOMPARE(style(window, "lineEditMaxGrossWeight"), red);
 
-    retype(window, QStringLiteral("lineEditMaxGrossWeight"), QStringLiteral("4"));
+    retype(window, "lineEditMaxGrossWeight", "4");
     QVERIFY(invalidListShows(window, {}));
-    retype(window, QStringLiteral("lineEditMaxGrossWeight"), QString());
+    retype(window, "lineEditMaxGrossWeight", "");
     QVERIFY(invalidListShows(window, {QStringLiteral("subclass_5")}));
 }
 
@@ -196,7 +196,7 @@ void SubclassPanelTest::namedFieldsStoreAndMark() {
     QFETCH(QString, tip);
 
     Tarveo window;
-    openData(window, QStringLiteral("fleet.conf"));
+    openData(window, "fleet.conf");
     QLineEdit *edit = widget(window, field);
     const QString styleBefore = edit->styleSheet();
     retype(window, field, typed);
@@ -213,8 +213,8 @@ void SubclassPanelTest::namedFieldsStoreAndMark() {
 
 void SubclassPanelTest::reclassificationTargetNeedsSameAxleCount() {
     Tarveo window;
-    openData(window, QStringLiteral("fleet.conf"));
-    retype(window, QStringLiteral("lineEditSubclass"), QStringLiteral("4"));
+    openData(window, "fleet.conf");
+    retype(window, "lineEditSubclass", "4");
     for (const char *field : {"lineEditReclassUpTo", "lineEditReclassDownTo"}) {
         const struct {
             const char *typed;
@@ -230,25 +230,25 @@ void SubclassPanelTest::reclassificationTargetNeedsSameAxleCount() {
                                          : QString());
         }
     }
-    retype(window, QStringLiteral("lineEditReclassDownTo"), QStringLiteral("9"));
+    retype(window, "lineEditReclassDownTo", "9");
     QVERIFY(sectionLines(window, 4).contains(QStringLiteral("reclassify_down_to_subclass=9")));
 }
 
 void SubclassPanelTest::newAppendsAnIncompleteSubclassButNeverOverwrites() {
     Tarveo window;
-    openData(window, QStringLiteral("fleet.conf"));
+    openData(window, "fleet.conf");
     // "03" names no listed subclass, so the button offers New; it must not
     // replace subclass 3.
     const QStringList before = sectionLines(window, 3);
     subclassList(window)->setCurrentIndex(2);
-    retype(window, QStringLiteral("lineEditSubclass"), QStringLiteral("03"));
+    retype(window, "lineEditSubclass", "03");
     QCOMPARE(widget<QPushButton>(window, "buttonSubclass")->text(), QStringLiteral("New"));
     click(window, "buttonSubclass");
     QCOMPARE(sectionLines(window, 3), before);
     QCOMPARE(subclassList(window)->count(), 3);
     QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("3"));
 
-    retype(window, QStringLiteral("lineEditSubclass"), QStringLiteral("7"));
+    retype(window, "lineEditSubclass", "7");
     click(window, "buttonSubclass");
     QCOMPARE(entries(subclassList(window)),
              (QStringList{"subclass_3", "subclass_4", "subclass_9", "subclass_7"}));
@@ -260,13 +260,13 @@ void SubclassPanelTest::newAppendsAnIncompleteSubclassButNeverOverwrites() {
     QCOMPARE(sectionLines(window, 7).first(), QStringLiteral("category=140"));
     QCOMPARE(style(window, "TyreType1"), red);
     QCOMPARE(style(window, "MaxAxleWeightEdit1"), red);
-    QVERIFY(widget(window, QStringLiteral("MaxAxleDist1"))->isHidden());
+    QVERIFY(widget(window, "MaxAxleDist1")->isHidden());
 }
 
 void SubclassPanelTest::deleteRemovesFromDocumentAndLists() {
     Tarveo window;
-    openData(window, QStringLiteral("incomplete.conf"));
-    retype(window, QStringLiteral("lineEditSubclass"), QStringLiteral("5"));
+    openData(window, "incomplete.conf");
+    retype(window, "lineEditSubclass", "5");
     click(window, "buttonSubclass");
     QVERIFY(!TarveoTestAccess::conf(window).has_subclass(5));
     QCOMPARE(entries(subclassList(window)), QStringList{QStringLiteral("subclass_2")});
@@ -283,16 +283,16 @@ void SubclassPanelTest::deleteRemovesFromDocumentAndLists() {
 
 void SubclassPanelTest::copyFollowsTheSourceIntoTheInvalidList() {
     Tarveo window;
-    openData(window, QStringLiteral("incomplete.conf"));
-    auto *copyButton = widget<QPushButton>(window, QStringLiteral("buttonCopy"));
+    openData(window, "incomplete.conf");
+    auto *copyButton = widget<QPushButton>(window, "buttonCopy");
     const struct {
         const char *source;
         const char *target;
         bool listed;
     } copies[] = {{"5", "12", true}, {"2", "13", false}};
     for (const auto &copy : copies) {
-        retype(window, QStringLiteral("lineEditSubclass"), copy.source);
-        retype(window, QStringLiteral("lineEditCopy"), copy.target);
+        retype(window, "lineEditSubclass", copy.source);
+        retype(window, "lineEditCopy", copy.target);
         QCOMPARE(style(window, "lineEditCopy"), lime);
         QVERIFY(copyButton->isEnabled());
         click(window, "buttonCopy");
@@ -310,25 +310,25 @@ void SubclassPanelTest::copyFollowsTheSourceIntoTheInvalidList() {
 
 void SubclassPanelTest::copyTargetMustBeFree() {
     Tarveo window;
-    openData(window, QStringLiteral("incomplete.conf"));
-    auto *copyButton = widget<QPushButton>(window, QStringLiteral("buttonCopy"));
+    openData(window, "incomplete.conf");
+    auto *copyButton = widget<QPushButton>(window, "buttonCopy");
 
-    retype(window, QStringLiteral("lineEditCopy"), QStringLiteral("5"));
+    retype(window, "lineEditCopy", "5");
     QCOMPARE(style(window, "lineEditCopy"), red);
-    QCOMPARE(widget(window, QStringLiteral("lineEditCopy"))->toolTip(),
+    QCOMPARE(widget(window, "lineEditCopy")->toolTip(),
              QStringLiteral("The subclass you wish to copy to already exists. Please choose a "
                             "different value or delete the subclass."));
     QVERIFY(!copyButton->isEnabled());
 
-    retype(window, QStringLiteral("lineEditCopy"), QString());
+    retype(window, "lineEditCopy", "");
     QCOMPARE(style(window, "lineEditCopy"), white);
     QVERIFY(!copyButton->isEnabled());
 
     // Open empties the field without the user typing; the button that was
     // enabled for the old text must not copy to subclass 0.
-    retype(window, QStringLiteral("lineEditCopy"), QStringLiteral("8"));
+    retype(window, "lineEditCopy", "8");
     QVERIFY(copyButton->isEnabled());
-    window.openFile(dataPath(QStringLiteral("incomplete.conf")));
+    window.openFile(dataPath("incomplete.conf"));
     if (copyButton->isEnabled())
         QTest::mouseClick(copyButton, Qt::LeftButton);
     QCOMPARE(TarveoTestAccess::conf(window).get_subclass_numbers(), (QVector<quint32>{2, 5}));

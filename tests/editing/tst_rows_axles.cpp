@@ -70,7 +70,7 @@ private slots:
 
 void AxleRowsTest::displayFillsAndMarksTheRows() {
     Tarveo window;
-    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(openShown(window, "trucks.conf"));
     // subclass_4 is shown first: five axles in metres and tonnes.
     QVERIFY(rowsAre(window, 1, 4, true));
     QCOMPARE(text(window, "MaxAxleDist2"), QStringLiteral("9.00"));
@@ -98,12 +98,12 @@ void AxleRowsTest::displayFillsAndMarksTheRows() {
 
 void AxleRowsTest::growingShowsEmptyRedRowsAndExtendsTheLists() {
     Tarveo window;
-    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(openShown(window, "trucks.conf"));
     // Rows 3 and 4 were made for subclass_4 and are hidden for subclass_9:
     // growing shows them again.
     QVERIFY(select(window, 9));
     QVERIFY(rowIs(window, 3, false));
-    QVERIFY(retype(window, numOfAxles, QStringLiteral("5")));
+    QVERIFY(retype(window, numOfAxles, "5"));
 
     const Subclass &subclass = window.document().get_subclass(9);
     QCOMPARE(subclass.get_number_of_axles(), QStringLiteral("5"));
@@ -131,17 +131,17 @@ void AxleRowsTest::growingShowsEmptyRedRowsAndExtendsTheLists() {
 
 void AxleRowsTest::shrinkingHidesRowsAndDropsTheirValues() {
     Tarveo window;
-    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(openShown(window, "trucks.conf"));
     const Subclass &subclass = window.document().get_subclass(4);
     // A count out of range changes no row and no value.
-    QVERIFY(retype(window, numOfAxles, QStringLiteral("1")));
+    QVERIFY(retype(window, numOfAxles, "1"));
     QVERIFY(isRed(widget(window, numOfAxles)));
     QCOMPARE(widget(window, numOfAxles)->toolTip(), tipNumOfAxles);
     QVERIFY(rowsAre(window, 1, 4, true));
     QCOMPARE(subclass.get_max_distance_at_index(3), QStringLiteral("1.5"));
     QCOMPARE(subclass.get_tyre_type_at_index(4), QStringLiteral("3"));
 
-    QVERIFY(retype(window, numOfAxles, QStringLiteral("3")));
+    QVERIFY(retype(window, numOfAxles, "3"));
     QVERIFY(rowsAre(window, 1, 2, true));
     QVERIFY(rowsAre(window, 3, 4, false));
     QCOMPARE(sums(window), (QStringList{"13.5", "8", "28.0422"}));
@@ -152,7 +152,7 @@ void AxleRowsTest::shrinkingHidesRowsAndDropsTheirValues() {
 
     // Growing back brings the rows back empty: the old values are gone from
     // the document too, not only from the screen.
-    QVERIFY(retype(window, numOfAxles, QStringLiteral("5")));
+    QVERIFY(retype(window, numOfAxles, "5"));
     QVERIFY(rowsAre(window, 3, 4, true));
     QVERIFY(text(window, "MaxAxleDist3").isEmpty());
     QVERIFY(isRed(widget(window, "MaxAxleDist3")));
@@ -165,10 +165,10 @@ void AxleRowsTest::shrinkingHidesRowsAndDropsTheirValues() {
 
 void AxleRowsTest::manyAxlesNumberTheirWidgets() {
     Tarveo window;
-    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(openShown(window, "trucks.conf"));
     // From subclass_11 alone rows 5 to 11 must be created.
     QVERIFY(select(window, 11));
-    QVERIFY(retype(window, numOfAxles, QStringLiteral("12")));
+    QVERIFY(retype(window, numOfAxles, "12"));
     QVERIFY(rowsAre(window, 1, 11, true));
     QCOMPARE(window.findChildren<QLineEdit *>(QStringLiteral("MaxAxleDist4")).size(), 1);
 
@@ -180,7 +180,7 @@ void AxleRowsTest::manyAxlesNumberTheirWidgets() {
 
 void AxleRowsTest::rowEditsStoreConvertedAndMark() {
     Tarveo window;
-    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(openShown(window, "trucks.conf"));
     QVERIFY(select(window, 11));
     window.receiveUnits(Tons, Feet, 9.80665f);
     const Subclass &subclass = window.document().get_subclass(11);
@@ -188,7 +188,7 @@ void AxleRowsTest::rowEditsStoreConvertedAndMark() {
     QLineEdit *min = widget(window, "MinAxleDist1");
 
     // 2.2 m minimum is above a 0.762 m maximum: both are wrong.
-    QVERIFY(retype(window, QStringLiteral("MaxAxleDist1"), QStringLiteral("2.5")));
+    QVERIFY(retype(window, "MaxAxleDist1", "2.5"));
     QCOMPARE(subclass.get_max_distance_at_index(0), QStringLiteral("0.762"));
     QCOMPARE(labelText(window, "labelSumMaxAxleDist"), QStringLiteral("2.5"));
     QVERIFY(isRed(max) && isRed(min));
@@ -196,43 +196,43 @@ void AxleRowsTest::rowEditsStoreConvertedAndMark() {
     QCOMPARE(min->toolTip(), tipMinDistRange);
 
     // Still below the minimum; then a minimum below it makes both right.
-    QVERIFY(retype(window, QStringLiteral("MaxAxleDist1"), QStringLiteral("5")));
+    QVERIFY(retype(window, "MaxAxleDist1", "5"));
     QCOMPARE(subclass.get_max_distance_at_index(0), QStringLiteral("1.524"));
     QVERIFY(isRed(max));
-    QVERIFY(retype(window, QStringLiteral("MinAxleDist1"), QStringLiteral("4")));
+    QVERIFY(retype(window, "MinAxleDist1", "4"));
     QCOMPARE(subclass.get_min_distance_at_index(0), QStringLiteral("1.2192"));
     QVERIFY(isLime(min) && isLime(max));
     QCOMPARE(sums(window).mid(0, 2), (QStringList{"5", "4"}));
 
     // Zero is no distance: it is stored empty, and the row turns red.
-    QVERIFY(retype(window, QStringLiteral("MaxAxleDist1"), QStringLiteral("0")));
+    QVERIFY(retype(window, "MaxAxleDist1", "0"));
     QVERIFY(subclass.get_max_distance_at_index(0).isEmpty());
     QVERIFY(isRed(max));
     QVERIFY(window.findChild<QComboBox *>("comboBoxInvalid")->findText("subclass_11") >= 0);
 
-    QVERIFY(retype(window, QStringLiteral("MaxAxleWeightEdit1"), QStringLiteral("10")));
+    QVERIFY(retype(window, "MaxAxleWeightEdit1", "10"));
     QCOMPARE(subclass.get_max_axle_weight_at_index(0), QStringLiteral("98.0665"));
     QCOMPARE(labelText(window, "labelSumMaxAxleWeights"), QStringLiteral("12.0394"));
     QVERIFY(isLime(widget(window, "MaxAxleWeightEdit1")));
 
     QLineEdit *tyre = widget(window, "TyreType2");
-    QVERIFY(retype(window, QStringLiteral("TyreType2"), QStringLiteral("5")));
+    QVERIFY(retype(window, "TyreType2", "5"));
     QCOMPARE(subclass.get_tyre_type_at_index(1), QStringLiteral("5"));
     QVERIFY(isRed(tyre));
     QCOMPARE(tyre->toolTip(), tipTyreRange);
-    QVERIFY(retype(window, QStringLiteral("TyreType2"), QStringLiteral("3")));
+    QVERIFY(retype(window, "TyreType2", "3"));
     QCOMPARE(subclass.get_tyre_type_at_index(1), QStringLiteral("3"));
     QVERIFY(isLime(tyre) && tyre->toolTip().isEmpty());
 }
 
 void AxleRowsTest::aSubclassWithoutAxlesResetsTheRows() {
     Tarveo window;
-    QVERIFY(openShown(window, QStringLiteral("trucks.conf")));
+    QVERIFY(openShown(window, "trucks.conf"));
     // subclass_4 shows four distance rows and three distance constraints.
     QVERIFY(widget(window, "adslConstraint3") && widget(window, "adslConstraint3")->isVisible());
     widget<QCheckBox>(window, "MaxAxleWeightBox1")->setChecked(true);
 
-    QVERIFY(retype(window, QStringLiteral("lineEditSubclass"), QStringLiteral("77")));
+    QVERIFY(retype(window, "lineEditSubclass", "77"));
     QTest::mouseClick(widget<QPushButton>(window, "buttonSubclass"), Qt::LeftButton);
     QVERIFY(window.document().has_subclass(77));
 
