@@ -64,8 +64,7 @@ private slots:
     void namedFieldsStoreAndMark_data();
     void namedFieldsStoreAndMark();
     void reclassificationTargetNeedsSameAxleCount();
-    void newAppendsAnIncompleteSubclassButNeverOverwrites();
-    void deleteRemovesFromDocumentAndLists();
+    void newAndDeleteKeepDocumentAndListsInStep();
     void copyFollowsTheSourceIntoTheInvalidList();
     void copyTargetMustBeFree();
 };
@@ -234,25 +233,25 @@ void SubclassPanelTest::reclassificationTargetNeedsSameAxleCount() {
     QVERIFY(sectionLines(window, 4).contains(QStringLiteral("reclassify_down_to_subclass=9")));
 }
 
-void SubclassPanelTest::newAppendsAnIncompleteSubclassButNeverOverwrites() {
+void SubclassPanelTest::newAndDeleteKeepDocumentAndListsInStep() {
     Tarveo window;
-    openData(window, "fleet.conf");
-    // "03" names no listed subclass, so the button offers New; it must not
-    // replace subclass 3.
-    const QStringList before = sectionLines(window, 3);
-    subclassList(window)->setCurrentIndex(2);
-    retype(window, "lineEditSubclass", "03");
+    openData(window, "incomplete.conf");
+    // "02" names no listed subclass, so the button offers New; it must not
+    // replace subclass 2.
+    const QStringList before = sectionLines(window, 2);
+    subclassList(window)->setCurrentIndex(1);
+    retype(window, "lineEditSubclass", "02");
     QCOMPARE(widget<QPushButton>(window, "buttonSubclass")->text(), QStringLiteral("New"));
     click(window, "buttonSubclass");
-    QCOMPARE(sectionLines(window, 3), before);
-    QCOMPARE(subclassList(window)->count(), 3);
-    QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("3"));
+    QCOMPARE(sectionLines(window, 2), before);
+    QCOMPARE(subclassList(window)->count(), 2);
+    QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("2"));
 
     retype(window, "lineEditSubclass", "7");
     click(window, "buttonSubclass");
     QCOMPARE(entries(subclassList(window)),
-             (QStringList{"subclass_3", "subclass_4", "subclass_9", "subclass_7"}));
-    QVERIFY(invalidListShows(window, {QStringLiteral("subclass_7")}));
+             (QStringList{"subclass_2", "subclass_5", "subclass_7"}));
+    QVERIFY(invalidListShows(window, {"subclass_5", "subclass_7"}));
     QCOMPARE(subclassList(window)->currentText(), QStringLiteral("subclass_7"));
     QCOMPARE(widget<QPushButton>(window, "buttonSubclass")->text(), QStringLiteral("Delete"));
     QCOMPARE(style(window, "lineEditSubclass"), lime);
@@ -261,14 +260,12 @@ void SubclassPanelTest::newAppendsAnIncompleteSubclassButNeverOverwrites() {
     QCOMPARE(style(window, "TyreType1"), red);
     QCOMPARE(style(window, "MaxAxleWeightEdit1"), red);
     QVERIFY(widget(window, "MaxAxleDist1")->isHidden());
-}
 
-void SubclassPanelTest::deleteRemovesFromDocumentAndLists() {
-    Tarveo window;
-    openData(window, "incomplete.conf");
-    retype(window, "lineEditSubclass", "5");
-    click(window, "buttonSubclass");
-    QVERIFY(!TarveoTestAccess::conf(window).has_subclass(5));
+    for (const char *number : {"7", "5"}) {
+        retype(window, "lineEditSubclass", number);
+        click(window, "buttonSubclass");
+        QVERIFY(!TarveoTestAccess::conf(window).has_subclass(QString(number).toUInt()));
+    }
     QCOMPARE(entries(subclassList(window)), QStringList{QStringLiteral("subclass_2")});
     QVERIFY(invalidListShows(window, {}));
     QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("2"));
