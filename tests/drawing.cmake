@@ -1,6 +1,5 @@
 # The vehicle drawing, its bitmaps, the window's two views and tarveo-sheet.
-tarveo_test(NAME tst_vehicledrawing SOURCES drawing/tst_vehicledrawing.cpp drawing/scenetext.h
-    LIBS tarveo_core)
+tarveo_test(NAME tst_vehicledrawing SOURCES drawing/tst_vehicledrawing.cpp LIBS tarveo_core)
 
 tarveo_test(NAME tst_drawingbitmaps SOURCES drawing/tst_drawingbitmaps.cpp
     ${PROJECT_SOURCE_DIR}/tools/artwork/vehicleart.cpp LIBS tarveo_core)
@@ -9,5 +8,4 @@ tarveo_test(NAME tst_sheet SOURCES drawing/tst_sheet.cpp LIBS Qt5::Gui)
 target_compile_definitions(tst_sheet PRIVATE TARVEO_SHEET="$<TARGET_FILE:tarveo-sheet>")
 add_dependencies(tst_sheet tarveo-sheet)
 
-tarveo_test(NAME tst_vehicleviews SOURCES drawing/tst_vehicleviews.cpp drawing/scenetext.h
-    LIBS tarveo_core)
+tarveo_test(NAME tst_vehicleviews SOURCES drawing/tst_vehicleviews.cpp LIBS tarveo_core)
