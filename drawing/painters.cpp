@@ -3,6 +3,7 @@
 #include "drawing/bitmaps.h"
 #include "drawing/pixels.h"
 #include "drawing/vehicledrawing.h"
+#include "model/numbers.h"
 
 #include <QBrush>
 #include <QGraphicsPixmapItem>
@@ -137,7 +138,7 @@ void VehicleDrawing::paintTruck(const Layout &layout, const Subclass &subclass) 
     addBitmap(scene, layout.head, 0, layout.bodyTop + truckCabDrop);
 
     // The chassis runs from the cab's back to the last wheel's right edge.
-    const qint64 axles = subclass.get_number_of_axles().toInt();
+    const qint64 axles = Numbers::asInt(subclass.get_number_of_axles());
     float sum = 0.0f;
     for (qint64 i = 0; i < axles - 1 && i < layout.wheelX.size(); ++i) {
         sum += axleDistance(subclass, static_cast<int>(i), drawMaximum);

@@ -2,6 +2,7 @@
 
 #include "drawing/bitmaps.h"
 #include "drawing/pixels.h"
+#include "model/numbers.h"
 
 #include <QDebug>
 #include <QGraphicsPixmapItem>
@@ -39,7 +40,7 @@ QVector<AxleGroup> axleGroups(const QString &configuration) {
         const QString group = it.next().captured(0);
         AxleGroup axleGroup;
         axleGroup.letter = group.at(0).toLatin1();
-        axleGroup.count = group.mid(1).toUInt();
+        axleGroup.count = Numbers::asUnsigned(group.mid(1));
         groups.append(axleGroup);
     }
     return groups;
@@ -66,7 +67,7 @@ VehicleDrawing::VehicleDrawing(QGraphicsView *view, bool drawMaximum, float prep
 }
 
 bool VehicleDrawing::isDrawable(const Subclass &subclass) {
-    const qint64 axles = subclass.get_number_of_axles().toInt();
+    const qint64 axles = Numbers::asInt(subclass.get_number_of_axles());
     for (qint64 i = 0; i < axles - 1; ++i) {
         const int index = static_cast<int>(i);
         // A list that ends early cannot be drawn: its missing entries read
@@ -77,7 +78,7 @@ bool VehicleDrawing::isDrawable(const Subclass &subclass) {
         const QString maxText = index < subclass.get_number_of_max_distances()
                                     ? subclass.get_max_distance_at_index(index)
                                     : QString();
-        if (!(minText.toFloat() > 0.0f) || !(maxText.toFloat() > 0.0f)) {
+        if (!(Numbers::asFloat(minText) > 0.0f) || !(Numbers::asFloat(maxText) > 0.0f)) {
             qDebug().noquote() << "Can't draw because at index" << index << "min dist is" << minText
                                << "and max dist is" << maxText;
             return false;
@@ -88,7 +89,7 @@ bool VehicleDrawing::isDrawable(const Subclass &subclass) {
 
 void VehicleDrawing::draw(const Subclass &subclass) {
     scene->clear();
-    const qint64 axles = subclass.get_number_of_axles().toInt();
+    const qint64 axles = Numbers::asInt(subclass.get_number_of_axles());
     const int minCount = subclass.get_number_of_min_distances();
     const int maxCount = subclass.get_number_of_max_distances();
     if (minCount == maxCount && qint64(minCount) + 1 >= axles) {
@@ -173,15 +174,14 @@ float VehicleDrawing::axleDistance(const Subclass &subclass, int i, bool drawMax
     if (i < 0 || i >= count) {
         return 0.0f;
     }
-    return (drawMaximum ? subclass.get_max_distance_at_index(i)
-                        : subclass.get_min_distance_at_index(i))
-        .toFloat();
+    return Numbers::asFloat(drawMaximum ? subclass.get_max_distance_at_index(i)
+                                        : subclass.get_min_distance_at_index(i));
 }
 
 QVector<int> VehicleDrawing::placeWheels(int scale, float x, int y, int tyre,
                                          const Subclass &subclass, QGraphicsScene *scene,
                                          bool drawMaximum) {
-    const qint64 axles = subclass.get_number_of_axles().toInt();
+    const qint64 axles = Numbers::asInt(subclass.get_number_of_axles());
     const int maxCount = subclass.get_number_of_max_distances();
     if (maxCount < axles - 1) {
         qWarning().noquote() << QStringLiteral("Number of axles is ") +

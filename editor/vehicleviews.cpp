@@ -2,6 +2,7 @@
 // axle spacing.
 #include "drawing/vehicledrawing.h"
 #include "editor/tarveo.h"
+#include "model/numbers.h"
 #include "ui_tarveo.h"
 
 #include <QDebug>
@@ -12,8 +13,8 @@ void Tarveo::redrawVehicle(const Subclass &subclass) {
         clearVehicleDrawings();
         return;
     }
-    const float prepend = ui->lineEditPrepend->text().toFloat() * lengthFactor;
-    const float append = ui->lineEditAppend->text().toFloat() * lengthFactor;
+    const float prepend = Numbers::asFloat(ui->lineEditPrepend->text()) * lengthFactor;
+    const float append = Numbers::asFloat(ui->lineEditAppend->text()) * lengthFactor;
     VehicleDrawing(ui->graphicsViewMin, false, prepend, append).draw(subclass);
     VehicleDrawing(ui->graphicsViewMax, true, prepend, append).draw(subclass);
 }

@@ -2,6 +2,7 @@
 
 #include "drawing/vehicledrawing.h"
 #include "model/conf.h"
+#include "model/numbers.h"
 
 #include <QCoreApplication>
 #include <QGraphicsScene>
@@ -47,8 +48,8 @@ Cell renderCell(const Subclass &subclass, bool drawMaximum) {
     if (!VehicleDrawing::isDrawable(subclass)) {
         return cell;
     }
-    VehicleDrawing drawing(&view, drawMaximum, subclass.get_prepend().toFloat(),
-                           subclass.get_append().toFloat());
+    VehicleDrawing drawing(&view, drawMaximum, Numbers::asFloat(subclass.get_prepend()),
+                           Numbers::asFloat(subclass.get_append()));
     drawing.draw(subclass);
     QGraphicsScene *scene = view.scene();
     // The visible part of the editor's view, widened to the vehicle's end
