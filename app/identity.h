@@ -1,6 +1,8 @@
 #ifndef TARVEO_APP_IDENTITY_H
 #define TARVEO_APP_IDENTITY_H
 
+#include "app/version.h"
+
 // Who the program says it is: the application identity given to the
 // toolkit at start-up, the version shown in the title and the About box,
 // and the host that answers the update check. Written once, here.
@@ -9,7 +11,7 @@ namespace Identity {
 inline constexpr char organisationName[] = "Olmarin d.o.o";
 inline constexpr char organisationDomain[] = "tarveo.org";
 inline constexpr char applicationName[] = "Tarveo";
-inline constexpr char version[] = "3.4.2";
+inline constexpr char version[] = TARVEO_VERSION;
 
 // The update page: a secure address on this host, path and query fixed.
 inline constexpr char updateHost[] = "updates.tarveo.org";

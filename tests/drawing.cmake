@@ -1,8 +1,8 @@
 # The vehicle drawing, its bitmaps, the window's two views and tarveo-sheet.
-tarveo_test(NAME tst_vehicledrawing SOURCES drawing/tst_vehicledrawing.cpp LIBS tarveo_core)
+tarveo_test(NAME tst_vehicledrawing SOURCES drawing/tst_vehicledrawing.cpp LIBS tarveo_drawing)
 
 tarveo_test(NAME tst_drawingbitmaps SOURCES drawing/tst_drawingbitmaps.cpp
-    ${PROJECT_SOURCE_DIR}/tools/artwork/vehicleart.cpp LIBS tarveo_core)
+    ${PROJECT_SOURCE_DIR}/tools/artwork/vehicleart.cpp LIBS tarveo_drawing)
 
 tarveo_test(NAME tst_sheet SOURCES drawing/tst_sheet.cpp LIBS Qt5::Gui)
 target_compile_definitions(tst_sheet PRIVATE TARVEO_SHEET="$<TARGET_FILE:tarveo-sheet>")

@@ -1,5 +1,6 @@
 // tarveo-check: checks classification files without a desktop, with the
 // editor's own reader and checks.
+#include "app/version.h"
 #include "checkreport.h"
 
 #include <QCommandLineParser>
