@@ -171,6 +171,29 @@ void Tarveo::on_lineEditNumOfAxles_textChanged(QString arg1) {
             tipReclassTarget);
 }
 
+int Tarveo::displayedAxles() const {
+    // A file may claim any count; no more rows exist than a real vehicle has.
+    return static_cast<int>(
+        qMin(Numbers::asUnsigned(ui->lineEditNumOfAxles->text()), quint32(Subclass::MaxAxles)));
+}
+
+void Tarveo::showAxleRowsFor(Subclass &subclass, int n) {
+    const int existing = rowWidgetCount(ui->frameMaxAxleDists);
+    for (int k = 1; k < n; ++k) {
+        if (k > existing) {
+            createAxleRow(subclass, k);
+            continue;
+        }
+        for (const AxleRow &row : AxleRow::all())
+            if (QWidget *widget = widgetAt(ui->*row.frame, row.position(k)))
+                widget->show();
+    }
+    // Rows past the count are hidden; unlike a lowered count, showing the
+    // subclass takes nothing from its lists.
+    for (int k = n; k <= existing; ++k)
+        hideAxleRowWidgets(k);
+}
+
 void Tarveo::createAxleRow(Subclass &subclass, int k) {
     for (const AxleRow &row : AxleRow::all()) {
         QWidget *widget;

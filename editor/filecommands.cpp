@@ -4,6 +4,7 @@
 #include "editor/tarveo.h"
 #include "ui_tarveo.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -32,7 +33,7 @@ const char *const textWriteFailed =
 
 const char *const titleCouldNotOpen = QT_TRANSLATE_NOOP("Tarveo", "Could not open configuration");
 const char *const textOpenFailed =
-    QT_TRANSLATE_NOOP("Tarveo", "The file %1 could not be read. Nothing was changed.");
+    QT_TRANSLATE_NOOP("Tarveo", "The file %1 could not be read: %2.\nNothing was changed.");
 const char *const titleReadStopped = QT_TRANSLATE_NOOP("Tarveo", "Configuration read only in part");
 const char *const textReadStopped =
     QT_TRANSLATE_NOOP("Tarveo", "Reading %1 stopped at line %2, which has no \"=\":\n%3\n"
@@ -48,9 +49,12 @@ const char *const textMissing = QT_TRANSLATE_NOOP(
               "are valid:\nCategory\nNumber of axles\nMax. gross weight\nAxle configuration\n"
               "and all fields dependant on number of axles.");
 const char *const textUnwritable = QT_TRANSLATE_NOOP(
-    "Tarveo", "Subclass %1 holds a value with \"=\", which a configuration file cannot carry: "
-              "the file would end at that line when it is opened again.\nPlease correct the "
-              "field marked red.");
+    "Tarveo", "%1 holds a value that a configuration file cannot carry as it stands: the file "
+              "would not open again as it was saved.\nPlease correct it before saving.");
+
+const char *const titleUnsaved = QT_TRANSLATE_NOOP("Tarveo", "Unsaved changes");
+const char *const textUnsaved =
+    QT_TRANSLATE_NOOP("Tarveo", "The classification has unsaved changes.");
 const char *const titleHeaderInvalid = QT_TRANSLATE_NOOP("Tarveo", "Header invalid!");
 const char *const textHeaderInvalid =
     QT_TRANSLATE_NOOP("Tarveo", "Please make sure all required fields are filled and valid.");
@@ -78,6 +82,10 @@ void warn(const char *title, const QString &text) {
 } // namespace
 
 void Tarveo::menuNewClicked() {
+    // New carries the header fields into the new document; only edits of the
+    // subclasses would be lost.
+    if (!maybeSave(UnsavedScope::Subclasses))
+        return;
     // The new document is built aside: a refusal or a cancelled dialog must
     // leave the current document and the form as they are.
     Conf previous = std::exchange(conf, Conf());
@@ -93,6 +101,7 @@ void Tarveo::menuNewClicked() {
         return;
 
     conf = std::move(fresh);
+    savedDocument = conf;
     setWindowTitle(titleBase + QLatin1Char(' ') + path);
     clearAndHideSubclassPanel();
     ui->groupBoxSubclass->show();
@@ -105,6 +114,8 @@ void Tarveo::menuNewClicked() {
 }
 
 void Tarveo::menuOpenClicked() {
+    if (!maybeSave(UnsavedScope::Document))
+        return;
     const QString path = askFileName(this, QFileDialog::AcceptOpen);
     if (!path.isEmpty())
         openFile(path);
@@ -114,11 +125,13 @@ void Tarveo::openFile(const QString &path) {
     Conf read(path, this);
     const ConfReadOutcome outcome = read.get_read_outcome();
     if (!outcome.opened) {
-        warn(titleCouldNotOpen, tr(textOpenFailed).arg(QDir::toNativeSeparators(path)));
+        warn(titleCouldNotOpen,
+             tr(textOpenFailed).arg(QDir::toNativeSeparators(path), outcome.failure));
         return;
     }
     setWindowTitle(titleBase + QLatin1Char(' ') + path);
     conf = std::move(read);
+    savedDocument = conf;
 
     for (QLineEdit *edit :
          {ui->lineEditSubclass, ui->lineEditOverrideClass, ui->lineEditOverrideGroups,
@@ -167,11 +180,43 @@ void Tarveo::openFile(const QString &path) {
 }
 
 void Tarveo::menuSaveClicked() {
+    saveDocument();
+}
+
+bool Tarveo::saveDocument() {
     if (!saveChecksPass())
-        return;
+        return false;
     const QString path = askFileName(this, QFileDialog::AcceptSave);
-    if (!path.isEmpty())
-        writeDocument(conf, path);
+    if (path.isEmpty() || !writeDocument(conf, path))
+        return false;
+    savedDocument = conf;
+    return true;
+}
+
+bool Tarveo::isModified(UnsavedScope scope) const {
+    // What Save would write differs from what was last opened, created or
+    // saved: an edit typed and undone again is no change.
+    if (scope == UnsavedScope::Subclasses)
+        return conf.subclasses_to_string() != savedDocument.subclasses_to_string();
+    return conf.to_string() != savedDocument.to_string();
+}
+
+bool Tarveo::maybeSave(UnsavedScope scope) {
+    if (!isModified(scope))
+        return true;
+    const auto answer =
+        QMessageBox::warning(nullptr, tr(titleUnsaved), tr(textUnsaved),
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (answer == QMessageBox::Save)
+        return saveDocument();
+    return answer == QMessageBox::Discard;
+}
+
+void Tarveo::closeEvent(QCloseEvent *event) {
+    if (maybeSave(UnsavedScope::Document))
+        event->accept();
+    else
+        event->ignore();
 }
 
 bool Tarveo::saveChecksPass() {
@@ -185,10 +230,10 @@ bool Tarveo::saveChecksPass() {
     }
     const ConfValidity validity = conf.is_valid();
     if (validity.valid) {
-        const QVector<quint32> unwritable = conf.get_unwritable_subclasses();
-        if (unwritable.isEmpty())
+        const Conf::UnwritableValue unwritable = conf.find_unwritable();
+        if (!unwritable.found)
             return true;
-        warn(titleCouldNotSave, tr(textUnwritable).arg(unwritable.first()));
+        warn(titleCouldNotSave, tr(textUnwritable).arg(describeValue(unwritable)));
         return false;
     }
     if (validity.number != 0)

@@ -91,7 +91,7 @@ void Tarveo::remarkAxleDistances(const QString &headerText, bool upperBound) {
     const Row rows[] = {{ui->frameMinAxleDists, tipMinDistRange, "min"},
                         {ui->frameMaxAxleDists, tipMaxDistRange, "max"}};
 
-    const int axles = Numbers::asInt(ui->lineEditNumOfAxles->text());
+    const int axles = displayedAxles();
     for (int i = 1; i < axles; ++i) {
         for (const Row &row : rows) {
             QLayoutItem *item = row.frame->layout()->itemAt(i);

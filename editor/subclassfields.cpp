@@ -42,9 +42,6 @@ Check memberCheck(bool (Subclass::*check)() const) {
 
 void Tarveo::textChanged(QString text) {
     qDebug().noquote() << QStringLiteral("Text Changed: ") + text;
-    // A red subclass number names no subclass: nothing may be stored.
-    if (ui->lineEditSubclass->styleSheet() == styleInvalid)
-        return;
     Subclass *subclass = currentSubclass();
     if (!subclass)
         return;

@@ -56,12 +56,17 @@ void Tarveo::on_comboBoxSubclasses_currentIndexChanged(QString arg1) {
     showConstraint(ui->lineEditTotalWeightConstraint, subclass.get_awsl_0(), true,
                    QStringLiteral("awsl_0"));
 
-    const quint32 axles = Numbers::asUnsigned(ui->lineEditNumOfAxles->text());
-    if (axles < 2) {
+    // Every part of the panel shows this subclass, whatever its axle count:
+    // nothing of the subclass shown before may stay where typing would store
+    // it into this one.
+    const int axles = displayedAxles();
+    if (axles < Subclass::MinAxles) {
         resetAxleRows();
-        return;
+    } else {
+        showAxleRowsFor(subclass, axles);
+        fillAxleRows(subclass, axles);
     }
-    fillAxleRows(subclass, static_cast<int>(axles));
+    showAxleSums(subclass);
     showConstraintRows(subclass);
 
     struct Reclass {
@@ -83,6 +88,7 @@ void Tarveo::on_comboBoxSubclasses_currentIndexChanged(QString arg1) {
         const QString targetAxles = SubclassLookup::shownTargetAxles(conf, reclass.targetText);
         setFieldState(reclass.target, (subclass.*reclass.check)(targetAxles), tipReclassTarget);
     }
+    // Clears the views when the subclass cannot be drawn.
     redrawVehicle(subclass);
 }
 
@@ -94,8 +100,9 @@ void Tarveo::on_lineEditSubclass_textChanged(QString arg1) {
         ui->buttonSubclass->setStatusTip(tr(tipButtonNew));
         return;
     }
-    ui->comboBoxSubclasses->setCurrentIndex(row);
+    // Marked first: the display that follows works on the subclass it names.
     setFieldState(ui->lineEditSubclass, true, QString());
+    ui->comboBoxSubclasses->setCurrentIndex(row);
     ui->buttonSubclass->setText(tr(textButtonDelete));
     ui->buttonSubclass->setStatusTip(tr(tipButtonDelete));
 }
@@ -168,16 +175,17 @@ void Tarveo::on_lineEditCopy_textEdited(QString arg1) {
 }
 
 void Tarveo::on_buttonCopy_clicked() {
-    const quint32 source = Numbers::asUnsigned(ui->lineEditSubclass->text());
+    const Subclass *shown = currentSubclass();
     bool isNumber = false;
     const quint32 target = ui->lineEditCopy->text().toUInt(&isNumber, 10);
     // The button is enabled for a free target, but the target field may have
     // been emptied by Open, or may hold a partial number ("-"), and the
-    // source may have been deleted since.
-    if (!isNumber || !conf.has_subclass(source) || conf.has_subclass(target))
+    // source may have been deleted or the number field left red since.
+    if (!isNumber || !shown || conf.has_subclass(target))
         return;
+    const quint32 source = shown->get_number();
 
-    Subclass copy = conf.get_subclass(source);
+    Subclass copy = *shown;
     copy.set_number(target);
     conf.insert_subclass(target, copy);
 

@@ -13,10 +13,6 @@
 
 namespace {
 
-// Bounds of lineEditNumOfAxles; a vehicle has at least a front and a rear axle.
-constexpr int minNumberOfAxles = 2;
-constexpr int maxNumberOfAxles = Subclass::MaxAxles;
-
 const QString firstAxleWeightName = QStringLiteral("MaxAxleWeightEdit1");
 const QString firstAxleBoxName = QStringLiteral("MaxAxleWeightBox1");
 const QString firstTyreTypeName = QStringLiteral("TyreType1");
@@ -152,7 +148,7 @@ void Tarveo::installValidators() {
             break;
         case Kind::AxleCount:
             entry.edit->setValidator(
-                NumberValidators::integer(minNumberOfAxles, maxNumberOfAxles, this));
+                NumberValidators::integer(Subclass::MinAxles, Subclass::MaxAxles, this));
             break;
         }
     }
@@ -194,6 +190,10 @@ void Tarveo::createFirstAxleWidgets() {
 }
 
 Subclass *Tarveo::currentSubclass() {
+    // A red number names no listed subclass, whatever it reads as ("04" is
+    // not subclass 4 on display): nothing may read or change a subclass then.
+    if (ui->lineEditSubclass->styleSheet() == styleInvalid)
+        return nullptr;
     bool ok = false;
     const quint32 number = ui->lineEditSubclass->text().toUInt(&ok, 10);
     if (!ok || !conf.has_subclass(number))

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 
+class QCloseEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -83,6 +84,12 @@ public:
     QLineEdit *lineEditAt(QFrame *frame, int position);
     // Fills the rows of the first n axles from the subclass when it is displayed.
     void fillAxleRows(const Subclass &subclass, int n);
+    // Shows the rows of n axles (creating any missing) and hides the others,
+    // when a subclass is displayed.
+    void showAxleRowsFor(Subclass &subclass, int n);
+    // The axles the rows show: the count field, but never more rows than
+    // the largest real vehicle has.
+    int displayedAxles() const;
     // The textChanged branch for an edit of one of the four per-axle rows;
     // index is the edit's layout position minus 1.
     void axleRowEdited(QLineEdit *sender, QFrame *frame, int index, Subclass &subclass);
@@ -118,6 +125,10 @@ public:
 
     // The document as it stands, for callers that only read it.
     const Conf &document() const { return conf; }
+
+protected:
+    // Asks before unsaved changes are lost.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     friend struct TarveoTestAccess;
@@ -164,6 +175,18 @@ private:
     // --- file commands (filecommands.cpp) ---
     // Writes the document to path; a failure is shown in a warning box.
     bool writeDocument(const Conf &document, const QString &path);
+    // The Save command; true when the file was written.
+    bool saveDocument();
+    // What a command would discard of the document.
+    enum class UnsavedScope { Document, Subclasses };
+    // Whether Save would write other text than was last opened, created or
+    // saved, in the part of the document the scope names.
+    bool isModified(UnsavedScope scope) const;
+    // Offers to save unsaved changes; false when the user cancels, or chose
+    // Save and the file was not written.
+    bool maybeSave(UnsavedScope scope);
+    // The field a value of the document is shown in, in the user's words.
+    QString describeValue(const Conf::UnwritableValue &value) const;
 
     Ui::Tarveo *ui;
     const QString styleValid;
@@ -194,6 +217,7 @@ private:
     const QString textSubclassesValid;
     const QString textInvalidSubclasses;
     Conf conf;
+    Conf savedDocument; // as last opened, created or saved
     float weightFactor;
     float lengthFactor;
     uchar weightUnit;

@@ -56,10 +56,10 @@ void Tarveo::setUnitSuffix(QLabel *label, const QString &suffix) {
 }
 
 void Tarveo::receiveUnits(uchar weight, uchar length, float g) {
-    // A g that is not above 0 would become the weight factor and every weight
-    // would be divided by it. Such a g is ignored: tonnes keep the g they had
+    // A g that is not above 0 (or not finite) would become the weight factor
+    // and every weight would be divided by it. Such a g is ignored: tonnes keep the g they had
     // (the one the dialog was opened with), while the units still change.
-    const bool gUsable = weight != Tons || g > 0;
+    const bool gUsable = weight != Tons || (g > 0 && qIsFinite(g));
     if (!gUsable) {
         qDebug() << "Ignoring gravitational acceleration" << g;
         g = weightUnit == Tons ? weightFactor : Units::defaultG;
@@ -133,8 +133,9 @@ void Tarveo::applyUnits() {
 
     // Position 0 of each row is its label; a vehicle of n axles has n weights
     // but only n - 1 gaps between them.
-    for (int i = 1; i <= Numbers::asInt(ui->lineEditNumOfAxles->text()); ++i) {
-        if (i != Numbers::asInt(ui->lineEditNumOfAxles->text())) {
+    const int axles = displayedAxles();
+    for (int i = 1; i <= axles; ++i) {
+        if (i != axles) {
             setConvertedText(lineEditAt(ui->frameMaxAxleDists, i),
                              subclass.get_max_distance_at_index(i - 1), false, true);
             setConvertedText(lineEditAt(ui->frameMinAxleDists, i),

@@ -2,10 +2,13 @@
 
 #include "model/countrycodes.h"
 #include "model/filekeys.h"
+#include "model/filelimits.h"
+#include "model/initext.h"
 #include "model/modellog.h"
 #include "model/numbers.h"
 
 #include <QHash>
+#include <QTextCodec>
 
 namespace {
 
@@ -222,11 +225,22 @@ QVector<quint32> Conf::get_invalid_subclasses() const {
     return invalid;
 }
 
-QVector<quint32> Conf::get_unwritable_subclasses() const {
-    QVector<quint32> numbers;
-    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
-        if (!it.value().is_writable())
-            numbers.append(it.key());
+Conf::UnwritableValue Conf::find_unwritable() const {
+    // Header text is escaped so that the INI reader restores it; only what no
+    // escape helps remains: a line too long, or text the encoding lacks.
+    QTextCodec *codec = QTextCodec::codecForLocale();
+    for (auto it = header.cbegin(); it != header.cend(); ++it) {
+        if (it.value().isEmpty())
+            continue;
+        const QString line =
+            IniText::key(it.key()) + FileKeys::KeyValueSeparator + IniText::value(it.value());
+        if (!codec->canEncode(line) || codec->fromUnicode(line).size() > FileLimits::MaxLineBytes)
+            return {true, true, 0, {it.key()}};
     }
-    return numbers;
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+        const Subclass::ValueRef value = it.value().find_unwritable();
+        if (!value.isNull())
+            return {true, false, it.key(), value};
+    }
+    return {};
 }

@@ -20,7 +20,8 @@ struct ConfValidity {
 // How far reading a file got. A reader that stops early keeps what it read,
 // so the caller must be able to tell the user that the rest was not read.
 struct ConfReadOutcome {
-    bool opened = true; // false when the file could not be opened at all
+    bool opened = true; // false when the file could not be read at all
+    QString failure;    // why not, for the user; empty when opened
     int stopLine = 0;   // 1-based line at which reading stopped, 0 if read whole
     QString stopText;   // the text of that line
     bool readWhole() const { return opened && stopLine == 0; }
@@ -74,12 +75,21 @@ public:
     QVector<quint32> get_subclass_numbers() const;
 
     QString to_string() const;
+    // The subclass sections of to_string, without the header.
+    QString subclasses_to_string() const;
     ConfValidity is_valid() const;
     QString find_duplicate_subclasses() const;
     QVector<quint32> get_invalid_subclasses() const;
-    // The numbers of the subclasses that hold text the file cannot carry
-    // (Subclass::is_writable), ascending.
-    QVector<quint32> get_unwritable_subclasses() const;
+    // The first value the file would not give back as it was saved: a
+    // header line too long or not encodable, or a subclass value of
+    // Subclass::find_unwritable.
+    struct UnwritableValue {
+        bool found = false;
+        bool inHeader = false; // a header key (value.key); else subclass `number`
+        quint32 number = 0;
+        Subclass::ValueRef value;
+    };
+    UnwritableValue find_unwritable() const;
 
     // The header keys in key order, unknown keys included.
     const QMap<QString, QString> &get_header() const { return header; }

@@ -2,14 +2,18 @@
 #include "model/conf.h"
 
 #include "model/filekeys.h"
+#include "model/filelimits.h"
+#include "model/initext.h"
 #include "model/modellog.h"
 #include "model/numbers.h"
 #include "model/patterns.h"
+#include "model/savefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryFile>
 #include <QTextCodec>
@@ -18,6 +22,13 @@
 namespace {
 
 const QString LineWithoutEquals = QStringLiteral("Read a line without equals:");
+
+constexpr qint64 Mebibyte = 1024 * 1024;
+
+// The reasons a file is refused reach the user.
+QString readerText(const char *text) {
+    return QCoreApplication::translate("Conf", text);
+}
 
 const QRegularExpression &sectionHeaderPattern() {
     static const QRegularExpression pattern =
@@ -63,54 +74,11 @@ QString keyAsText(const QString &key, QTextCodec *codec) {
     return state.invalidChars == 0 && state.remainingChars == 0 ? decoded : key;
 }
 
-bool hasLineBreak(const QString &text) {
-    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
-}
-
-// The INI reader resolves escapes in [classes], so a header text may hold a
-// line break. Written as it is, it would split the line and could even
-// start a section of its own; written escaped, it reads back unchanged.
-QString headerKeyText(const QString &key) {
-    if (!hasLineBreak(key))
-        return key;
-    QString escaped = key;
-    escaped.replace(QLatin1Char('\n'), QLatin1String("%0A"));
-    escaped.replace(QLatin1Char('\r'), QLatin1String("%0D"));
-    return escaped;
-}
-
-QString headerValueText(const QString &value) {
-    if (!hasLineBreak(value))
-        return value;
-    const QChar quote = QLatin1Char('"');
-    QString quoted = quote;
-    for (const QChar c : value) {
-        if (c == QLatin1Char('\\') || c == quote) {
-            quoted += QLatin1Char('\\');
-            quoted += c;
-        } else if (c == QLatin1Char('\n'))
-            quoted += QLatin1String("\\n");
-        else if (c == QLatin1Char('\r'))
-            quoted += QLatin1String("\\r");
-        else
-            quoted += c;
-    }
-    return quoted + quote;
-}
-
 void appendLine(QString &out, const QString &key, const QString &value) {
     out += key;
     out += FileKeys::KeyValueSeparator;
     out += value;
     out += FileKeys::LineEnd;
-}
-
-// How many per-axle entries are written when `required` are due: all that
-// are stored, and empty ones only as far as a real vehicle needs them.
-int entriesToWrite(qint64 required, int stored, int paddingLimit) {
-    if (required <= 0)
-        return 0;
-    return static_cast<int>(qMin(required, static_cast<qint64>(qMax(stored, paddingLimit))));
 }
 
 QStringList firstEntries(const QStringList &list, int count) {
@@ -194,29 +162,61 @@ ConfReadOutcome readSections(const QByteArray &bytes, Conf &conf) {
     return outcome;
 }
 
+// Why the file cannot be taken as a classification, or empty text with its
+// bytes in *bytes. Only a regular file is opened: a device never ends and a
+// pipe may never deliver.
+QString readLimited(const QString &path, QByteArray *bytes) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return readerText(QT_TRANSLATE_NOOP("Conf", "there is no such file"));
+    if (!info.isFile())
+        return readerText(QT_TRANSLATE_NOOP("Conf", "it is not a regular file"));
+    if (info.size() > FileLimits::MaxFileBytes)
+        return readerText(QT_TRANSLATE_NOOP("Conf", "it is larger than %1 MiB"))
+            .arg(FileLimits::MaxFileBytes / Mebibyte);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    *bytes = file.read(FileLimits::MaxFileBytes + 1);
+    if (bytes->size() > FileLimits::MaxFileBytes)
+        return readerText(QT_TRANSLATE_NOOP("Conf", "it is larger than %1 MiB"))
+            .arg(FileLimits::MaxFileBytes / Mebibyte);
+    int lineStart = 0;
+    int lineNumber = 1;
+    for (;;) {
+        const int lineEnd = bytes->indexOf('\n', lineStart);
+        const int length = (lineEnd < 0 ? bytes->size() : lineEnd) - lineStart;
+        if (length > FileLimits::MaxLineBytes)
+            return readerText(QT_TRANSLATE_NOOP("Conf", "line %1 is longer than %2 bytes"))
+                .arg(lineNumber)
+                .arg(FileLimits::MaxLineBytes);
+        if (lineEnd < 0)
+            break;
+        lineStart = lineEnd + 1;
+        ++lineNumber;
+    }
+    return QString();
+}
+
 } // namespace
 
 void Conf::read_file(const QString &path, QObject *parent) {
     // One read of the file serves both passes, so they see the same bytes
     // even if the file changes meanwhile.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    const QString failure = readLimited(path, &bytes);
+    if (!failure.isEmpty()) {
         readOutcome.opened = false;
+        readOutcome.failure = failure;
         return;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
     header = readHeader(bytes, path, parent);
     readOutcome = readSections(bytes, *this);
 }
 
 QString Subclass::to_string() const {
     using namespace FileKeys;
-    const qint64 axles = Numbers::asInt(get_number_of_axles()); // wide: axles - 1 never overflows
-    const int weightCount = entriesToWrite(axles, max_axle_weights.size(), MaxAxles);
-    const int tyreCount = entriesToWrite(axles, tyre_types.size(), MaxAxles);
-    const int minCount = entriesToWrite(axles - 1, min_axle_distances.size(), MaxAxles - 1);
-    const int maxCount = entriesToWrite(axles - 1, max_axle_distances.size(), MaxAxles - 1);
+    const WrittenCounts counts = written_counts();
 
     QString out;
     out += SubclassSectionPrefix + QString::number(number) + SectionEnd + LineEnd;
@@ -224,19 +224,19 @@ QString Subclass::to_string() const {
         if (!it.value().isEmpty())
             appendLine(out, it.key(), it.value());
     }
-    appendLine(out, TyreType, firstEntries(tyre_types, tyreCount).join(ListSeparator));
+    appendLine(out, TyreType, firstEntries(tyre_types, counts.tyres).join(ListSeparator));
 
     QStringList weights;
-    weights.reserve(weightCount + combined_weight_constraints.size());
-    for (int i = 0; i < weightCount; ++i)
+    weights.reserve(counts.weights + combined_weight_constraints.size());
+    for (int i = 0; i < counts.weights; ++i)
         weights.append(QString::number(i + 1) + ListSeparator + max_axle_weights.value(i));
     weights += combined_weight_constraints;
     appendLine(out, MaxAxleWeight, weights.join(WeightEntrySeparator));
 
     appendLine(out, MaxAxleDistance,
-               firstEntries(max_axle_distances, maxCount).join(ListSeparator));
+               firstEntries(max_axle_distances, counts.maxDistances).join(ListSeparator));
     appendLine(out, MinAxleDistance,
-               firstEntries(min_axle_distances, minCount).join(ListSeparator));
+               firstEntries(min_axle_distances, counts.minDistances).join(ListSeparator));
     for (int k = 0; k < adsl_constraints.size(); ++k)
         appendLine(out, AdslPrefix + QString::number(k + 1), adsl_constraints.at(k));
     for (int k = 0; k < awsl_constraints.size(); ++k)
@@ -248,9 +248,14 @@ QString Conf::to_string() const {
     QString out = FileKeys::ClassesSection + FileKeys::LineEnd;
     for (auto it = header.cbegin(); it != header.cend(); ++it) {
         if (!it.value().isEmpty())
-            appendLine(out, headerKeyText(it.key()), headerValueText(it.value()));
+            appendLine(out, IniText::key(it.key()), IniText::value(it.value()));
     }
     out += FileKeys::LineEnd;
+    return out + subclasses_to_string();
+}
+
+QString Conf::subclasses_to_string() const {
+    QString out;
     for (const Subclass &subclass : subclasses) {
         out += subclass.to_string();
         out += FileKeys::LineEnd;
@@ -259,26 +264,7 @@ QString Conf::to_string() const {
 }
 
 bool Conf::write_to_file(const QString &path, QString *error) const {
-    QSaveFile file(path);
-    // Binary mode: lines end with a single line feed on every system.
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    QTextStream stream(&file);
-    stream << to_string();
-    stream.flush();
-    if (stream.status() != QTextStream::Ok) {
-        file.cancelWriting();
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    // Encoded as the reader decodes; lines end with a single line feed on
+    // every system.
+    return SaveFile::write(path, QTextCodec::codecForLocale()->fromUnicode(to_string()), error);
 }

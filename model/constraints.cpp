@@ -1,5 +1,6 @@
 #include "model/subclass.h"
 
+#include "model/filelimits.h"
 #include "model/modellog.h"
 #include "model/patterns.h"
 
@@ -16,16 +17,10 @@ const QString AwslSyntax =
 const QString Adsl0Syntax = QStringLiteral("\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?");
 const QString Awsl0Syntax = QStringLiteral("\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+");
 
-bool isDefaultConstraint(const QString &entry) {
-    // The first match found from the start must be the whole entry.
-    static const QRegularExpression pattern = Patterns::compiled(Patterns::CombinedWeightSyntax);
-    const QRegularExpressionMatch match = pattern.match(entry);
-    return match.hasMatch() && match.capturedStart(0) == 0 &&
-           match.capturedLength(0) == entry.size();
-}
-
+// Text longer than any line of a file is judged invalid without a pattern:
+// beyond that, a pattern engine may give up rather than judge.
 bool matchesWhole(const QRegularExpression &pattern, const QString &text) {
-    return pattern.match(text).hasMatch();
+    return text.size() <= FileLimits::MaxJudgedLength && pattern.match(text).hasMatch();
 }
 
 bool isTotalValid(const QRegularExpression &pattern, const QString &value) {
@@ -105,12 +100,15 @@ bool Subclass::is_constraint_valid(int index, const QString &type) const {
                               .arg(list->size()));
         return false;
     }
-    const QString &entry = list->at(index);
-    if (type == ConstraintType::Default)
-        return isDefaultConstraint(entry);
+    // For the default kind the first match from the start must be the whole
+    // entry, which comes to the same as matching it whole.
+    static const QRegularExpression combined = Patterns::wholeText(Patterns::CombinedWeightSyntax);
     static const QRegularExpression adsl = Patterns::wholeText(AdslSyntax);
     static const QRegularExpression awsl = Patterns::wholeText(AwslSyntax);
-    return matchesWhole(type == ConstraintType::Adsl ? adsl : awsl, entry);
+    const QRegularExpression &pattern = type == ConstraintType::Default ? combined
+                                        : type == ConstraintType::Adsl  ? adsl
+                                                                        : awsl;
+    return matchesWhole(pattern, list->at(index));
 }
 
 bool Subclass::is_adsl_0_valid() const {

@@ -1,11 +1,15 @@
 #include "model/subclass.h"
 
 #include "model/filekeys.h"
+#include "model/filelimits.h"
 #include "model/modellog.h"
 #include "model/numbers.h"
 #include "model/patterns.h"
+#include "model/weightentries.h"
 
 #include <QRegularExpression>
+#include <QTextCodec>
+#include <QVector>
 #include <algorithm>
 
 namespace {
@@ -19,26 +23,12 @@ const QString CantDraw = QStringLiteral("Can't draw because at index");
 const QString CantDrawMin = QStringLiteral("min dist is");
 const QString CantDrawMax = QStringLiteral("and max dist is");
 
-// A per-axle weight: the axle number, "," and the weight, preceded by one
-// character that is not "+" so that combined entries (1+2,150) are skipped.
-const QRegularExpression &axleWeightPattern() {
-    static const QRegularExpression pattern =
-        Patterns::compiled(QStringLiteral("(?:[^+]|^)(\\d+,\\d+\\.?\\d*)"));
-    return pattern;
-}
-
-const QRegularExpression &combinedWeightPattern() {
-    static const QRegularExpression pattern = Patterns::compiled(Patterns::CombinedWeightSyntax);
-    return pattern;
-}
-
 const QRegularExpression &axleConfigurationPattern() {
     static const QRegularExpression pattern =
         Patterns::compiled(QStringLiteral("[ABCHLMV]\\d+(?:[DTS]\\d+)*"));
     return pattern;
 }
 
-constexpr int MinValidAxles = 2;
 constexpr float MaxValidAxles = Subclass::MaxAxles;
 constexpr int MinTyreType = 1; // single
 constexpr int MaxTyreType = 4; // quadruple
@@ -133,20 +123,48 @@ bool isReclassifyTargetValid(const QString &ownAxles, const QString &targetAxles
 void readWeights(Subclass &record, const QString &weights) {
     int from = 0;
     for (;;) {
-        const QRegularExpressionMatch match = axleWeightPattern().match(weights, from);
-        if (!match.hasMatch())
+        const WeightEntries::Match match = WeightEntries::nextAxleWeight(weights, from);
+        if (!match.found())
             break;
-        const QStringList parts = match.captured(0).split(FileKeys::ListSeparator);
+        const QStringList parts =
+            weights.mid(match.start, match.end - match.start).split(FileKeys::ListSeparator);
         if (parts.size() != 2) {
             ModelLog::warning(WeightNotTwoValues + parts.join(FileKeys::ListSeparator));
             return;
         }
         record.set_max_axle_weight_at_index(parts.at(1), record.get_number_of_max_axle_weights());
-        from = match.capturedEnd(0);
+        from = match.end;
     }
-    QRegularExpressionMatchIterator it = combinedWeightPattern().globalMatch(weights);
-    while (it.hasNext())
-        record.set_constraint_at_index(it.next().captured(0), -1, ConstraintType::Default);
+    for (const QString &entry : WeightEntries::combinedEntries(weights))
+        record.set_constraint_at_index(entry, -1, ConstraintType::Default);
+}
+
+// One adsl_k or awsl_k entry of a section.
+struct NumberedEntry {
+    bool adsl;
+    bool total; // k is "0"
+    quint64 k;  // unsigned decimal, or the largest value when it is none
+    QString value;
+};
+
+// The constraint entries of a key table in the order of their numbers, as
+// the writer numbered them: adsl_2 before adsl_10, which text order would
+// swap on every save. Suffixes that are no number follow in text order.
+QVector<NumberedEntry> numberedConstraints(const QMap<QString, QString> &table) {
+    QVector<NumberedEntry> entries;
+    for (auto it = table.cbegin(); it != table.cend(); ++it) {
+        const QString &key = it.key();
+        const bool adsl = key.startsWith(FileKeys::AdslPrefix);
+        if (!adsl && !key.startsWith(FileKeys::AwslPrefix))
+            continue;
+        const QString suffix = key.mid(key.lastIndexOf(QLatin1Char('_')) + 1);
+        bool isNumber = false;
+        const quint64 k = suffix.toULongLong(&isNumber, 10);
+        entries.append({adsl, suffix == NoTarget, isNumber ? k : ~quint64(0), it.value()});
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const NumberedEntry &a, const NumberedEntry &b) { return a.k < b.k; });
+    return entries;
 }
 
 } // namespace
@@ -187,19 +205,14 @@ Subclass::Subclass(const QMap<QString, QString> &table) {
     set_prepend(table.value(Prepend));
     set_append(table.value(Append));
 
-    for (auto it = table.cbegin(); it != table.cend(); ++it) {
-        const QString &key = it.key();
-        const bool adsl = key.startsWith(AdslPrefix);
-        if (!adsl && !key.startsWith(AwslPrefix))
-            continue;
-        const bool total = key.mid(key.lastIndexOf(QLatin1Char('_')) + 1) == QLatin1String("0");
-        if (adsl && total)
-            set_adsl_0(it.value());
-        else if (total)
-            set_awsl_0(it.value());
+    for (const NumberedEntry &entry : numberedConstraints(table)) {
+        if (entry.total && entry.adsl)
+            set_adsl_0(entry.value);
+        else if (entry.total)
+            set_awsl_0(entry.value);
         else
-            set_constraint_at_index(it.value(), -1,
-                                    adsl ? ConstraintType::Adsl : ConstraintType::Awsl);
+            set_constraint_at_index(entry.value, -1,
+                                    entry.adsl ? ConstraintType::Adsl : ConstraintType::Awsl);
     }
 }
 
@@ -377,7 +390,10 @@ double Subclass::get_sum_of_max_distances() const {
 bool Subclass::is_max_axle_weight_valid(int index) const {
     if (!checkedIndexExists(max_axle_weights, index, "is_max_axle_weight_valid"))
         return false;
-    return Numbers::asFloat(max_axle_weights.at(index)) > 0;
+    // A weight the reader would not find again as it stands (1e+09 comes
+    // back as 1) cannot be saved, so it is no valid weight.
+    const QString &weight = max_axle_weights.at(index);
+    return Numbers::asFloat(weight) > 0 && WeightEntries::isPlainNumber(weight);
 }
 
 bool Subclass::is_min_distance_valid(int index, const QString &header_min,
@@ -419,12 +435,12 @@ bool Subclass::is_max_GVW_valid() const {
 
 bool Subclass::is_number_of_axles_valid() const {
     const QString axles = get_number_of_axles();
-    return Numbers::asInt(axles) >= MinValidAxles && Numbers::asFloat(axles) <= MaxValidAxles;
+    return Numbers::asInt(axles) >= MinAxles && Numbers::asFloat(axles) <= MaxValidAxles;
 }
 
 bool Subclass::is_axle_configuration_valid() const {
     const QString configuration = get_axle_configuration();
-    if (configuration.isEmpty())
+    if (configuration.isEmpty() || configuration.size() > FileLimits::MaxJudgedLength)
         return false;
     const QRegularExpressionMatch match = axleConfigurationPattern().match(configuration);
     if (!match.hasMatch() || match.captured(0) != configuration)
@@ -515,16 +531,111 @@ bool Subclass::is_duplicate_of(const Subclass &other) const {
     return has_same_axles(other) && get_value_texts() == other.get_value_texts();
 }
 
-bool Subclass::is_writable() const {
-    const auto writable = [](const QString &text) {
-        return !text.contains(FileKeys::KeyValueSeparator) && !text.contains(FileKeys::LineEnd) &&
-               !text.contains(QLatin1Char('\r'));
+Subclass::WrittenCounts Subclass::written_counts() const {
+    const qint64 axles = Numbers::asInt(get_number_of_axles()); // wide: axles - 1 never overflows
+    // Stored entries are all written up to the count; empty ones only as far
+    // as a real vehicle needs them.
+    const auto count = [](qint64 required, int stored, int paddingLimit) {
+        if (required <= 0)
+            return 0;
+        return static_cast<int>(qMin(required, static_cast<qint64>(qMax(stored, paddingLimit))));
     };
-    for (const QStringList *list :
-         {&max_axle_weights, &min_axle_distances, &max_axle_distances, &tyre_types,
-          &combined_weight_constraints, &adsl_constraints, &awsl_constraints}) {
-        if (!std::all_of(list->cbegin(), list->cend(), writable))
+    WrittenCounts counts;
+    counts.weights = count(axles, max_axle_weights.size(), MaxAxles);
+    counts.tyres = count(axles, tyre_types.size(), MaxAxles);
+    counts.minDistances = count(axles - 1, min_axle_distances.size(), MaxAxles - 1);
+    counts.maxDistances = count(axles - 1, max_axle_distances.size(), MaxAxles - 1);
+    return counts;
+}
+
+namespace {
+
+// One line of the section as it will be written, measured as it goes.
+class LineCheck {
+public:
+    explicit LineCheck(const QString &key) { add(key); }
+    // False when the text cannot stand on a line of its own or in the encoding.
+    bool add(const QString &text) {
+        static const QString lineBreaks = QStringLiteral("\n\r");
+        bool ascii = true;
+        for (const QChar c : text) {
+            if (c.unicode() >= FirstNonAscii)
+                ascii = false;
+            else if (c == FileKeys::KeyValueSeparator || lineBreaks.contains(c))
+                return false;
+        }
+        if (ascii) {
+            bytes += text.size() + 1; // and its separator
+            return true;
+        }
+        QTextCodec *codec = QTextCodec::codecForLocale();
+        if (!codec->canEncode(text))
             return false;
+        bytes += codec->fromUnicode(text).size() + 1;
+        return true;
     }
-    return std::all_of(values.cbegin(), values.cend(), writable);
+    bool fits() const { return bytes <= FileLimits::MaxLineBytes; }
+
+private:
+    static constexpr ushort FirstNonAscii = 0x80;
+    qint64 bytes = 0;
+};
+
+} // namespace
+
+Subclass::ValueRef Subclass::find_unwritable() const {
+    using namespace FileKeys;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        LineCheck line(it.key());
+        if (!it.value().isEmpty() && (!line.add(it.value()) || !line.fits()))
+            return {it.key()};
+    }
+    const WrittenCounts counts = written_counts();
+
+    const struct {
+        const QString &key;
+        const QStringList &list;
+        int count;
+    } lists[] = {
+        {TyreType, tyre_types, counts.tyres},
+        {MaxAxleDistance, max_axle_distances, counts.maxDistances},
+        {MinAxleDistance, min_axle_distances, counts.minDistances},
+    };
+    for (const auto &list : lists) {
+        LineCheck line(list.key);
+        for (int i = 0; i < list.count; ++i) {
+            const QString entry = list.list.value(i);
+            if (entry.contains(ListSeparator) || !line.add(entry))
+                return {list.key, i};
+        }
+        if (!line.fits())
+            return {list.key};
+    }
+
+    // The reader finds the weights and the combined weight constraints by
+    // their syntax alone.
+    LineCheck weights(MaxAxleWeight);
+    for (int i = 0; i < counts.weights; ++i) {
+        const QString weight = max_axle_weights.value(i);
+        if (!WeightEntries::isPlainNumber(weight) ||
+            !weights.add(QString::number(i + 1) + ListSeparator + weight))
+            return {MaxAxleWeight, i};
+    }
+    for (int j = 0; j < combined_weight_constraints.size(); ++j) {
+        if (!is_constraint_valid(j, ConstraintType::Default) ||
+            !weights.add(combined_weight_constraints.at(j)))
+            return {ConstraintType::Default, j};
+    }
+    if (!weights.fits())
+        return {MaxAxleWeight};
+
+    for (const QString &type : {ConstraintType::Adsl, ConstraintType::Awsl}) {
+        const QStringList &list = *constraint_list(type);
+        for (int j = 0; j < list.size(); ++j) {
+            LineCheck line(type);
+            if (!line.add(list.at(j)) || !line.fits())
+                return {type, j};
+        }
+    }
+    return {};
 }

@@ -20,6 +20,8 @@ public:
     // The largest axle count a vehicle may have; the per-axle lists never
     // grow past what this many axles need, whatever a file claims.
     static constexpr int MaxAxles = 20;
+    // A vehicle has at least a front and a rear axle.
+    static constexpr int MinAxles = 2;
 
     Subclass() = default;
     // Builds the record from the key table the reader collects for a section.
@@ -117,12 +119,34 @@ public:
     bool is_duplicate_of(const Subclass &other) const;
     // The plain values in key order; duplicates always have equal lists.
     QStringList get_value_texts() const { return values.values(); }
-    // Whether the section can be read back as written: the reader splits every
-    // subclass line at "=", so a value holding one (or a line break) would end
-    // the reading there and lose the rest of the file.
-    bool is_writable() const;
+
+    // A value of the record: a file key with the index of an entry for the
+    // per-axle lists, or a constraint type with the entry's index.
+    struct ValueRef {
+        QString key;    // empty: no value
+        int index = -1; // -1: the key's single value
+        bool isNull() const { return key.isEmpty(); }
+    };
+    // The first value that the section would not read back as written, if
+    // any: a value holding "=" or a line break would end the reading at its
+    // line and lose the rest of the file; an axle weight or a combined weight
+    // constraint the reader's search cannot find again would be lost or
+    // shift the others; a line too long for the reader, or text the file's
+    // encoding cannot hold, would keep the file from being opened as saved.
+    ValueRef find_unwritable() const;
+    bool is_writable() const { return find_unwritable().isNull(); }
 
 private:
+    // How many entries of each per-axle list the section holds: those in
+    // use, and no padding beyond what the largest real vehicle needs.
+    struct WrittenCounts {
+        int weights = 0;
+        int tyres = 0;
+        int minDistances = 0;
+        int maxDistances = 0;
+    };
+    WrittenCounts written_counts() const;
+
     // The constraint list a type text names; null for a foreign type.
     QStringList *constraint_list(const QString &type);
     const QStringList *constraint_list(const QString &type) const;

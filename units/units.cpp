@@ -80,14 +80,20 @@ double fileToDisplay(const QString &text, float factor) {
     return quotient;
 }
 
+// The document never holds "inf" or "nan": a value too large for a 32-bit
+// float in document units is no value at all.
+QString documentText(float value, float factor) {
+    const float product = value * factor;
+    return qIsFinite(product) ? Numbers::general(product) : QString();
+}
+
 QString displayToFileText(const QString &text, float factor) {
     if (text.isEmpty())
         return QString();
     const float value = Numbers::asFloat(text);
     if (value < 0)
         return QString();
-    const float product = value * factor;
-    return Numbers::general(product);
+    return documentText(value, factor);
 }
 
 QString editToFileText(const QString &text, float factor) {
@@ -96,8 +102,12 @@ QString editToFileText(const QString &text, float factor) {
     const float value = Numbers::asFloat(text);
     if (value <= 0)
         return QString();
-    const float product = value * factor;
-    return Numbers::general(product);
+    return documentText(value, factor);
+}
+
+bool isTooLarge(const QString &text, float factor) {
+    const float value = Numbers::asFloat(text);
+    return value > 0 && !qIsFinite(value * factor);
 }
 
 QString formatSum(double value, float factor) {

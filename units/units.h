@@ -48,11 +48,14 @@ bool isDefaultG(float g);
 // quotient in 32-bit arithmetic.
 double fileToDisplay(const QString &text, float factor);
 // Displayed text to document text: empty for empty text or a negative
-// number, otherwise the product in general notation ("0" for zero).
+// number, otherwise the product in general notation ("0" for zero). A
+// product too large to be a 32-bit float gives empty text too.
 QString displayToFileText(const QString &text, float factor);
 // As displayToFileText, but zero gives empty text as well: the form of
 // header and axle-row values.
 QString editToFileText(const QString &text, float factor);
+// Whether the text is a number too large to be held in document units.
+bool isTooLarge(const QString &text, float factor);
 // A sum in document units as the text of a sum label.
 QString formatSum(double value, float factor);
 // A displayed value as the text of a field: empty when it is not above 0,

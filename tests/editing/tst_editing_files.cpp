@@ -152,7 +152,9 @@ void FileCommandsTest::saveRefusesAValueTheFileCannotCarry() {
     const QString target = path("equals-saved.conf");
     const QStringList shown = runCommand(window, "actionSave", {target});
     QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown[0].startsWith(cannotSave + QStringLiteral("Subclass 3 ")), qPrintable(shown[0]));
+    QVERIFY2(shown[0].startsWith(cannotSave +
+                                 QStringLiteral("Subclass 3, \"Total distance constraint (m)\",")),
+             qPrintable(shown[0]));
     QVERIFY(!QFile::exists(target));
 
     retype(window, "lineEditTotalDistanceConstraint", "1,2");

@@ -199,23 +199,48 @@ private slots:
     }
 
     void unwritableValues_data() {
+        // Table keys as the reader collects them; "@list index=text" sets an
+        // entry the reader itself never produces.
         QTest::addColumn<QString>("changes");
-        QTest::newRow("plain value") << "axle_configuration=C=2";
-        QTest::newRow("total") << "adsl_0=1=2";
-        QTest::newRow("constraint") << "awsl_1=1+2=3";
-        QTest::newRow("axle entry") << "tyre_type=1=,1";
-        QTest::newRow("line break") << "alias=a\nb";
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("index");
+        QTest::newRow("writable") << "" << "" << -1;
+        QTest::newRow("plain value") << "axle_configuration=C=2" << "axle_configuration" << -1;
+        QTest::newRow("total") << "adsl_0=1=2" << "adsl_0" << -1;
+        QTest::newRow("numbered constraint") << "awsl_1=1+2|awsl_2=1+2=3" << "awsl" << 1;
+        QTest::newRow("axle entry") << "tyre_type=1=,1" << "tyre_type" << 0;
+        QTest::newRow("line break") << "alias=a\nb" << "alias" << -1;
+        QTest::newRow("too long") << "alias=" + QString(70000, 'x') << "alias" << -1;
+        QTest::newRow("weight in exponent notation") << "@weight 1=2e+09" << "max_axle_weight__kN"
+                                                     << 1;
+        QTest::newRow("combined weight without weight") << "@default -1=1+2," << "default" << 0;
+        QTest::newRow("distance with comma") << "@maxdist 0=1,5" << "max_axle_distance__m" << 0;
     }
 
     void unwritableValues() {
         QFETCH(QString, changes);
+        QFETCH(QString, key);
+        QFETCH(int, index);
+        changes.replace("\\n", "\n");
+        Subclass changed = changedRecord(changes.startsWith('@') ? QString() : changes);
+        if (changes.startsWith('@')) {
+            const QString target = changes.section(' ', 0, 0);
+            const int at = changes.section(' ', 1).section('=', 0, 0).toInt();
+            const QString text = changes.section('=', 1);
+            if (target == "@weight")
+                changed.set_max_axle_weight_at_index(text, at);
+            else if (target == "@default")
+                changed.set_constraint_at_index(text, at, ConstraintType::Default);
+            else
+                changed.set_max_distance_at_index(text, at);
+        }
+        QCOMPARE(changed.find_unwritable().key, key);
+        QCOMPARE(changed.find_unwritable().index, index);
         Conf conf;
         conf.insert_subclass(4, Subclass(completeTwoAxleTable("4")));
-        QVERIFY(changedRecord(QString()).is_writable());
-        const Subclass changed = changedRecord(changes);
-        QVERIFY(!changed.is_writable());
         conf.insert_subclass(9, changed);
-        QCOMPARE(conf.get_unwritable_subclasses(), QVector<quint32>{9});
+        QCOMPARE(conf.find_unwritable().found, !key.isEmpty());
+        QCOMPARE(conf.find_unwritable().number, key.isEmpty() ? 0u : 9u);
     }
 
     void hugeAxleCountIsCapped() {

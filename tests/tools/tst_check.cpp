@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(QString::fromUtf8(r.out), Conf(path, nullptr).to_string());
         QVERIFY(r.out.contains("[subclass_7]\n"));
-        QVERIFY(r.out.contains("adsl_1=1:1,1\nadsl_2=2:2,2\n"));
+        QVERIFY(r.out.contains("adsl_1=2:2,2\nadsl_2=1:1,1\n"));
 
         // Non-ASCII header bytes come out as they went in.
         const QByteArray utf8 = QStringLiteral("[classes]\nclassification_version=2026-11 "

@@ -1,0 +1,138 @@
+#include "model/initext.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace {
+
+const QChar Quote = QLatin1Char('"');
+const QChar Backslash = QLatin1Char('\\');
+const QChar Percent = QLatin1Char('%');
+const QChar TypeTag = QLatin1Char('@');
+
+// Characters the INI reader acts on wherever they stand in a key.
+const QString KeySpecials = QStringLiteral("%=\";\\/\n\r");
+// Characters that end, quote or escape a value.
+const QString ValueSpecials = QStringLiteral("\";\\\n\r");
+
+// Values the INI reader takes for typed data rather than text.
+const char *const TypedValuePrefixes[] = {"@ByteArray(", "@String(", "@Variant(", "@DateTime(",
+                                          "@Rect(",      "@Size(",   "@Point("};
+const QString InvalidValue = QStringLiteral("@Invalid()");
+
+constexpr int HexDigits = 2;
+constexpr int WideHexDigits = 4; // after "%U"
+
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+bool containsAny(const QString &text, const QString &characters) {
+    for (const QChar c : text)
+        if (characters.contains(c))
+            return true;
+    return false;
+}
+
+// Whether the reader decodes the "%" at position i of a key as an escape.
+bool isKeyEscape(const QString &key, int i) {
+    const bool wide = i + 1 < key.size() && key.at(i + 1) == QLatin1Char('U');
+    const int first = i + (wide ? 2 : 1);
+    const int digits = wide ? WideHexDigits : HexDigits;
+    if (first + digits > key.size())
+        return false;
+    bool ok = false;
+    // The reader converts the bytes with this very call.
+    key.mid(first, digits).toUtf8().toUShort(&ok, 16);
+    return ok;
+}
+
+QString percentEscaped(QChar c) {
+    return Percent +
+           QStringLiteral("%1").arg(c.unicode(), HexDigits, 16, QLatin1Char('0')).toUpper();
+}
+
+bool isTypedValue(const QString &value) {
+    if (value.startsWith(QStringLiteral("@@")))
+        return true;
+    if (!value.endsWith(QLatin1Char(')')))
+        return false;
+    for (const char *prefix : TypedValuePrefixes)
+        if (value.startsWith(QLatin1String(prefix)))
+            return true;
+    return value == InvalidValue;
+}
+
+} // namespace
+
+namespace IniText {
+
+bool keyReadsBack(const QString &key) {
+    if (key.isEmpty())
+        return true;
+    if (key.front().isSpace() || key.back().isSpace() || key.front() == QLatin1Char('['))
+        return false;
+    for (int i = 0; i < key.size(); ++i) {
+        if (key.at(i) == Percent) {
+            if (isKeyEscape(key, i))
+                return false;
+        } else if (KeySpecials.contains(key.at(i))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool valueReadsBack(const QString &value) {
+    if (containsAny(value, ValueSpecials))
+        return false;
+    // Commas make a list whose items lose their surrounding blanks.
+    const QStringList items = value.split(QLatin1Char(','));
+    for (const QString &item : items) {
+        if (!item.isEmpty() && (isBlank(item.front()) || isBlank(item.back())))
+            return false;
+        if (items.size() > 1 && item.startsWith(TypeTag))
+            return false;
+    }
+    return !isTypedValue(value);
+}
+
+QString key(const QString &key) {
+    if (keyReadsBack(key))
+        return key;
+    QString escaped;
+    for (int i = 0; i < key.size(); ++i) {
+        const QChar c = key.at(i);
+        const bool atEnd = i == 0 || i == key.size() - 1;
+        if (KeySpecials.contains(c) || (atEnd && c.isSpace()) || (i == 0 && c == QLatin1Char('[')))
+            escaped += percentEscaped(c);
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+QString value(const QString &value) {
+    if (valueReadsBack(value))
+        return value;
+    // Quoted, nothing inside is taken apart; a leading "@" is doubled so that
+    // the text is not taken for typed data.
+    QString quoted = Quote;
+    if (value.startsWith(TypeTag))
+        quoted += TypeTag;
+    for (const QChar c : value) {
+        if (c == Backslash || c == Quote) {
+            quoted += Backslash;
+            quoted += c;
+        } else if (c == QLatin1Char('\n')) {
+            quoted += QLatin1String("\\n");
+        } else if (c == QLatin1Char('\r')) {
+            quoted += QLatin1String("\\r");
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + Quote;
+}
+
+} // namespace IniText

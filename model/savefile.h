@@ -1,0 +1,33 @@
+#ifndef TARVEO_MODEL_SAVEFILE_H
+#define TARVEO_MODEL_SAVEFILE_H
+
+#include <QByteArray>
+#include <QString>
+
+// Writing a file without changing what it is. Where the folder allows it
+// and nothing else refers to the file, a new file replaces the old one
+// atomically, so a failed write leaves the old text whole. A file with
+// other hard links, one owned by someone else or one in a folder that takes
+// no new files is overwritten in place instead, which keeps its links, owner
+// and permissions; the old text is put back if the new one cannot be written.
+namespace SaveFile {
+
+enum class Method { Atomic, InPlace };
+
+// What decides the method, as found on the disk.
+struct Facts {
+    bool exists = false;
+    bool folderWritable = true;
+    int links = 1;
+    bool ownedByUs = true; // owner and group are those a new file would get
+};
+
+Method choose(const Facts &facts);
+Facts factsOf(const QString &path);
+
+// On failure returns false and, when error is given, the system's reason.
+bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+} // namespace SaveFile
+
+#endif
