@@ -10,8 +10,10 @@ const QChar Backslash = QLatin1Char('\\');
 const QChar Percent = QLatin1Char('%');
 const QChar TypeTag = QLatin1Char('@');
 
-// Characters the INI reader acts on wherever they stand in a key.
+// Characters the INI reader acts on in a key; within double quotes "=" and
+// ";" are taken as they stand.
 const QString KeySpecials = QStringLiteral("%=\";\\/\n\r");
+const QString QuotableKeySpecials = QStringLiteral("=;");
 // Characters that end, quote or escape a value.
 const QString ValueSpecials = QStringLiteral("\";\\\n\r");
 
@@ -72,15 +74,18 @@ bool keyReadsBack(const QString &key) {
         return true;
     if (key.front().isSpace() || key.back().isSpace() || key.front() == QLatin1Char('['))
         return false;
+    bool quoted = false;
     for (int i = 0; i < key.size(); ++i) {
-        if (key.at(i) == Percent) {
-            if (isKeyEscape(key, i))
-                return false;
-        } else if (KeySpecials.contains(key.at(i))) {
+        const QChar c = key.at(i);
+        if (c == Quote)
+            quoted = !quoted;
+        else if (c == Percent && isKeyEscape(key, i))
             return false;
-        }
+        else if (c != Percent && KeySpecials.contains(c) && !(quoted && QuotableKeySpecials.contains(c)))
+            return false;
     }
-    return true;
+    // An open quote would take in the "=" that follows the key.
+    return !quoted;
 }
 
 bool valueReadsBack(const QString &value) {
