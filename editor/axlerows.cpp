@@ -386,7 +386,9 @@ void Tarveo::axleRowEdited(QLineEdit *sender, QFrame *frame, int index, Subclass
         setFieldState(edit, marked.valid(subclass, index, conf),
                       marked.invalidTip ? this->*marked.invalidTip : QString());
     };
-    mark(*row, sender);
+    const bool number = row->content != AxleRow::Content::TyreType;
+    if (!number || !markTooLarge(sender, row->isWeight()))
+        mark(*row, sender);
     // A minimum and a maximum distance are judged against each other.
     if (row->partner >= 0) {
         const AxleRow &partner = AxleRow::all()[row->partner];

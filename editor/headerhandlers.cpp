@@ -63,10 +63,15 @@ void Tarveo::connectHeaderHandlers() {
                                       : editToFileText(field.edit, field.stored == Stored::Weight);
             (conf.*field.store)(value);
 
-            if (field.bound == Bound::Upper)
+            if (field.stored != Stored::AsTyped &&
+                markTooLarge(field.edit, field.stored == Stored::Weight))
+                ; // the document got no value for it
+            else if (field.bound == Bound::Upper)
                 setMaxAxleDistanceState(field.edit, conf.check_max_axle_distance());
             else if (field.check)
                 setFieldState(field.edit, (conf.*field.check)(), field.invalidTip);
+            else
+                clearTooLarge(field.edit);
 
             if (field.bound != Bound::None)
                 remarkAxleDistances(text, field.bound == Bound::Upper);

@@ -129,8 +129,13 @@ bool Tarveo::storeNamedField(QObject *origin, const QString &text, Subclass &sub
         }
         }
         (subclass.*field.store)(value);
-        if (field.check)
+        const bool number = field.stored == Stored::Length || field.stored == Stored::Weight;
+        if (number && markTooLarge(field.edit, field.stored == Stored::Weight))
+            ; // the document got no value for it
+        else if (field.check)
             setFieldState(field.edit, field.check(subclass), field.invalidTip);
+        else if (number)
+            clearTooLarge(field.edit);
         if (field.redraw)
             redrawVehicle(subclass);
         return true;

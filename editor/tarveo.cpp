@@ -56,6 +56,7 @@ Tarveo::Tarveo(QWidget *parent)
       tipTyreRange(tr("Valid types are between 1 and 4")),
       tipReclassTarget(tr("Subclass must exist and have the same number of axles as current.")),
       tipConsultRefman(tr("Consult Kestrune refman for proper format")),
+      tipTooLarge(tr("The value is too large to be stored.")),
       textSubclassesValid(tr("Subclasses are valid.")),
       textInvalidSubclasses(tr("Invalid subclasses:")), weightFactor(Units::defaultG),
       lengthFactor(Units::meterFactor), weightUnit(Tons), lengthUnit(Meters),

@@ -55,6 +55,13 @@ public:
     QString displayToFileText(const QString &text, bool isWeight) const;
     QString editToFileText(const QLineEdit *edit, bool isWeight) const;
     QString formatSum(double value, bool isWeight) const;
+    // Whether typed text is a number too large for the document's units.
+    bool isTooLarge(const QString &text, bool isWeight) const;
+    // Marks a converted field red when its number is too large to be stored.
+    // Returns whether it was.
+    bool markTooLarge(QLineEdit *edit, bool isWeight);
+    // Takes that marking off a field that has no check of its own.
+    void clearTooLarge(QLineEdit *edit);
     void setConvertedText(QLineEdit *edit, const QString &text, bool isWeight, bool valid);
     void setConvertedMaxAxleDistText(QLineEdit *edit, const QString &text, bool isWeight,
                                      int state);
@@ -214,6 +221,7 @@ private:
     const QString tipTyreRange;
     const QString tipReclassTarget;
     const QString tipConsultRefman;
+    const QString tipTooLarge;
     const QString textSubclassesValid;
     const QString textInvalidSubclasses;
     Conf conf;

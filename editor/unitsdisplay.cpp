@@ -32,6 +32,24 @@ QString Tarveo::formatSum(double value, bool isWeight) const {
     return Units::formatSum(value, isWeight ? weightFactor : lengthFactor);
 }
 
+bool Tarveo::isTooLarge(const QString &text, bool isWeight) const {
+    return Units::isTooLarge(text, isWeight ? weightFactor : lengthFactor);
+}
+
+bool Tarveo::markTooLarge(QLineEdit *edit, bool isWeight) {
+    // The document gets no value for it; the field says why.
+    const bool tooLarge = edit && isTooLarge(edit->text(), isWeight);
+    if (tooLarge)
+        setFieldState(edit, false, tipTooLarge);
+    return tooLarge;
+}
+
+void Tarveo::clearTooLarge(QLineEdit *edit) {
+    // A field without a check of its own is red only for a number too large.
+    if (edit->toolTip() == tipTooLarge)
+        setFieldState(edit, true, QString());
+}
+
 void Tarveo::setConvertedText(QLineEdit *edit, const QString &text, bool isWeight, bool valid) {
     if (!edit) {
         qWarning() << convertedTextWarning;

@@ -4,3 +4,4 @@ tarveo_test(NAME tst_rows_axles SOURCES editing/tst_rows_axles.cpp LIBS tarveo_c
 tarveo_test(NAME tst_constraints_editor SOURCES editing/tst_constraints_editor.cpp LIBS tarveo_core)
 tarveo_test(NAME tst_editing_header SOURCES editing/tst_editing_header.cpp LIBS tarveo_core)
 tarveo_test(NAME tst_editing_subclasses SOURCES editing/tst_editing_subclasses.cpp LIBS tarveo_core)
+tarveo_test(NAME tst_editing_safety SOURCES editing/tst_editing_safety.cpp LIBS tarveo_core)
