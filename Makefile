@@ -3,18 +3,24 @@
 #             under AddressSanitizer and UndefinedBehaviorSanitizer
 # make bench  time reading, writing and editing large classifications
 # make fuzz   run the file-reader fuzzer for FUZZ_SECONDS (default 60)
+# make monkey run a randomized editing session for MONKEY_SECONDS (default 60);
+#             it prints its seed, and MONKEY_SEED=N replays one
 
 BUILD        ?= build
 SAN_BUILD    ?= build-sanitize
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
+MONKEY_SECONDS ?= 60
+MONKEY_SEED  ?=
+MONKEY_FILES := tests/data/editing/fleet.conf tests/data/editing/incomplete.conf \
+                tests/data/rows/trucks.conf
 JOBS         ?= $(shell nproc)
 
 export ASAN_OPTIONS  := detect_leaks=1:halt_on_error=1:abort_on_error=0
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS  := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: all setup build run test unit-test sanitize-test bench fuzz install clean
+.PHONY: all setup build run test unit-test sanitize-test bench fuzz monkey install clean
 
 all: build
 
@@ -52,6 +58,10 @@ fuzz:
 	# run fifteenfold.
 	ASAN_OPTIONS=detect_leaks=1 ./$(FUZZ_BUILD)/fuzz/tarveo-fuzz -max_total_time=$(FUZZ_SECONDS) \
 	    -timeout=5 -rss_limit_mb=2048 -detect_leaks=0 $(FUZZ_BUILD)/corpus fuzz/seeds
+
+monkey: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tests/tarveo-monkey --seconds $(MONKEY_SECONDS) \
+	    $(if $(MONKEY_SEED),--seed $(MONKEY_SEED)) $(MONKEY_FILES)
 
 install: build
 	cmake --install $(BUILD)
