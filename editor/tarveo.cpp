@@ -17,6 +17,8 @@ namespace {
 constexpr int minNumberOfAxles = 2;
 constexpr int maxNumberOfAxles = Subclass::MaxAxles;
 
+const QKeySequence fallbackQuitKeys(Qt::CTRL + Qt::Key_Q);
+
 const QString firstAxleWeightName = QStringLiteral("MaxAxleWeightEdit1");
 const QString firstAxleBoxName = QStringLiteral("MaxAxleWeightBox1");
 const QString firstTyreTypeName = QStringLiteral("TyreType1");
@@ -107,7 +109,7 @@ Tarveo::Tarveo(QWidget *parent)
 
     clearAndHideSubclassPanel();
 
-    createNavigationShortcuts();
+    createShortcuts();
 
     createFirstAxleWidgets();
 
@@ -158,7 +160,16 @@ void Tarveo::installValidators() {
     }
 }
 
-void Tarveo::createNavigationShortcuts() {
+void Tarveo::createShortcuts() {
+    // The File menu takes the desktop's usual keys, so the menu shows them
+    // and they fire from any field.
+    ui->actionNew->setShortcut(QKeySequence::New);
+    ui->actionOpen->setShortcut(QKeySequence::Open);
+    ui->actionSave->setShortcut(QKeySequence::Save);
+    // Desktops without a GNOME or KDE theme have no Quit keys of their own.
+    const QKeySequence quit(QKeySequence::Quit);
+    ui->actionExit->setShortcut(quit.isEmpty() ? fallbackQuitKeys : quit);
+
     const QKeySequence previousKeys[] = {QKeySequence(Qt::Key_Up),
                                          QKeySequence(Qt::ALT + Qt::Key_Left)};
     const QKeySequence nextKeys[] = {QKeySequence(Qt::Key_Down),
