@@ -38,35 +38,26 @@ private:
 
 void TestCommandLine::programAnswers_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("display"); // false: run with no display at all
     QTest::addColumn<int>("status");
-    QTest::addColumn<QStringList>("out"); // lines standard output must hold
-    QTest::addColumn<QString>("err");     // a line standard error must hold
-    const QString version = QStringLiteral("Tarveo ") + QLatin1String(TARVEO_VERSION);
-    QTest::newRow("--version") << QStringList{"--version"} << false << 0 << QStringList{version}
-                               << QString();
-    QTest::newRow("-v") << QStringList{"-v"} << false << 0 << QStringList{version} << QString();
-    QTest::newRow("--help") << QStringList{"--help"} << false << 0
-                            << QStringList{"Usage: " TARVEO_PATH " [options] [FILE]",
-                                           "Edits the vehicle-classification file of a "
-                                           "weigh-in-motion installation.",
-                                           "  -v, --version  Displays version information.",
-                                           "  FILE           The classification file to open."}
-                            << QString();
-    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << true << 1 << QStringList{}
-                                    << "Tarveo: Unknown option 'frobnicate'.";
-    QTest::newRow("two files") << QStringList{"a.conf", "b.conf"} << true << 1 << QStringList{}
+    QTest::addColumn<QString>("line"); // a line the program must print
+    QTest::newRow("--version") << QStringList{"--version"} << 0
+                               << QStringLiteral("Tarveo " TARVEO_VERSION);
+    QTest::newRow("--help") << QStringList{"--help"} << 0
+                            << QStringLiteral("Usage: " TARVEO_PATH " [options] [FILE]");
+    QTest::newRow("unknown option")
+        << QStringList{"--frobnicate"} << 1 << "Tarveo: Unknown option 'frobnicate'.";
+    QTest::newRow("two files") << QStringList{"a.conf", "b.conf"} << 1
                                << "Tarveo: Only one FILE can be opened.";
 }
 
 void TestCommandLine::programAnswers() {
     QFETCH(QStringList, arguments);
-    QFETCH(bool, display);
     QFETCH(int, status);
-    QFETCH(QStringList, out);
-    QFETCH(QString, err);
+    QFETCH(QString, line);
     QProcess program;
-    if (!display) {
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    // --help and --version must answer without any display.
+    if (status == 0) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(QString::fromLatin1(name));
@@ -75,41 +66,30 @@ void TestCommandLine::programAnswers() {
     program.start(QStringLiteral(TARVEO_PATH), arguments);
     // A program that went on to show its window would never finish.
     QVERIFY(program.waitForFinished(finishMs));
+    const QStringList lines = QString::fromUtf8(program.readAll()).split('\n');
+    QVERIFY2(lines.contains(line), qPrintable(lines.join('\n')));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), status);
-    const QStringList lines = QString::fromUtf8(program.readAllStandardOutput()).split('\n');
-    for (const QString &line : out)
-        QVERIFY2(lines.contains(line), qPrintable(lines.join('\n')));
-    if (out.isEmpty())
-        QCOMPARE(lines, QStringList{QString()});
-    const QStringList errLines = QString::fromUtf8(program.readAllStandardError()).split('\n');
-    QVERIFY2(err.isNull() || errLines.contains(err), qPrintable(errLines.join('\n')));
 }
 
 void TestCommandLine::namedFileOpensAsFileOpenWould_data() {
     QTest::addColumn<QString>("argument"); // relative to the test data
-    QTest::addColumn<bool>("absolute");
     QTest::addColumn<bool>("opens");
     QTest::addColumn<QStringList>("boxes");
-    QTest::newRow("whole file") << "editing/fleet.conf" << true << true << QStringList();
-    QTest::newRow("relative path")
-        << "editing/../editing/fleet.conf" << false << true << QStringList();
-    QTest::newRow("read in part") << "editing/stopped.conf" << true << true
+    QTest::newRow("whole file") << "./editing/fleet.conf" << true << QStringList();
+    QTest::newRow("read in part") << "editing/stopped.conf" << true
                                   << QStringList{"Configuration read only in part"};
-    QTest::newRow("no such file") << "editing/missing.conf" << true << false
+    QTest::newRow("no such file") << "editing/missing.conf" << false
                                   << QStringList{"Could not open configuration"};
 }
 
 void TestCommandLine::namedFileOpensAsFileOpenWould() {
     QFETCH(QString, argument);
-    QFETCH(bool, absolute);
     QFETCH(bool, opens);
     QFETCH(QStringList, boxes);
     QDir::setCurrent(dataDir());
-    const QString full = QDir(dataDir()).absoluteFilePath(argument);
-    const QString path =
-        CommandLine::fileToOpen({QStringLiteral("tarveo"), absolute ? full : argument});
-    QCOMPARE(path, QDir::cleanPath(full));
+    const QString path = CommandLine::fileToOpen({QStringLiteral("tarveo"), argument});
+    QCOMPARE(path, QDir::cleanPath(QDir(dataDir()).absoluteFilePath(argument)));
 
     Tarveo started;
     QStringList startShown;
@@ -121,8 +101,7 @@ void TestCommandLine::namedFileOpensAsFileOpenWould() {
         QVERIFY(started.isVisible());
         QCOMPARE(started.windowTitle(), titleBase);
         QTRY_COMPARE(script.boxTitles(), boxes);
-        const QString title = opens ? titleBase + QLatin1Char(' ') + path : titleBase;
-        QTRY_COMPARE(started.windowTitle(), title);
+        QTRY_COMPARE(started.windowTitle(), opens ? titleBase + ' ' + path : titleBase);
         startShown = script.shown();
     }
     if (!opens)
@@ -130,8 +109,7 @@ void TestCommandLine::namedFileOpensAsFileOpenWould() {
 
     Tarveo opened;
     opened.show();
-    const QStringList openShown = WindowDriver::open(opened, path);
-    QCOMPARE(openShown, QStringList{QStringLiteral("dialog: Open file")} + startShown);
+    QCOMPARE(WindowDriver::open(opened, path), QStringList{"dialog: Open file"} + startShown);
     QCOMPARE(opened.windowTitle(), started.windowTitle());
     QCOMPARE(WindowDriver::entries(WindowDriver::subclassList(started)),
              WindowDriver::entries(WindowDriver::subclassList(opened)));
