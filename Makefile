@@ -1,10 +1,12 @@
-# make run    install what is missing, build, start the editor
-# make test   install what is missing, build, run the tests, then again
-#             under AddressSanitizer and UndefinedBehaviorSanitizer
-# make bench  time reading, writing and editing large classifications
-# make fuzz   run the file-reader fuzzer for FUZZ_SECONDS (default 60)
-# make monkey run a randomized editing session for MONKEY_SECONDS (default 60);
-#             it prints its seed, and MONKEY_SEED=N replays one
+# make run      install what is missing, build, start the editor
+# make test     install what is missing, build, run the tests, build and
+#               check the Debian package, then run the tests again under
+#               AddressSanitizer and UndefinedBehaviorSanitizer
+# make package  build the Debian package $(BUILD)/tarveo_<version>_<arch>.deb
+# make bench    time reading, writing and editing large classifications
+# make fuzz     run the file-reader fuzzer for FUZZ_SECONDS (default 60)
+# make monkey   run a randomized editing session for MONKEY_SECONDS (default
+#               60); it prints its seed, and MONKEY_SEED=N replays one
 
 BUILD        ?= build
 SAN_BUILD    ?= build-sanitize
@@ -20,7 +22,8 @@ export ASAN_OPTIONS  := detect_leaks=1:halt_on_error=1:abort_on_error=0
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS  := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: all setup build run test unit-test sanitize-test bench fuzz monkey install clean
+.PHONY: all setup build run test unit-test package-test sanitize-test package bench fuzz \
+        monkey install clean
 
 all: build
 
@@ -34,10 +37,18 @@ build: setup
 run: build
 	./$(BUILD)/tarveo
 
-test: unit-test sanitize-test
+test: unit-test package-test sanitize-test
 
 unit-test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+package: build
+	@scripts/bootstrap.sh --package
+	rm -f $(BUILD)/tarveo_*.deb
+	cd $(BUILD) && cpack -G DEB
+
+package-test: package
+	scripts/check-package.sh $(BUILD)/tarveo_*.deb
 
 sanitize-test: setup
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTARVEO_SANITIZE=ON

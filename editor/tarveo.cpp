@@ -13,6 +13,8 @@
 
 namespace {
 
+const QKeySequence fallbackQuitKeys(Qt::CTRL + Qt::Key_Q);
+
 const QString firstAxleWeightName = QStringLiteral("MaxAxleWeightEdit1");
 const QString firstAxleBoxName = QStringLiteral("MaxAxleWeightBox1");
 const QString firstTyreTypeName = QStringLiteral("TyreType1");
@@ -104,7 +106,7 @@ Tarveo::Tarveo(QWidget *parent)
 
     clearAndHideSubclassPanel();
 
-    createNavigationShortcuts();
+    createShortcuts();
 
     createFirstAxleWidgets();
 
@@ -155,7 +157,16 @@ void Tarveo::installValidators() {
     }
 }
 
-void Tarveo::createNavigationShortcuts() {
+void Tarveo::createShortcuts() {
+    // The File menu takes the desktop's usual keys, so the menu shows them
+    // and they fire from any field.
+    ui->actionNew->setShortcut(QKeySequence::New);
+    ui->actionOpen->setShortcut(QKeySequence::Open);
+    ui->actionSave->setShortcut(QKeySequence::Save);
+    // Desktops without a GNOME or KDE theme have no Quit keys of their own.
+    const QKeySequence quit(QKeySequence::Quit);
+    ui->actionExit->setShortcut(quit.isEmpty() ? fallbackQuitKeys : quit);
+
     const QKeySequence previousKeys[] = {QKeySequence(Qt::Key_Up),
                                          QKeySequence(Qt::ALT + Qt::Key_Left)};
     const QKeySequence nextKeys[] = {QKeySequence(Qt::Key_Down),

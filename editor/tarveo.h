@@ -160,7 +160,7 @@ private:
 
     // --- construction steps (tarveo.cpp) ---
     void installValidators();
-    void createNavigationShortcuts();
+    void createShortcuts();
     void createFirstAxleWidgets();
     // Re-marks the per-axle distance edits of the displayed subclass against
     // the header bound just typed, then rebuilds the invalid list.

@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs that are not there yet, and
 # nothing else. Quick when everything is installed already.
-# Usage: scripts/bootstrap.sh [extra-package...]
+# Usage: scripts/bootstrap.sh [--package] [extra-package...]
+#   --package  also what building and checking the Debian package needs
 set -euo pipefail
 
-packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools "$@")
+packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools)
+if [ "${1:-}" = --package ]; then
+    shift
+    # dpkg-shlibdeps and file find the package's dependencies; the rest
+    # checks the package and its desktop metadata.
+    packages+=(dpkg-dev file lintian appstream desktop-file-utils)
+fi
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

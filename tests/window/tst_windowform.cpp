@@ -1,6 +1,7 @@
 // The main window as built: the objects the code reaches by name, what the
 // construction hides, the tab order, the validators and the shortcuts.
 #include "common/testsupport.h"
+#include "common/windowdriver.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,24 +23,36 @@ template <typename T> T *child(QWidget &window, const QString &name) {
     return window.findChild<T *>(name);
 }
 
-// A shown, active window with entries in its subclass list, so that its
-// window-wide shortcuts can fire.
-struct ListedWindow {
+// A shown, active window, with the file at path open unless path is empty,
+// so that its window-wide shortcuts can fire.
+struct ActiveWindow {
     Tarveo window;
-    QComboBox *list;
-    explicit ListedWindow(int entries) {
-        list = window.findChild<QComboBox *>(QStringLiteral("comboBoxSubclasses"));
-        const QSignalBlocker quiet(list);
-        for (int i = 1; i <= entries; ++i)
-            list->addItem(QStringLiteral("subclass_%1").arg(i));
+    explicit ActiveWindow(const QString &path) {
+        if (!path.isEmpty())
+            window.openFile(path);
         window.show();
         QApplication::setActiveWindow(&window);
     }
+    QComboBox *list() { return child<QComboBox>(window, "comboBoxSubclasses"); }
     void select(int index) {
-        const QSignalBlocker quiet(list);
-        list->setCurrentIndex(index);
+        const QSignalBlocker quiet(list());
+        list()->setCurrentIndex(index);
+    }
+    // Gives the named widget the focus; false when it cannot take it.
+    bool focus(const QString &name) {
+        QWidget *target = child<QWidget>(window, name);
+        if (!target || !target->isVisible())
+            return false;
+        target->setFocus();
+        return target->hasFocus();
     }
 };
+
+// Two subclasses, the second incomplete: the invalid list and the
+// constraint chooser are shown too.
+QString twoSubclassFile() {
+    return WindowDriver::dataPath(QStringLiteral("incomplete.conf"));
+}
 
 } // namespace
 
@@ -56,7 +69,10 @@ private slots:
     void validatorsOfTheWindow();
     void commaLocaleDesktop();
     void programmaticTextDoesNotWriteTheDocument();
+    void shortcutsMoveThroughTheList_data();
     void shortcutsMoveThroughTheList();
+    void fileShortcutsRunTheirCommands_data();
+    void fileShortcutsRunTheirCommands();
     void gButtonAndConfigurationOpenTheUnitsDialog();
 };
 
@@ -290,42 +306,69 @@ void TestWindowForm::programmaticTextDoesNotWriteTheDocument() {
     QCOMPARE(w.document().get_min_2axle_truck_spacing(), QString());
 }
 
-void TestWindowForm::shortcutsMoveThroughTheList() {
-    {
-        ListedWindow listed(3);
-        QVERIFY(QTest::qWaitForWindowActive(&listed.window));
-        QWidget *target = &listed.window;
-        QComboBox *list = listed.list;
-        listed.select(1);
-        QTest::keyClick(target, Qt::Key_Down);
-        QCOMPARE(list->currentIndex(), 2);
-        QTest::keyClick(target, Qt::Key_Down); // stays at the end
-        QCOMPARE(list->currentIndex(), 2);
-        QTest::keyClick(target, Qt::Key_Up);
-        QCOMPARE(list->currentIndex(), 1);
-        QTest::keyClick(target, Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(list->currentIndex(), 0);
-        QTest::keyClick(target, Qt::Key_Up); // stays at the start
-        QCOMPARE(list->currentIndex(), 0);
-        QTest::keyClick(target, Qt::Key_Right, Qt::AltModifier);
-        QCOMPARE(list->currentIndex(), 1);
+void TestWindowForm::shortcutsMoveThroughTheList_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    const int down = Qt::Key_Down, up = Qt::Key_Up, left = Qt::Key_Left, right = Qt::Key_Right;
+    const int alt = Qt::AltModifier, none = Qt::NoModifier;
+    const QString file = twoSubclassFile();
+    // Every kind of field the focus can be in: a header field, a subclass
+    // field and the three lists, whose own arrow keys must not win.
+    QTest::newRow("Down, header field") << file << "lineEditCountry" << down << none << 0 << 1;
+    QTest::newRow("Alt+Left, subclass field")
+        << file << "lineEditCategory" << left << alt << 1 << 0;
+    QTest::newRow("Up, subclass list") << file << "comboBoxSubclasses" << up << none << 1 << 0;
+    QTest::newRow("Alt+Right, invalid list") << file << "comboBoxInvalid" << right << alt << 0 << 1;
+    QTest::newRow("Down, constraint chooser")
+        << file << "comboBoxAddConstraint" << down << none << 0 << 1;
+    // The ends hold.
+    QTest::newRow("Down at the end") << file << "lineEditCountry" << down << none << 1 << 1;
+    QTest::newRow("Up, empty list") << QString() << "lineEditCountry" << up << none << -1 << -1;
+}
 
-        // They fire from a focused line edit too.
-        auto *country = child<QLineEdit>(listed.window, "lineEditCountry");
-        country->setFocus();
-        QTest::keyClick(country, Qt::Key_Up);
-        QCOMPARE(list->currentIndex(), 0);
-        QTest::keyClick(country, Qt::Key_Down);
-        QCOMPARE(list->currentIndex(), 1);
-    }
-    ListedWindow empty(0);
-    QVERIFY(QTest::qWaitForWindowActive(&empty.window));
-    for (const auto &[key, modifier] : {std::pair{Qt::Key_Up, Qt::NoModifier},
-                                        {Qt::Key_Down, Qt::NoModifier},
-                                        {Qt::Key_Left, Qt::AltModifier}}) {
-        QTest::keyClick(&empty.window, key, modifier);
-        QCOMPARE(empty.list->currentIndex(), -1);
-    }
+void TestWindowForm::shortcutsMoveThroughTheList() {
+    QFETCH(QString, file);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    ActiveWindow active(file);
+    QVERIFY(QTest::qWaitForWindowActive(&active.window));
+    active.select(from);
+    QVERIFY2(active.focus(focus), qPrintable(focus));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(active.list()->currentIndex(), to);
+}
+
+void TestWindowForm::fileShortcutsRunTheirCommands_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("shown"); // the first box or dialog; empty: none
+    QTest::newRow("Ctrl+N") << "lineEditCategory" << int(Qt::Key_N) << "dialog: Save as";
+    QTest::newRow("Ctrl+O") << "lineEditCountry" << int(Qt::Key_O) << "dialog: Open file";
+    // The open file's second subclass is incomplete.
+    QTest::newRow("Ctrl+S") << "comboBoxSubclasses" << int(Qt::Key_S)
+                            << "box: Vital information missing in one or more subclasses!";
+    QTest::newRow("Ctrl+Q") << "comboBoxInvalid" << int(Qt::Key_Q) << QString();
+}
+
+void TestWindowForm::fileShortcutsRunTheirCommands() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, shown);
+    ActiveWindow active(twoSubclassFile());
+    QVERIFY(QTest::qWaitForWindowActive(&active.window));
+    QVERIFY2(active.focus(focus), qPrintable(focus));
+    ModalScript script;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(script.shown().value(0).section(QLatin1Char('\n'), 0, 0), shown);
+    // Only Exit closes the window.
+    QCOMPARE(active.window.isVisible(), !shown.isEmpty());
 }
 
 void TestWindowForm::gButtonAndConfigurationOpenTheUnitsDialog() {
