@@ -5,6 +5,7 @@
 #include "model/modellog.h"
 #include "model/numbers.h"
 #include "model/patterns.h"
+#include "model/writtenentries.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -103,14 +104,6 @@ void appendLine(QString &out, const QString &key, const QString &value) {
     out += FileKeys::KeyValueSeparator;
     out += value;
     out += FileKeys::LineEnd;
-}
-
-// How many per-axle entries are written when `required` are due: all that
-// are stored, and empty ones only as far as a real vehicle needs them.
-int entriesToWrite(qint64 required, int stored, int paddingLimit) {
-    if (required <= 0)
-        return 0;
-    return static_cast<int>(qMin(required, static_cast<qint64>(qMax(stored, paddingLimit))));
 }
 
 QStringList firstEntries(const QStringList &list, int count) {
@@ -212,11 +205,10 @@ void Conf::read_file(const QString &path, QObject *parent) {
 
 QString Subclass::to_string() const {
     using namespace FileKeys;
-    const qint64 axles = Numbers::asInt(get_number_of_axles()); // wide: axles - 1 never overflows
-    const int weightCount = entriesToWrite(axles, max_axle_weights.size(), MaxAxles);
-    const int tyreCount = entriesToWrite(axles, tyre_types.size(), MaxAxles);
-    const int minCount = entriesToWrite(axles - 1, min_axle_distances.size(), MaxAxles - 1);
-    const int maxCount = entriesToWrite(axles - 1, max_axle_distances.size(), MaxAxles - 1);
+    const int weightCount = WrittenEntries::weights(*this);
+    const int tyreCount = WrittenEntries::tyreTypes(*this);
+    const int minCount = WrittenEntries::minDistances(*this);
+    const int maxCount = WrittenEntries::maxDistances(*this);
 
     QString out;
     out += SubclassSectionPrefix + QString::number(number) + SectionEnd + LineEnd;

@@ -117,6 +117,8 @@ public:
     bool is_duplicate_of(const Subclass &other) const;
     // The plain values in key order; duplicates always have equal lists.
     QStringList get_value_texts() const { return values.values(); }
+    // The plain values by file key, empty ones included.
+    const QMap<QString, QString> &get_values() const { return values; }
     // Whether the section can be read back as written: the reader splits every
     // subclass line at "=", so a value holding one (or a line break) would end
     // the reading there and lose the rest of the file.
