@@ -4,7 +4,8 @@
 # Usage: scripts/bootstrap.sh [extra-package...]
 set -euo pipefail
 
-packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools "$@")
+# poppler-utils: the report tests read the PDFs back with pdfinfo and pdftotext.
+packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools poppler-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do
