@@ -152,10 +152,19 @@ private slots:
                            "7.22 ft",      "Subclass 7 (not valid)",
                            "not drawable", "Subclass 20\n",
                            "Page 2 of 2"};
-        QTest::newRow("kilonewtons and inches")
-            << dataFile("short.conf") << QStringList{"--units", "kN", "--lengths", "in"} << "(A4)"
-            << 2 << QStringList{"lengths in in"}
-            << QStringList{"Max. gross weight: 35.00 kN", "86.61 in"};
+        QTest::newRow("kilonewtons and inches, constraints")
+            << qEnvironmentVariable("TARVEO_TEST_DATA") + "/rows/trucks.conf"
+            << QStringList{"--units", "kN", "--lengths", "in"} << "(A4)" << 3
+            << QStringList{"lengths in in"}
+            << QStringList{"Max. gross weight: 400.00 kN",
+                           "Combined axle weight constraint: axles 3+4+5: 240.00 kN",
+                           "Combined axle distance constraint: axles 3+4: 47.24 in to 59.06 in",
+                           "Combined axle weight constraint with classes: axles 4+5: 100.00 kN "
+                           "class 5, 180.00 kN class 6",
+                           "Subclass 9 (not valid)",
+                           "broken (not valid)",
+                           "Subclass 11\n",
+                           "Constraints: none"};
         QTest::newRow("tonnes by the file's g")
             << dir.filePath("g10.conf") << QStringList() << "(A4)" << 2
             << QStringList{"weights in t (g = 10)", "Gravitational acceleration"}

@@ -73,7 +73,7 @@ private slots:
         QTest::newRow("wide window sorted later")
             << QStringList{"1:5-6", "2:1-9", "3:8-9"} << QStringList{"1+2:5-6", "2+3:8-9"};
         QTest::newRow("no vehicle: zero, missing or reversed")
-            << QStringList{"1:0-3", "2:1-", "3:3-1", "4:1-3"} << QStringList();
+            << QStringList{"1:0-3", "2:1-", "3:3-1", "4:1-3", "5:2-4"} << QStringList{"4+5:2-3"};
     }
 
     void pairs() {
