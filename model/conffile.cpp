@@ -8,6 +8,7 @@
 #include "model/numbers.h"
 #include "model/patterns.h"
 #include "model/savefile.h"
+#include "model/writtenentries.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -216,7 +217,10 @@ void Conf::read_file(const QString &path, QObject *parent) {
 
 QString Subclass::to_string() const {
     using namespace FileKeys;
-    const WrittenCounts counts = written_counts();
+    const int weightCount = WrittenEntries::weights(*this);
+    const int tyreCount = WrittenEntries::tyreTypes(*this);
+    const int minCount = WrittenEntries::minDistances(*this);
+    const int maxCount = WrittenEntries::maxDistances(*this);
 
     QString out;
     out += SubclassSectionPrefix + QString::number(number) + SectionEnd + LineEnd;
@@ -224,19 +228,19 @@ QString Subclass::to_string() const {
         if (!it.value().isEmpty())
             appendLine(out, it.key(), it.value());
     }
-    appendLine(out, TyreType, firstEntries(tyre_types, counts.tyres).join(ListSeparator));
+    appendLine(out, TyreType, firstEntries(tyre_types, tyreCount).join(ListSeparator));
 
     QStringList weights;
-    weights.reserve(counts.weights + combined_weight_constraints.size());
-    for (int i = 0; i < counts.weights; ++i)
+    weights.reserve(weightCount + combined_weight_constraints.size());
+    for (int i = 0; i < weightCount; ++i)
         weights.append(QString::number(i + 1) + ListSeparator + max_axle_weights.value(i));
     weights += combined_weight_constraints;
     appendLine(out, MaxAxleWeight, weights.join(WeightEntrySeparator));
 
     appendLine(out, MaxAxleDistance,
-               firstEntries(max_axle_distances, counts.maxDistances).join(ListSeparator));
+               firstEntries(max_axle_distances, maxCount).join(ListSeparator));
     appendLine(out, MinAxleDistance,
-               firstEntries(min_axle_distances, counts.minDistances).join(ListSeparator));
+               firstEntries(min_axle_distances, minCount).join(ListSeparator));
     for (int k = 0; k < adsl_constraints.size(); ++k)
         appendLine(out, AdslPrefix + QString::number(k + 1), adsl_constraints.at(k));
     for (int k = 0; k < awsl_constraints.size(); ++k)

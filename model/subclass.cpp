@@ -6,6 +6,7 @@
 #include "model/numbers.h"
 #include "model/patterns.h"
 #include "model/weightentries.h"
+#include "model/writtenentries.h"
 
 #include <QRegularExpression>
 #include <QTextCodec>
@@ -531,23 +532,6 @@ bool Subclass::is_duplicate_of(const Subclass &other) const {
     return has_same_axles(other) && get_value_texts() == other.get_value_texts();
 }
 
-Subclass::WrittenCounts Subclass::written_counts() const {
-    const qint64 axles = Numbers::asInt(get_number_of_axles()); // wide: axles - 1 never overflows
-    // Stored entries are all written up to the count; empty ones only as far
-    // as a real vehicle needs them.
-    const auto count = [](qint64 required, int stored, int paddingLimit) {
-        if (required <= 0)
-            return 0;
-        return static_cast<int>(qMin(required, static_cast<qint64>(qMax(stored, paddingLimit))));
-    };
-    WrittenCounts counts;
-    counts.weights = count(axles, max_axle_weights.size(), MaxAxles);
-    counts.tyres = count(axles, tyre_types.size(), MaxAxles);
-    counts.minDistances = count(axles - 1, min_axle_distances.size(), MaxAxles - 1);
-    counts.maxDistances = count(axles - 1, max_axle_distances.size(), MaxAxles - 1);
-    return counts;
-}
-
 namespace {
 
 // One line of the section as it will be written, measured as it goes.
@@ -590,16 +574,14 @@ Subclass::ValueRef Subclass::find_unwritable() const {
         if (!it.value().isEmpty() && (!line.add(it.value()) || !line.fits()))
             return {it.key()};
     }
-    const WrittenCounts counts = written_counts();
-
     const struct {
         const QString &key;
         const QStringList &list;
         int count;
     } lists[] = {
-        {TyreType, tyre_types, counts.tyres},
-        {MaxAxleDistance, max_axle_distances, counts.maxDistances},
-        {MinAxleDistance, min_axle_distances, counts.minDistances},
+        {TyreType, tyre_types, WrittenEntries::tyreTypes(*this)},
+        {MaxAxleDistance, max_axle_distances, WrittenEntries::maxDistances(*this)},
+        {MinAxleDistance, min_axle_distances, WrittenEntries::minDistances(*this)},
     };
     for (const auto &list : lists) {
         LineCheck line(list.key);
@@ -615,7 +597,8 @@ Subclass::ValueRef Subclass::find_unwritable() const {
     // The reader finds the weights and the combined weight constraints by
     // their syntax alone.
     LineCheck weights(MaxAxleWeight);
-    for (int i = 0; i < counts.weights; ++i) {
+    const int weightCount = WrittenEntries::weights(*this);
+    for (int i = 0; i < weightCount; ++i) {
         const QString weight = max_axle_weights.value(i);
         if (!WeightEntries::isPlainNumber(weight) ||
             !weights.add(QString::number(i + 1) + ListSeparator + weight))

@@ -119,6 +119,8 @@ public:
     bool is_duplicate_of(const Subclass &other) const;
     // The plain values in key order; duplicates always have equal lists.
     QStringList get_value_texts() const { return values.values(); }
+    // The values by file key, empty ones included.
+    const QMap<QString, QString> &get_values() const { return values; }
 
     // A value of the record: a file key with the index of an entry for the
     // per-axle lists, or a constraint type with the entry's index.
@@ -137,16 +139,6 @@ public:
     bool is_writable() const { return find_unwritable().isNull(); }
 
 private:
-    // How many entries of each per-axle list the section holds: those in
-    // use, and no padding beyond what the largest real vehicle needs.
-    struct WrittenCounts {
-        int weights = 0;
-        int tyres = 0;
-        int minDistances = 0;
-        int maxDistances = 0;
-    };
-    WrittenCounts written_counts() const;
-
     // The constraint list a type text names; null for a foreign type.
     QStringList *constraint_list(const QString &type);
     const QStringList *constraint_list(const QString &type) const;

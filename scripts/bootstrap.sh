@@ -5,7 +5,8 @@
 #   --package  also what building and checking the Debian package needs
 set -euo pipefail
 
-packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools)
+# poppler-utils: the report tests read the PDFs back with pdfinfo and pdftotext.
+packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools poppler-utils)
 if [ "${1:-}" = --package ]; then
     shift
     # dpkg-shlibdeps and file find the package's dependencies; the rest

@@ -1,30 +1,49 @@
-// tarveo-sheet as a user runs it: a file in, a picture out, a clear message
-// and a non-zero exit when either end fails.
+// tarveo-sheet as a user runs it: a file in, a picture or a report out, a
+// clear message and a non-zero exit when either end fails.
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-// Runs the tool without any display or platform setting, as on a build
-// server; gives the exit code (-1 if it did not finish) and what it wrote
-// to standard error.
-QPair<int, QString> runSheet(const QStringList &arguments) {
+struct Run {
+    int status = -1; // -1: did not finish
+    QString out;
+    QString err;
+};
+
+// Runs a program without any display or platform setting, as on a build
+// server.
+Run runProgram(const QString &program, const QStringList &arguments) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         environment.remove(QLatin1String(name));
     }
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TARVEO_SHEET), arguments);
+    process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
         process.kill();
-        return {-1, QStringLiteral("did not finish")};
+        return {-1, QString(), QStringLiteral("did not finish")};
     }
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-QString dataFile(const char *name) {
+QPair<int, QString> runSheet(const QStringList &arguments) {
+    const Run run = runProgram(QStringLiteral(TARVEO_SHEET), arguments);
+    return {run.status, run.err};
+}
+
+// The text of a PDF's pages, from first to last, as poppler reads it.
+QString pdfText(const QString &pdf, int first = 1, int last = 0) {
+    QStringList arguments{"-f", QString::number(first)};
+    if (last > 0)
+        arguments << "-l" << QString::number(last);
+    return runProgram("pdftotext", arguments << pdf << "-").out;
+}
+
+QString dataFile(const QString &name) {
     return qEnvironmentVariable("TARVEO_TEST_DATA") + "/drawing/" + name;
 }
 
@@ -93,22 +112,118 @@ private slots:
                  qPrintable(QString::number(sheet.width())));
     }
 
+    void initTestCase() {
+        QFile source(dataFile("short.conf"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QFile withG(dir.filePath("g10.conf"));
+        QVERIFY(withG.open(QIODevice::WriteOnly));
+        withG.write(
+            source.readAll().replace("[classes]\n", "[classes]\ng_acceleration_constant=10\n"));
+    }
+
+    void report_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("pageSize");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QStringList>("titlePage");
+        QTest::addColumn<QStringList>("inOrder");
+        QStringList ascending;
+        for (int n = 1; n <= 12; ++n)
+            ascending << QStringLiteral("Subclass %1\n").arg(n);
+        QTest::newRow("A4, tonnes and metres")
+            << dataFile("sample.conf") << QStringList() << "(A4)" << 6
+            << QStringList{"File: sample.conf",
+                           "Subclasses: 14",
+                           "Invalid subclasses: 13, 14",
+                           "Units: weights in t (g = 9.80665), lengths in m",
+                           "Group max. distance",
+                           "1.80 m",
+                           "Min. avg. axle weight",
+                           "0.51 t",
+                           "Page 1 of 6"}
+            << ascending +
+                   QStringList{"Subclass 13 (not valid)", "Subclass 14 (not valid)", "Page 6 of 6"};
+        QTest::newRow("letter, pounds and feet")
+            << dataFile("short.conf")
+            << QStringList{"--units", "lb", "--lengths", "ft", "--page", "letter"} << "(letter)"
+            << 2 << QStringList{"Units: weights in lb (g = 9.80665), lengths in ft", "39.37 ft"}
+            << QStringList{"Subclass 3\n", "Max. gross weight: 7868.31 lb",
+                           "7.22 ft",      "Subclass 7 (not valid)",
+                           "not drawable", "Subclass 20\n",
+                           "Page 2 of 2"};
+        QTest::newRow("kilonewtons and inches, constraints")
+            << qEnvironmentVariable("TARVEO_TEST_DATA") + "/rows/trucks.conf"
+            << QStringList{"--units", "kN", "--lengths", "in"} << "(A4)" << 3
+            << QStringList{"lengths in in"}
+            << QStringList{"Max. gross weight: 400.00 kN",
+                           "Combined axle weight constraint: axles 3+4+5: 240.00 kN",
+                           "Combined axle distance constraint: axles 3+4: 47.24 in to 59.06 in",
+                           "Combined axle weight constraint with classes: axles 4+5: 100.00 kN "
+                           "class 5, 180.00 kN class 6",
+                           "Subclass 9 (not valid)",
+                           "broken (not valid)",
+                           "Subclass 11\n",
+                           "Constraints: none"};
+        QTest::newRow("tonnes by the file's g")
+            << dir.filePath("g10.conf") << QStringList() << "(A4)" << 2
+            << QStringList{"weights in t (g = 10)", "Gravitational acceleration"}
+            << QStringList{"Subclass 3\n", "Max. gross weight: 3.50 t", "1.00 t", "Subclass 20"};
+    }
+
+    // The report as an approver reads it: its pages, their size and text.
+    void report() {
+        QFETCH(QString, source);
+        QFETCH(QStringList, options);
+        QFETCH(QString, pageSize);
+        QFETCH(int, pages);
+        QFETCH(QStringList, titlePage);
+        QFETCH(QStringList, inOrder);
+        const QString pdf = dir.filePath("report.pdf");
+        const auto run = runSheet(options << source << pdf);
+        QVERIFY2(run.first == 0, qPrintable(run.second));
+        QVERIFY(run.second.isEmpty());
+
+        const QString info = runProgram("pdfinfo", {pdf}).out;
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))),
+                 qPrintable(info));
+        QVERIFY(info.contains(pageSize));
+        const QString title = pdfText(pdf, 1, 1);
+        const QString date = QFileInfo(source).lastModified().toString("yyyy-MM-dd HH:mm:ss");
+        for (const QString &text : titlePage + QStringList{"File date: " + date})
+            QVERIFY2(title.contains(text), qPrintable(text + "\n---\n" + title));
+        QVERIFY(!title.contains("Subclass "));
+        const QString all = pdfText(pdf);
+        int at = 0;
+        for (const QString &text : inOrder) {
+            at = all.indexOf(text, at);
+            QVERIFY2(at >= 0, qPrintable(text + "\n---\n" + all));
+        }
+    }
+
     void failures_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        const QString out = dir.filePath("out.png");
+        const QString png = dir.filePath("out.png");
+        const QString pdf = dir.filePath("out.pdf");
         QTest::newRow("missing file")
-            << QStringList{dataFile("nowhere.conf"), out} << 1 << "tarveo-sheet: cannot read";
+            << QStringList{dataFile("nowhere.conf"), png} << 2 << "tarveo-sheet: cannot read";
         QTest::newRow("folder for a file")
-            << QStringList{qEnvironmentVariable("TARVEO_TEST_DATA"), out} << 1
+            << QStringList{qEnvironmentVariable("TARVEO_TEST_DATA"), pdf} << 2
             << "tarveo-sheet: cannot read";
-        QTest::newRow("line without =") << QStringList{dataFile("broken.conf"), out} << 1
-                                        << "line 6 is not a key and a value: number_of_axles 2";
+        QTest::newRow("line without =")
+            << QStringList{dataFile("broken.conf"), pdf} << 1
+            << "reading stopped at line 6, the rest of the file was not read: number_of_axles 2";
         QTest::newRow("unwritable picture")
-            << QStringList{dataFile("short.conf"), "/nonexistent-folder/sheet.png"} << 1
+            << QStringList{dataFile("short.conf"), "/nonexistent-folder/sheet.png"} << 2
             << "tarveo-sheet: cannot write /nonexistent-folder/sheet.png";
-        QTest::newRow("no arguments") << QStringList{} << 2 << "Usage: tarveo-sheet";
+        QTest::newRow("unwritable report")
+            << QStringList{dataFile("short.conf"), "/nonexistent-folder/report.pdf"} << 2
+            << "tarveo-sheet: cannot write /nonexistent-folder/report.pdf";
+        QTest::newRow("no arguments") << QStringList{} << 2 << "give FILE and OUT";
+        QTest::newRow("unknown unit")
+            << QStringList{"--units", "st", dataFile("short.conf"), pdf} << 2 << "--units takes";
     }
 
     void failures() {
@@ -118,7 +233,20 @@ private slots:
         const auto run = runSheet(arguments);
         QCOMPARE(run.first, exitCode);
         QVERIFY2(run.second.contains(message), qPrintable(run.second));
-        QVERIFY(!QFile::exists(dir.filePath("out.png")));
+        QVERIFY(!QFile::exists(dir.filePath("out.png")) && !QFile::exists(dir.filePath("out.pdf")));
+    }
+
+    void versionAndLog() {
+        const Run version = runProgram(QStringLiteral(TARVEO_SHEET), {"--version"});
+        QCOMPARE(version.status, 0);
+        QVERIFY2(
+            QRegularExpression("^tarveo-sheet \\d+\\.\\d+\\.\\d+\n$").match(version.out).hasMatch(),
+            qPrintable(version.out));
+        // The reader's own warning only on request.
+        const QStringList broken{dataFile("broken.conf"), dir.filePath("out.pdf")};
+        QVERIFY(!runSheet(broken).second.contains("Read a line without equals"));
+        QVERIFY(
+            runSheet(QStringList{"--log"} + broken).second.contains("Read a line without equals"));
     }
 };
 

@@ -1,67 +1,23 @@
 #include "checkreport.h"
 
 #include "model/conf.h"
+#include "model/findings.h"
+#include "model/numbers.h"
+#include "model/overlaps.h"
+#include "tools/common/exitstatus.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace {
 
-const QString CannotOpen = QStringLiteral("cannot be opened");
-const QString StoppedAt = QStringLiteral("reading stopped at line %1, the rest of the file was not "
-                                         "read: %2");
-const QString HeaderFails = QStringLiteral("header %1=%2: %3");
 const QString InvalidSubclasses = QStringLiteral("invalid subclasses: %1");
-const QString Incomplete = QStringLiteral("subclass %1 is incomplete; Save refuses the file");
-const QString HeaderRefused = QStringLiteral("the header is invalid; Save refuses the file");
-const QString Duplicates = QStringLiteral("duplicate subclasses: %1");
+const QString Overlap = QStringLiteral("subclasses %1 and %2 overlap in axle distances: %3");
+const QString GapWindow = QStringLiteral("axles %1-%2 %3 to %4 m");
+const QString WarningMark = QStringLiteral("warning: ");
 const QString Passes = QStringLiteral("ok");
-
-const QString CountryRule = QStringLiteral("not an ISO 3166-1 alpha-2 country code");
-const QString PositiveRule = QStringLiteral("must be greater than 0");
-const QString MaxBelowMinRule = QStringLiteral("empty or below min_axle_distance__m");
-const QString SubclassAboveRule =
-    QStringLiteral("a subclass has a larger maximum axle distance (warning)");
-const QString MinAboveMaxRule = QStringLiteral("above max_axle_distance__m");
-const QString UnclassifiedRule = QStringLiteral("is the number of an existing subclass");
-const QString UncategorisedRule = QStringLiteral("must be empty or at least 6");
-
-struct HeaderFinding {
-    QString key;
-    QString value;
-    QString rule;
-};
-
-QVector<HeaderFinding> headerFindings(const Conf &conf) {
-    QVector<HeaderFinding> findings;
-    auto add = [&findings](bool passes, const QString &key, const QString &value,
-                           const QString &rule) {
-        if (!passes)
-            findings.append({key, value, rule});
-    };
-    add(conf.is_country_code_valid(), QStringLiteral("country_code"), conf.get_country_code(),
-        CountryRule);
-    add(conf.is_group_max_distance_valid(), QStringLiteral("group_max_distance__m"),
-        conf.get_group_max_distance(), PositiveRule);
-    const int maxCheck = conf.check_max_axle_distance();
-    constexpr int maxValid = 0;
-    constexpr int maxSubclassAbove = 1;
-    add(maxCheck == maxValid, QStringLiteral("max_axle_distance__m"), conf.get_max_axle_distance(),
-        maxCheck == maxSubclassAbove ? SubclassAboveRule : MaxBelowMinRule);
-    add(conf.is_min_axle_distance_valid(), QStringLiteral("min_axle_distance__m"),
-        conf.get_min_axle_distance(), MinAboveMaxRule);
-    add(conf.is_unclassified_vehicle_subclass_valid(),
-        QStringLiteral("unclassified_vehicle_subclass"), conf.get_unclassified_vehicle_subclass(),
-        UnclassifiedRule);
-    add(conf.is_uncategorised_vehicle_category_valid(),
-        QStringLiteral("uncategorised_vehicle_category"), conf.get_uncategorised_vehicle_category(),
-        UncategorisedRule);
-    // Without the key the editor works with standard gravity, so only a
-    // value that is present can be wrong.
-    const QString gKey = QStringLiteral("g_acceleration_constant");
-    add(!conf.get_header().contains(gKey) || conf.is_g_acceleration_constant_valid(), gKey,
-        conf.get_g_acceleration_constant(), PositiveRule);
-    return findings;
-}
 
 QString joinNumbers(const QVector<quint32> &numbers) {
     QStringList texts;
@@ -70,57 +26,149 @@ QString joinNumbers(const QVector<quint32> &numbers) {
     return texts.join(QStringLiteral(", "));
 }
 
+QString describeOverlap(const SubclassOverlap &overlap) {
+    QStringList gaps;
+    for (int i = 0; i < overlap.shared.size(); ++i)
+        gaps.append(GapWindow.arg(i + 1).arg(i + 2).arg(Numbers::general(overlap.shared[i].min),
+                                                        Numbers::general(overlap.shared[i].max)));
+    return Overlap.arg(overlap.first).arg(overlap.second).arg(gaps.join(QStringLiteral(", ")));
+}
+
+// A window bound as a JSON number with the digits the text shows, not the
+// float's binary tail.
+double jsonNumber(float value) {
+    return Numbers::general(value).toDouble();
+}
+
+QString placeKey(FieldPlace place) {
+    switch (place) {
+    case FieldPlace::Axle:
+        return QStringLiteral("axle");
+    case FieldPlace::Gap:
+        return QStringLiteral("gap");
+    case FieldPlace::Row:
+        return QStringLiteral("row");
+    case FieldPlace::Whole:
+        break;
+    }
+    return QString();
+}
+
+QJsonObject findingJson(const QString &path, const Finding &finding) {
+    QJsonObject object{{QStringLiteral("file"), path},
+                       {QStringLiteral("message"), finding.message},
+                       {QStringLiteral("severity"), Findings::severityName(finding.severity)}};
+    if (finding.subclass)
+        object.insert(QStringLiteral("subclass"), qint64(*finding.subclass));
+    if (!finding.field.isEmpty()) {
+        object.insert(QStringLiteral("field"), finding.field);
+        object.insert(QStringLiteral("value"), finding.value);
+    }
+    if (finding.place != FieldPlace::Whole)
+        object.insert(placeKey(finding.place), finding.index);
+    return object;
+}
+
+QJsonObject overlapJson(const QString &path, const SubclassOverlap &overlap) {
+    QJsonArray gaps;
+    for (int i = 0; i < overlap.shared.size(); ++i)
+        gaps.append(QJsonObject{{QStringLiteral("gap"), i + 1},
+                                {QStringLiteral("min"), jsonNumber(overlap.shared[i].min)},
+                                {QStringLiteral("max"), jsonNumber(overlap.shared[i].max)}});
+    return {
+        {QStringLiteral("file"), path},
+        {QStringLiteral("subclasses"), QJsonArray{qint64(overlap.first), qint64(overlap.second)}},
+        {QStringLiteral("gaps"), gaps},
+        {QStringLiteral("message"), describeOverlap(overlap)},
+        {QStringLiteral("severity"), Findings::severityName(Finding::Severity::Warning)}};
+}
+
+// The findings of one file, gathered once for either form of output.
+struct FileReport {
+    QString path;
+    int status = ExitStatus::Fine;
+    QVector<Finding> findings;
+    QVector<quint32> invalid;
+    QVector<SubclassOverlap> overlaps;
+};
+
+FileReport examine(const QString &path, const CheckOptions &options) {
+    const Conf conf(path, nullptr);
+    FileReport report{path, ExitStatus::Fine, Findings::ofDocument(conf), {}, {}};
+    const ConfReadOutcome &outcome = conf.get_read_outcome();
+    if (!outcome.opened) {
+        report.status = ExitStatus::Unusable;
+        return report;
+    }
+    report.invalid = conf.get_invalid_subclasses();
+    if (options.overlaps)
+        report.overlaps = Overlaps::find(conf);
+    const bool anything = !report.findings.isEmpty() || !report.overlaps.isEmpty();
+    if (!outcome.readWhole() || !conf.is_valid().valid || (options.strict && anything))
+        report.status = ExitStatus::Failed;
+    return report;
+}
+
+void writeText(const FileReport &report, QTextStream &out) {
+    const QString prefix = report.path + QStringLiteral(": ");
+    for (const Finding &finding : report.findings) {
+        // One finding, one line: the editor's multi-line tips are joined.
+        QString line = Findings::describe(finding);
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        out << prefix << (finding.severity == Finding::Severity::Warning ? WarningMark : QString())
+            << line << '\n';
+    }
+    if (!report.invalid.isEmpty())
+        out << prefix << InvalidSubclasses.arg(joinNumbers(report.invalid)) << '\n';
+    for (const SubclassOverlap &overlap : report.overlaps)
+        out << prefix << WarningMark << describeOverlap(overlap) << '\n';
+    if (report.findings.isEmpty() && report.overlaps.isEmpty())
+        out << prefix << Passes << '\n';
+}
+
 } // namespace
 
-int reportFile(const QString &path, QTextStream &out) {
-    const Conf conf(path, nullptr);
-    const ConfReadOutcome &outcome = conf.get_read_outcome();
-    const QString prefix = path + QStringLiteral(": ");
-    if (!outcome.opened) {
-        out << prefix << CannotOpen << '\n';
-        return CheckStatus::Unusable;
+int reportFiles(const QStringList &paths, const CheckOptions &options, QTextStream &out) {
+    int status = ExitStatus::Fine;
+    QJsonArray files;
+    QJsonArray findings;
+    QJsonArray overlaps;
+    for (const QString &path : paths) {
+        const FileReport report = examine(path, options);
+        status = qMax(status, report.status);
+        if (!options.json) {
+            writeText(report, out);
+            continue;
+        }
+        files.append(
+            QJsonObject{{QStringLiteral("file"), path}, {QStringLiteral("status"), report.status}});
+        for (const Finding &finding : report.findings)
+            findings.append(findingJson(path, finding));
+        for (const SubclassOverlap &overlap : report.overlaps)
+            overlaps.append(overlapJson(path, overlap));
     }
-    bool clean = outcome.readWhole();
-    if (!clean)
-        out << prefix << StoppedAt.arg(outcome.stopLine).arg(outcome.stopText) << '\n';
-
-    for (const HeaderFinding &finding : headerFindings(conf))
-        out << prefix << HeaderFails.arg(finding.key, finding.value, finding.rule) << '\n';
-
-    const QVector<quint32> invalid = conf.get_invalid_subclasses();
-    if (!invalid.isEmpty())
-        out << prefix << InvalidSubclasses.arg(joinNumbers(invalid)) << '\n';
-
-    const ConfValidity validity = conf.is_valid();
-    if (!validity.valid) {
-        clean = false;
-        const bool subclassIncomplete =
-            conf.has_subclass(validity.number) && !conf.get_subclass(validity.number).is_complete();
-        out << prefix << (subclassIncomplete ? Incomplete.arg(validity.number) : HeaderRefused)
-            << '\n';
+    if (options.json) {
+        QJsonObject document{{QStringLiteral("files"), files},
+                             {QStringLiteral("findings"), findings}};
+        if (options.overlaps)
+            document.insert(QStringLiteral("overlaps"), overlaps);
+        out << QJsonDocument(document).toJson(QJsonDocument::Indented);
     }
-
-    const QString pair = conf.find_duplicate_subclasses();
-    if (!pair.isEmpty())
-        out << prefix << Duplicates.arg(pair) << '\n';
-
-    if (clean)
-        out << prefix << Passes << '\n';
-    return clean ? CheckStatus::Passed : CheckStatus::Failed;
+    return status;
 }
 
 int printFile(const QString &path, QTextStream &out, QTextStream &err) {
     const Conf conf(path, nullptr);
+    const QVector<Finding> reading = Findings::ofReading(conf);
     if (!conf.get_read_outcome().opened) {
-        err << path << ": " << CannotOpen << '\n';
-        return CheckStatus::Unusable;
+        err << path << ": " << reading.first().message << '\n';
+        return ExitStatus::Unusable;
     }
     out << conf.to_string();
     // The text is what Save would write, but a part of the file is missing
     // from it: a script must not mistake it for the whole.
-    const ConfReadOutcome &outcome = conf.get_read_outcome();
-    if (outcome.readWhole())
-        return CheckStatus::Passed;
-    err << path << ": " << StoppedAt.arg(outcome.stopLine).arg(outcome.stopText) << '\n';
-    return CheckStatus::Failed;
+    if (reading.isEmpty())
+        return ExitStatus::Fine;
+    err << path << ": " << reading.first().message << '\n';
+    return ExitStatus::Failed;
 }

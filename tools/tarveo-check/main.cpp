@@ -1,7 +1,8 @@
 // tarveo-check: checks classification files without a desktop, with the
-// editor's own reader and checks.
-#include "app/version.h"
+// editor's own reader and checks; compares two of them in content.
 #include "checkreport.h"
+#include "diffreport.h"
+#include "tools/common/commandline.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -9,64 +10,80 @@
 
 namespace {
 
-// The reader's warnings repeat what the report says in its own words; they
-// are shown only on request.
-void discardMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
+const QString TextFormat = QStringLiteral("text");
+const QString JsonFormat = QStringLiteral("json");
 
 } // namespace
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tarveo-check"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TARVEO_VERSION));
-
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Checks vehicle-classification files as the Tarveo editor would.\n"
-                       "Exit status: 0 when every file was read whole and could be saved, 1 "
-                       "otherwise, 2 for a usage error or a file that cannot be opened. With "
-                       "--print, 1 means the file was not read whole."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
+    CommandLine::Common common(QStringLiteral("tarveo-check"), parser);
+    parser.setApplicationDescription(QStringLiteral(
+        "Checks vehicle-classification files as the Tarveo editor would and says why each "
+        "field fails, in the words of the editor's tool tips.\n"
+        "Exit status: 0 when every file was read whole and could be saved, 1 otherwise, 2 "
+        "for a usage error or a file that cannot be opened. With --print, 1 means the file was "
+        "not read whole; with --diff, 1 means the files differ in content."));
     const QCommandLineOption printOption(
         QStringLiteral("print"),
         QStringLiteral("Write exactly what Save would write for FILE to standard output."));
-    parser.addOption(printOption);
-    const QCommandLineOption logOption(
-        QStringLiteral("log"),
-        QStringLiteral("Also write the reader's warnings to standard error."));
-    parser.addOption(logOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Classification files."),
+    const QCommandLineOption diffOption(
+        QStringLiteral("diff"),
+        QStringLiteral("Compare OLD and NEW in content: header keys, subclasses added or "
+                       "removed, and per subclass the values, per-axle entries and constraints "
+                       "that differ, old and new side by side in file units. Numbers equal in "
+                       "value (2.50 and 2.5) are equal; only entries in use are compared."));
+    const QCommandLineOption overlapsOption(
+        QStringLiteral("overlaps"),
+        QStringLiteral("Also list pairs of subclasses with the same number of axles whose "
+                       "minimum-maximum distance windows share a value at every axle gap, so "
+                       "that one vehicle's spacing fits both. The check looks at distances "
+                       "only: weights, tyre types and constraints may still tell the two apart. "
+                       "The pairs are warnings."));
+    const QCommandLineOption strictOption(
+        QStringLiteral("strict"),
+        QStringLiteral("Exit with 1 on any finding, warnings and overlapping subclasses "
+                       "included, not only when Save would refuse the file."));
+    const QCommandLineOption formatOption(
+        QStringLiteral("format"),
+        QStringLiteral("Output as text lines (default) or as one JSON document."),
+        QStringLiteral("text|json"), TextFormat);
+    for (const QCommandLineOption &option :
+         {printOption, diffOption, overlapsOption, strictOption, formatOption})
+        parser.addOption(option);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("Classification files; OLD and NEW with --diff."),
                                  QStringLiteral("FILE..."));
-    QTextStream err(stderr);
-    // process() would exit with 1 on a bad option; 1 means a file failed.
-    if (!parser.parse(QCoreApplication::arguments())) {
-        err << parser.errorText() << '\n';
-        return CheckStatus::Unusable;
-    }
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
-        parser.showHelp(CheckStatus::Passed);
-    if (parser.isSet(versionOption))
-        parser.showVersion();
+    int status = ExitStatus::Fine;
+    if (!common.parse(&status))
+        return status;
 
-    if (!parser.isSet(logOption))
-        qInstallMessageHandler(discardMessage);
-
-    QTextStream out(stdout);
     const QStringList files = parser.positionalArguments();
     const bool print = parser.isSet(printOption);
-    if (files.isEmpty() || (print && files.size() != 1)) {
-        err << (print ? QStringLiteral("--print takes exactly one FILE")
-                      : QStringLiteral("no FILE given"))
-            << '\n'
-            << parser.helpText();
-        return CheckStatus::Unusable;
-    }
+    const bool diff = parser.isSet(diffOption);
+    const QString format = parser.value(formatOption);
+    if (format != TextFormat && format != JsonFormat)
+        return common.usage(QStringLiteral("--format takes text or json"));
+    const bool json = format == JsonFormat;
+    if (print && diff)
+        return common.usage(QStringLiteral("--print and --diff exclude each other"));
+    if (print && (files.size() != 1 || json))
+        return common.usage(QStringLiteral("--print takes exactly one FILE and writes text"));
+    if (diff && files.size() != 2)
+        return common.usage(QStringLiteral("--diff takes exactly two FILEs, OLD and NEW"));
+    if (files.isEmpty())
+        return common.usage(QStringLiteral("no FILE given"));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
     if (print)
         return printFile(files.first(), out, err);
-
-    int status = CheckStatus::Passed;
-    for (const QString &file : files)
-        status = qMax(status, reportFile(file, out));
-    return status;
+    if (diff)
+        return diffFiles(files.at(0), files.at(1), json, out, err);
+    CheckOptions options;
+    options.json = json;
+    options.overlaps = parser.isSet(overlapsOption);
+    options.strict = parser.isSet(strictOption);
+    return reportFiles(files, options, out);
 }

@@ -1,78 +1,105 @@
-// tarveo-sheet FILE.conf OUT.png: draws every subclass of a classification,
-// at minimum and at maximum axle spacing, into one picture. Runs without a
+// tarveo-sheet FILE.conf OUT.png|OUT.pdf: every subclass of a classification
+// drawn into one picture, or the approval report as a PDF. Runs without a
 // display.
 #include "model/conf.h"
+#include "model/findings.h"
+#include "tools/common/commandline.h"
+#include "tools/tarveo-sheet/report.h"
 #include "tools/tarveo-sheet/sheet.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <cstdio>
 
 namespace {
 
-constexpr int exitUsage = 2;
-constexpr int exitFailure = 1;
-
-void fail(const QString &message) {
-    std::fprintf(stderr, "tarveo-sheet: %s\n", qPrintable(message));
+int fail(const QString &message, int status) {
+    QTextStream(stderr) << "tarveo-sheet: " << message << '\n';
+    return status;
 }
 
-// The drawing explains at debug level why a subclass cannot be drawn; the
-// sheet says so in the row itself, so only warnings reach the terminal.
-void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &message) {
-    if (type != QtDebugMsg && type != QtInfoMsg) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-    }
+int writePicture(const Conf &conf, const QString &input, const QString &output) {
+    const QImage sheet = renderSheet(conf);
+    if (sheet.isNull())
+        return fail(QStringLiteral("cannot draw %1: %2 subclasses do not fit into one picture")
+                        .arg(input)
+                        .arg(conf.get_subclass_numbers().size()),
+                    ExitStatus::Unusable);
+    QImageWriter writer(output, "png");
+    if (!writer.write(sheet))
+        return fail(QStringLiteral("cannot write %1: %2").arg(output, writer.errorString()),
+                    ExitStatus::Unusable);
+    return ExitStatus::Fine;
 }
 
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    // The platform's start-up notes are no concern of a user without a display.
+    qInstallMessageHandler(CommandLine::Common::discard);
     QApplication app(argc, argv);
-    qInstallMessageHandler(quietHandler);
+    QCommandLineParser parser;
+    CommandLine::Common common(QStringLiteral("tarveo-sheet"), parser);
+    parser.setApplicationDescription(QStringLiteral(
+        "Draws every subclass of a classification at minimum and maximum axle spacing into a "
+        "PNG picture, or writes the approval report as a PDF when OUT ends in .pdf: a title "
+        "page with the file, its date and header values, then every subclass with its values, "
+        "axles, constraints, reclassification and silhouettes.\n"
+        "Exit status: 0 written, 1 the file was read only in part (nothing is written), 2 for "
+        "a usage error or a file that cannot be read or written."));
+    const QCommandLineOption unitsOption(QStringLiteral("units"),
+                                         QStringLiteral("Weights in the PDF report: t "
+                                                        "(default), lb or kN."),
+                                         QStringLiteral("t|lb|kN"), QStringLiteral("t"));
+    const QCommandLineOption lengthsOption(QStringLiteral("lengths"),
+                                           QStringLiteral("Lengths in the PDF report: m "
+                                                          "(default), ft or in."),
+                                           QStringLiteral("m|ft|in"), QStringLiteral("m"));
+    const QCommandLineOption pageOption(QStringLiteral("page"),
+                                        QStringLiteral("Page size of the PDF report: a4 "
+                                                       "(default) or letter."),
+                                        QStringLiteral("a4|letter"), QStringLiteral("a4"));
+    for (const QCommandLineOption &option : {unitsOption, lengthsOption, pageOption})
+        parser.addOption(option);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Classification file."));
+    parser.addPositionalArgument(QStringLiteral("OUT"),
+                                 QStringLiteral("Picture (.png) or report (.pdf) to write."));
+    int status = ExitStatus::Fine;
+    if (!common.parse(&status))
+        return status;
 
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "Usage: tarveo-sheet FILE.conf OUT.png\n");
-        return exitUsage;
-    }
-    const QString input = args.at(1);
-    const QString output = args.at(2);
+    const QStringList args = parser.positionalArguments();
+    if (args.size() != 2)
+        return common.usage(QStringLiteral("give FILE and OUT"));
+    ReportOptions options;
+    const std::optional<WeightUnit> weight = weightUnitNamed(parser.value(unitsOption));
+    const std::optional<LengthUnit> length = lengthUnitNamed(parser.value(lengthsOption));
+    const QString page = parser.value(pageOption);
+    if (!weight || !length || (page != QLatin1String("a4") && page != QLatin1String("letter")))
+        return common.usage(QStringLiteral("--units takes t, lb or kN; --lengths m, ft or in; "
+                                           "--page a4 or letter"));
+    options.weightUnit = *weight;
+    options.lengthUnit = *length;
+    options.pageSize = page == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
 
-    const QFileInfo inputInfo(input);
-    if (!inputInfo.isFile() || !inputInfo.isReadable()) {
-        fail(QStringLiteral("cannot read %1: no such readable file").arg(input));
-        return exitFailure;
-    }
+    const QString input = args.at(0);
+    const QString output = args.at(1);
+    // A folder opens as a file without content: only a file is read.
+    if (!QFileInfo(input).isFile())
+        return fail(QStringLiteral("cannot read %1: no such file").arg(input),
+                    ExitStatus::Unusable);
     const Conf conf(input, &app);
-    const ConfReadOutcome &outcome = conf.get_read_outcome();
-    if (!outcome.opened) {
-        fail(QStringLiteral("cannot read %1").arg(input));
-        return exitFailure;
-    }
-    if (!outcome.readWhole()) {
-        fail(QStringLiteral("cannot read %1: line %2 is not a key and a value: %3")
-                 .arg(input)
-                 .arg(outcome.stopLine)
-                 .arg(outcome.stopText));
-        return exitFailure;
-    }
+    const QVector<Finding> reading = Findings::ofReading(conf);
+    if (!reading.isEmpty())
+        return fail(QStringLiteral("cannot use %1: %2").arg(input, reading.first().message),
+                    conf.get_read_outcome().opened ? ExitStatus::Failed : ExitStatus::Unusable);
 
-    const QImage sheet = renderSheet(conf);
-    if (sheet.isNull()) {
-        fail(QStringLiteral("cannot draw %1: %2 subclasses do not fit into one picture")
-                 .arg(input)
-                 .arg(conf.get_subclass_numbers().size()));
-        return exitFailure;
-    }
-    QImageWriter writer(output, "png");
-    if (!writer.write(sheet)) {
-        fail(QStringLiteral("cannot write %1: %2").arg(output, writer.errorString()));
-        return exitFailure;
-    }
-    return 0;
+    if (!output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return writePicture(conf, input, output);
+    QString error;
+    if (!writeReport(conf, input, options, output, &error))
+        return fail(error, ExitStatus::Unusable);
+    return ExitStatus::Fine;
 }

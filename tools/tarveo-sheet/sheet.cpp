@@ -1,25 +1,19 @@
 #include "tools/tarveo-sheet/sheet.h"
 
-#include "drawing/vehicledrawing.h"
 #include "model/conf.h"
-#include "model/numbers.h"
+#include "tools/tarveo-sheet/silhouette.h"
 
 #include <QCoreApplication>
-#include <QGraphicsScene>
-#include <QGraphicsView>
 #include <QPainter>
 #include <QVector>
 #include <algorithm>
 
 namespace {
 
-// The drawing views have the size of the editor's views: 90 pixels high,
-// and wide enough that an ordinary vehicle fits in the visible scene.
-constexpr int viewWidth = 400;
-constexpr int viewHeight = 90;
-// Nothing of a vehicle longer than this many pixels goes on the sheet.
-constexpr int maxCellWidth = 4000;
-constexpr int cellPadding = 4;
+// The editor's drawing views are 400 by 90 pixels; a column is at least
+// 90 % of that.
+constexpr int minCellWidth = 360;
+constexpr int minCellHeight = 81;
 
 constexpr int margin = 10;
 constexpr int labelWidth = 150;
@@ -34,7 +28,7 @@ QString tr(const char *text) {
     return QCoreApplication::translate("Sheet", text);
 }
 
-// One side view, rendered as the editor would show it; empty when the
+// One side view, rendered at the size of the editor's view; empty when the
 // subclass cannot be drawn.
 struct Cell {
     QImage image;
@@ -42,29 +36,15 @@ struct Cell {
 };
 
 Cell renderCell(const Subclass &subclass, bool drawMaximum) {
-    QGraphicsView view;
-    view.resize(viewWidth, viewHeight);
+    const Silhouette silhouette(subclass, drawMaximum);
     Cell cell;
-    if (!VehicleDrawing::isDrawable(subclass)) {
+    if (!silhouette.drawn())
         return cell;
-    }
-    VehicleDrawing drawing(&view, drawMaximum, Numbers::asFloat(subclass.get_prepend()),
-                           Numbers::asFloat(subclass.get_append()));
-    drawing.draw(subclass);
-    QGraphicsScene *scene = view.scene();
-    // The visible part of the editor's view, widened to the vehicle's end
-    // when it is longer.
-    QRectF source = view.sceneRect();
-    const QRectF items = scene->itemsBoundingRect();
-    if (items.isValid()) {
-        source.setRight(qMax(source.right(), items.right() + cellPadding));
-    }
-    source.setWidth(qMin<qreal>(source.width(), maxCellWidth));
-    cell.image = QImage(source.size().toSize(), QImage::Format_RGB32);
+    cell.image = QImage(silhouette.size().toSize(), QImage::Format_RGB32);
     cell.image.fill(Qt::white);
     QPainter painter(&cell.image);
-    scene->render(&painter, QRectF(QPointF(0, 0), source.size()), source);
-    cell.drawn = !scene->items().isEmpty();
+    silhouette.paint(painter, QRectF(QPointF(0, 0), silhouette.size()));
+    cell.drawn = true;
     return cell;
 }
 
@@ -91,8 +71,8 @@ QImage renderSheet(const Conf &conf) {
     std::sort(numbers.begin(), numbers.end());
 
     QVector<Row> rows;
-    int cellWidth = int(viewWidth * 0.9);
-    int cellHeight = int(viewHeight * 0.9);
+    int cellWidth = minCellWidth;
+    int cellHeight = minCellHeight;
     for (quint32 number : qAsConst(numbers)) {
         const Subclass &subclass = conf.get_subclass(number);
         Row row{QString::number(number), subclass.get_axle_configuration(),

@@ -1,0 +1,62 @@
+#ifndef TARVEO_MODEL_FINDINGS_H
+#define TARVEO_MODEL_FINDINGS_H
+
+#include "model/fieldplace.h"
+
+#include <QString>
+#include <QVector>
+#include <optional>
+
+class Conf;
+class Subclass;
+
+// One thing wrong with a classification, and why.
+struct Finding {
+    enum class Severity { Error, Warning };
+    using Place = FieldPlace;
+
+    std::optional<quint32> subclass; // none for the header and the file as a whole
+    QString field;                   // the file key of the value; empty for the whole file
+    Place place = Place::Whole;
+    int index = 0;
+    QString value; // the text found
+    QString message;
+    Severity severity = Severity::Error;
+};
+
+namespace Findings {
+
+// Everything the subclass's full check (Subclass::is_valid with the header's
+// axle distance texts) rejects, each failing value once, in check order. The
+// list holds an error exactly when the check fails.
+QVector<Finding> ofSubclass(const Subclass &subclass, const QString &headerMin,
+                            const QString &headerMax);
+
+// Warnings for reclassification targets the editor marks red: a target
+// that does not exist or has another number of axles. They do not make the
+// subclass invalid.
+QVector<Finding> ofReclassification(const Conf &conf, const Subclass &subclass);
+
+// The header fields the editor marks red (errors) or yellow (warning).
+QVector<Finding> ofHeader(const Conf &conf);
+
+// Why the file was not read whole: it could not be opened, or reading
+// stopped at a line; empty when it was read whole.
+QVector<Finding> ofReading(const Conf &conf);
+
+// The whole file: how far it was read, the header, every subclass in
+// ascending number, whether Save refuses the file, and duplicate subclasses.
+QVector<Finding> ofDocument(const Conf &conf);
+
+// Where the finding stands, in words: "header country_code",
+// "subclass 101: tyre type of axle 3"; empty for the file as a whole.
+QString where(const Finding &finding);
+
+// where(), ": " and the message; the message alone for the whole file.
+QString describe(const Finding &finding);
+
+QString severityName(Finding::Severity severity);
+
+} // namespace Findings
+
+#endif
