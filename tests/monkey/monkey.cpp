@@ -105,6 +105,8 @@ private:
 
     void act() {
         noteDisplayed();
+        command_.clear();
+        promptSaving = false;
         switch (pick(12)) {
         case 0:
         case 1:
