@@ -1,6 +1,7 @@
 // Field markings and the upkeep of the list of invalid subclasses.
 #include "editor/subclasslookup.h"
 #include "editor/tarveo.h"
+#include "model/messages.h"
 #include "ui_tarveo.h"
 
 #include <QComboBox>
@@ -92,11 +93,11 @@ void Tarveo::setMaxAxleDistanceState(QLineEdit *edit, int state) {
         break;
     case 1:
         edit->setStyleSheet(styleWarning);
-        edit->setToolTip(tr("Value is lower than some subclasses."));
+        edit->setToolTip(Messages::text(Messages::MaxAxleDistanceBelowSubclass));
         break;
     default:
         edit->setStyleSheet(styleInvalid);
-        edit->setToolTip(tr("Value must be higher than min axle distance."));
+        edit->setToolTip(Messages::text(Messages::MaxAxleDistanceBelowMin));
         break;
     }
 }

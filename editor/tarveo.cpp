@@ -2,6 +2,7 @@
 #include "editor/tarveo.h"
 
 #include "app/identity.h"
+#include "model/messages.h"
 #include "ui_tarveo.h"
 #include "units/numbervalidators.h"
 
@@ -40,24 +41,18 @@ Tarveo::Tarveo(QWidget *parent)
       tipTyreType(tr("Integer value representing tyre type. 1 for single, 2 for double, 3 for "
                      "super single and 4 for quadruple.")),
       tipRemoveConstraint(tr("To remove constraint, delete the text.")),
-      tipCountry(tr("Enter a two letter ISO code.")),
+      tipCountry(Messages::text(Messages::CountryCode)),
       tipSubclassMissing(tr("Subclass does not exist. Click on button \"New\" to create one")),
       tipCopyExists(tr("The subclass you wish to copy to already exists. Please choose a "
                        "different value or delete the subclass.")),
-      tipAxleConf(tr("Proper format is XaYb where X must be one of:\nA=tractor, B=bus, C=car, "
-                     "H=heavy truck, L=light truck, M=motorbike, V=van\nand Y is one of "
-                     "(D=dolly, T=trailer, S=semi-trailer).\na and b represent the number of "
-                     "axles on the part and must be equal to number of axles.")),
-      tipNumOfAxles(tr("Value must be between 2 and 20")),
-      tipMaxDistRange(tr("Value must be higher than corresponding min distance and between min "
-                         "and max distances in header.")),
-      tipMinDistRange(tr("Value must be lower than corresponding max distance and between min "
-                         "and max distances in header.")),
-      tipCombinedWeight(tr("Proper format is {a1+a2+...an,c} where a are axles and c is a real "
-                           "value representing maximum combined weight.")),
-      tipTyreRange(tr("Valid types are between 1 and 4")),
-      tipReclassTarget(tr("Subclass must exist and have the same number of axles as current.")),
-      tipConsultRefman(tr("Consult Kestrune refman for proper format")),
+      tipAxleConf(Messages::text(Messages::AxleConfiguration)),
+      tipNumOfAxles(Messages::text(Messages::NumberOfAxles)),
+      tipMaxDistRange(Messages::text(Messages::MaxDistanceRange)),
+      tipMinDistRange(Messages::text(Messages::MinDistanceRange)),
+      tipCombinedWeight(Messages::text(Messages::CombinedWeight)),
+      tipTyreRange(Messages::text(Messages::TyreRange)),
+      tipReclassTarget(Messages::text(Messages::ReclassifyTarget)),
+      tipConsultRefman(Messages::text(Messages::ConsultReference)),
       tipTooLarge(tr("The value is too large to be stored.")),
       textSubclassesValid(tr("Subclasses are valid.")),
       textInvalidSubclasses(tr("Invalid subclasses:")), weightFactor(Units::defaultG),

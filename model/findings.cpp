@@ -19,7 +19,7 @@ constexpr int MaxAxleDistanceValid = 0;
 constexpr int MaxAxleDistanceBelowSubclass = 1;
 
 const char *const Context = "Findings";
-const char *const CannotOpen = QT_TRANSLATE_NOOP("Findings", "cannot be opened");
+const char *const CannotRead = QT_TRANSLATE_NOOP("Findings", "cannot be read: %1");
 const char *const StoppedAt = QT_TRANSLATE_NOOP(
     "Findings", "reading stopped at line %1, the rest of the file was not read: %2");
 const char *const Incomplete =
@@ -136,8 +136,11 @@ void checkAxles(SubclassFindings &out, qint64 axles) {
     const qint64 count = indicesToCheck(
         axles, qMax(s.get_number_of_max_axle_weights(), s.get_number_of_tyre_types()));
     for (int i = 0; i < count; ++i) {
+        const QString weight = s.get_max_axle_weight_at_index(i);
+        // A positive weight fails only for a notation the file cannot carry.
         out.check(s.is_max_axle_weight_valid(i), FileKeys::MaxAxleWeight, Place::Axle, i + 1,
-                  s.get_max_axle_weight_at_index(i), Messages::AboveZero);
+                  weight,
+                  Numbers::asFloat(weight) > 0 ? Messages::PlainNumber : Messages::AboveZero);
         // The tyre getter warns past the end, where the other getters are silent.
         const QString tyre =
             i < s.get_number_of_tyre_types() ? s.get_tyre_type_at_index(i) : QString();
@@ -256,7 +259,7 @@ QVector<Finding> ofReading(const Conf &conf) {
         return {};
     return {wholeFile(outcome.opened
                           ? findingsText(StoppedAt).arg(outcome.stopLine).arg(outcome.stopText)
-                          : findingsText(CannotOpen))};
+                          : findingsText(CannotRead).arg(outcome.failure))};
 }
 
 QVector<Finding> ofDocument(const Conf &conf) {

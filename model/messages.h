@@ -50,6 +50,8 @@ inline constexpr const char *MaxAxleDistanceBelowMin =
 inline constexpr const char *NotEmpty = QT_TRANSLATE_NOOP("Tarveo", "Value must not be empty.");
 inline constexpr const char *AboveZero =
     QT_TRANSLATE_NOOP("Tarveo", "Value must be higher than 0.");
+inline constexpr const char *PlainNumber = QT_TRANSLATE_NOOP(
+    "Tarveo", "Value must be written with digits and a decimal point only, such as 12.5.");
 inline constexpr const char *MinAxleDistanceAboveMax =
     QT_TRANSLATE_NOOP("Tarveo", "Value must not be higher than max axle distance.");
 inline constexpr const char *UnclassifiedIsSubclass =

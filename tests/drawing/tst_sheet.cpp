@@ -208,10 +208,10 @@ private slots:
         const QString png = dir.filePath("out.png");
         const QString pdf = dir.filePath("out.pdf");
         QTest::newRow("missing file")
-            << QStringList{dataFile("nowhere.conf"), png} << 2 << "tarveo-sheet: cannot read";
+            << QStringList{dataFile("nowhere.conf"), png} << 2 << "tarveo-sheet: cannot use";
         QTest::newRow("folder for a file")
             << QStringList{qEnvironmentVariable("TARVEO_TEST_DATA"), pdf} << 2
-            << "tarveo-sheet: cannot read";
+            << "tarveo-sheet: cannot use";
         QTest::newRow("line without =")
             << QStringList{dataFile("broken.conf"), pdf} << 1
             << "reading stopped at line 6, the rest of the file was not read: number_of_axles 2";

@@ -117,7 +117,8 @@ private slots:
         const QString missing = dir.filePath("missing.conf");
         Run r = run({valid, missing});
         QCOMPARE(r.status, Unusable);
-        QVERIFY(r.out.contains((missing + ": cannot be opened\n").toUtf8()));
+        QVERIFY(r.out.contains((missing + ": cannot be read: there is no such file\n").toUtf8()));
+        QVERIFY(run({"/dev/zero"}).out.contains(": cannot be read: it is not a regular file\n"));
         QVERIFY(r.out.contains((valid + ": ok\n").toUtf8())); // the other files are still checked
 
         QCOMPARE(run({}).status, Unusable);

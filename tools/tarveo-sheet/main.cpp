@@ -86,10 +86,6 @@ int main(int argc, char *argv[]) {
 
     const QString input = args.at(0);
     const QString output = args.at(1);
-    // A folder opens as a file without content: only a file is read.
-    if (!QFileInfo(input).isFile())
-        return fail(QStringLiteral("cannot read %1: no such file").arg(input),
-                    ExitStatus::Unusable);
     const Conf conf(input, &app);
     const QVector<Finding> reading = Findings::ofReading(conf);
     if (!reading.isEmpty())
