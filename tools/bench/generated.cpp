@@ -2,41 +2,40 @@
 
 #include <QFile>
 #include <QStringList>
-#include <QTextStream>
 
 namespace {
 
-constexpr int AxleVariants = 5; // 2 to 6 axles
 constexpr int FirstAxles = 2;
+constexpr int AxleVariants = 8; // 2 to 9 axles
+// Configurations of real vehicles for each axle count.
+const char *const Configurations[AxleVariants] = {"C2",   "H3",   "H2S2",   "H2S3",
+                                                  "H3S3", "H3T4", "H2T3S3", "H3D2S4"};
 
-QString generatedText(int count) {
-    QString text = QStringLiteral("[classes]\ncountry_code=SI\ngroup_max_distance__m=30\n"
-                                  "max_axle_distance__m=12\nmin_axle_distance__m=0.8\n"
-                                  "unclassified_vehicle_subclass=0\n\n");
-    for (int n = 1; n <= count; ++n) {
-        const int axles = FirstAxles + n % AxleVariants;
-        QStringList tyres, weights, mins, maxs;
-        for (int a = 1; a <= axles; ++a) {
-            tyres << QString::number(1 + a % 2);
-            weights << QStringLiteral("%1,%2").arg(a).arg(60 + (n + a) % 90);
-            if (a < axles) {
-                mins << QString::number(1 + a % 3);
-                maxs << QStringLiteral("%1.5").arg(3 + a % 3);
-            }
+QString subclassText(int n) {
+    const int axles = FirstAxles + n % AxleVariants;
+    QStringList tyres, weights, mins, maxs;
+    for (int a = 1; a <= axles; ++a) {
+        tyres << QString::number(1 + a % 2);
+        weights << QStringLiteral("%1,%2").arg(a).arg(60 + (n + a) % 90);
+        if (a < axles) {
+            mins << QStringLiteral("%1.2").arg(1 + a % 3);
+            maxs << QStringLiteral("%1.5").arg(3 + a % 3);
         }
-        weights << QStringLiteral("1+2,%1").arg(150 + n % 50);
-        text += QStringLiteral("[subclass_%1]\naxle_configuration=C%2\ncategory=%3\n"
-                               "max_GVW__kN=%4\nnumber_of_axles=%2\ntyre_type=%5\n"
-                               "max_axle_weight__kN=%6\nmax_axle_distance__m=%7\n"
-                               "min_axle_distance__m=%8\nadsl_1=1+2:1,%9\n\n")
-                    .arg(n)
-                    .arg(axles)
-                    .arg(1 + n % 5)
-                    .arg(100 + n)
-                    .arg(tyres.join(','), weights.join(';'), maxs.join(','), mins.join(','))
-                    .arg(4 + n % 7);
     }
-    return text;
+    weights << QStringLiteral("1+2,%1").arg(150 + n % 50);
+    return QStringLiteral("[subclass_%1]\nalias=%1\naxle_configuration=%2\ncategory=%3\n"
+                          "max_GVW__kN=%4\nnumber_of_axles=%5\nupper_GVW_limit__kN=%6\n"
+                          "tyre_type=%7\nmax_axle_weight__kN=%8\nmax_axle_distance__m=%9\n")
+               .arg(n)
+               .arg(QLatin1String(Configurations[axles - FirstAxles]))
+               .arg(1 + n % 5)
+               .arg(100 + n)
+               .arg(axles)
+               .arg(120 + n)
+               .arg(tyres.join(','), weights.join(';'), maxs.join(',')) +
+           QStringLiteral("min_axle_distance__m=%1\nadsl_1=1+2:1,%2\n\n")
+               .arg(mins.join(','))
+               .arg(4 + n % 7);
 }
 
 } // namespace
@@ -45,8 +44,10 @@ bool writeGeneratedClassification(const QString &path, int count) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QTextStream stream(&file);
-    stream << generatedText(count);
-    stream.flush();
-    return stream.status() == QTextStream::Ok;
+    QByteArray text = "[classes]\nclassification_version=bench\ncountry_code=SI\n"
+                      "group_max_distance__m=30\nmax_axle_distance__m=12\n"
+                      "min_axle_distance__m=0.8\nunclassified_vehicle_subclass=0\n\n";
+    for (int n = 1; n <= count; ++n)
+        text += subclassText(n).toUtf8();
+    return file.write(text) == text.size();
 }

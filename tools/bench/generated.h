@@ -4,9 +4,9 @@
 #include <QString>
 
 // Writes a classification of count subclasses to path: a valid header and
-// subclasses of 2 to 6 axles, every one complete, valid and distinct from the
-// others (the gross weight differs), so that every check runs to its end.
-// False when the file cannot be written.
+// realistic subclasses of 2 to 9 axles, every one complete, valid and
+// distinct from the others (the gross weight differs), so that every check
+// runs to its end. False when the file cannot be written.
 bool writeGeneratedClassification(const QString &path, int count);
 
 #endif
