@@ -87,11 +87,11 @@ void Tarveo::showText(QLineEdit *edit, const QString &text) {
 
 void Tarveo::setMaxAxleDistanceState(QLineEdit *edit, int state) {
     switch (state) {
-    case 0:
+    case Conf::MaxAxleDistanceValid:
         edit->setStyleSheet(styleValid);
         edit->setToolTip(QString());
         break;
-    case 1:
+    case Conf::MaxAxleDistanceBelowSubclass:
         edit->setStyleSheet(styleWarning);
         edit->setToolTip(Messages::text(Messages::MaxAxleDistanceBelowSubclass));
         break;

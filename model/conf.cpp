@@ -9,6 +9,8 @@
 
 #include <QHash>
 #include <QTextCodec>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -98,23 +100,20 @@ bool Conf::is_group_max_distance_valid() const {
 }
 
 int Conf::check_max_axle_distance() const {
-    constexpr int Valid = 0;
-    constexpr int SubclassAbove = 1;
-    constexpr int EmptyOrBelowMinimum = 2;
-    const QString maxText = get_max_axle_distance();
-    if (maxText.isEmpty())
-        return EmptyOrBelowMinimum;
-    const float maximum = Numbers::asFloat(maxText);
-    if (maximum < Numbers::asFloat(get_min_axle_distance()))
-        return EmptyOrBelowMinimum;
-    for (const Subclass &subclass : subclasses) {
-        const int count = subclass.get_number_of_max_distances();
-        for (int i = 0; i < count; ++i) {
-            if (Numbers::asFloat(subclass.get_max_distance_at_index(i)) > maximum)
-                return SubclassAbove;
-        }
-    }
-    return Valid;
+    float highest = -std::numeric_limits<float>::infinity();
+    for (const Subclass &subclass : subclasses)
+        highest = std::max(highest, subclass.get_highest_max_distance());
+    return max_axle_distance_state(get_max_axle_distance(), get_min_axle_distance(), highest);
+}
+
+int Conf::max_axle_distance_state(const QString &maximumText, const QString &minimumText,
+                                  float highestSubclassMaximum) {
+    if (maximumText.isEmpty())
+        return MaxAxleDistanceInvalid;
+    const float maximum = Numbers::asFloat(maximumText);
+    if (maximum < Numbers::asFloat(minimumText))
+        return MaxAxleDistanceInvalid;
+    return highestSubclassMaximum > maximum ? MaxAxleDistanceBelowSubclass : MaxAxleDistanceValid;
 }
 
 bool Conf::is_min_axle_distance_valid() const {

@@ -58,8 +58,15 @@ public:
 
     bool is_country_code_valid() const;
     bool is_group_max_distance_valid() const;
-    // 0 valid, 1 some subclass distance is above it, 2 empty or below the minimum.
+    // The states of check_max_axle_distance.
+    static constexpr int MaxAxleDistanceValid = 0;
+    static constexpr int MaxAxleDistanceBelowSubclass = 1; // some subclass distance is above it
+    static constexpr int MaxAxleDistanceInvalid = 2;       // empty or below the minimum
     int check_max_axle_distance() const;
+    // The same from the header texts and the highest maximum distance of all
+    // subclasses (Subclass::get_highest_max_distance).
+    static int max_axle_distance_state(const QString &maximumText, const QString &minimumText,
+                                       float highestSubclassMaximum);
     bool is_min_axle_distance_valid() const;
     bool is_unclassified_vehicle_subclass_valid() const;
     bool is_uncategorised_vehicle_category_valid() const;

@@ -6,15 +6,13 @@
 #include "model/initext.h"
 #include "model/modellog.h"
 #include "model/numbers.h"
-#include "model/patterns.h"
 #include "model/savefile.h"
+#include "model/sectiontable.h"
 #include "model/writtenentries.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryFile>
 #include <QTextCodec>
@@ -31,19 +29,51 @@ QString readerText(const char *text) {
     return QCoreApplication::translate("Conf", text);
 }
 
-const QRegularExpression &sectionHeaderPattern() {
-    static const QRegularExpression pattern =
-        Patterns::compiled(QStringLiteral("(\\[subclass_\\d+\\])|(\\[classes\\])"));
-    return pattern;
+bool isDigitAt(QStringView text, int i, int *length) {
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        *length = 2;
+        return QChar::isDigit(QChar::surrogateToUcs4(c, text.at(i + 1)));
+    }
+    *length = 1;
+    return c.isDigit();
 }
 
-bool isSectionHeader(const QString &line) {
-    // Every header starts with "[": most lines are settled without the pattern.
-    if (!line.startsWith(QLatin1Char('[')))
+// The end of the run of decimal digits (any script) from i on.
+int digitsEnd(QStringView text, int i) {
+    int length = 0;
+    while (i < text.size() && isDigitAt(text, i, &length))
+        i += length;
+    return i;
+}
+
+const QString SubclassHeaderStart = FileKeys::SubclassSectionPrefix;
+
+// "[classes]", or "[subclass_" with decimal digits and "]", as the whole line.
+bool isSectionHeader(QStringView line) {
+    if (line == QStringView(FileKeys::ClassesSection))
+        return true;
+    if (!line.startsWith(SubclassHeaderStart) || !line.endsWith(FileKeys::SectionEnd))
         return false;
-    const QRegularExpressionMatch match = sectionHeaderPattern().match(line);
-    return match.hasMatch() && match.capturedStart(0) == 0 &&
-           match.capturedLength(0) == line.size();
+    const int digits = SubclassHeaderStart.size();
+    return line.size() > digits + 1 && digitsEnd(line, digits) == line.size() - 1;
+}
+
+bool isBlank(QStringView line) {
+    for (const QChar c : line)
+        if (!c.isSpace())
+            return false;
+    return true;
+}
+
+// The file as the toolkit's text stream sees it on a device opened as
+// text: decoded as a byte order mark says or else by the locale's codec,
+// then every carriage return dropped.
+QString streamText(const QByteArray &bytes) {
+    QString text =
+        QTextCodec::codecForUtfText(bytes, QTextCodec::codecForLocale())->toUnicode(bytes);
+    text.remove(QLatin1Char('\r'));
+    return text;
 }
 
 // The INI reader hands back an unquoted value with commas as a list; the
@@ -119,44 +149,45 @@ QMap<QString, QString> readHeader(const QByteArray &bytes, const QString &path, 
 // The subclass sections, line by line. Returns how far reading got.
 ConfReadOutcome readSections(const QByteArray &bytes, Conf &conf) {
     ConfReadOutcome outcome;
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
-    QTextStream stream(&buffer);
-    QString section;
-    QMap<QString, QString> table;
+    const QString text = streamText(bytes);
+    bool inClasses = false;
+    SectionTable table;
     auto finishTable = [&conf, &table]() {
-        conf.insert_subclass(Numbers::asUnsigned(table.value(FileKeys::SubclassNumber)),
-                             Subclass(table));
-        table.clear();
+        const quint32 number =
+            Numbers::asUnsigned(table.value(SectionTable::SubclassNumber).toString());
+        conf.insert_subclass(number, Subclass(table));
+        table = SectionTable();
     };
     int lineNumber = 0;
-    while (!stream.atEnd()) {
-        const QString line = stream.readLine();
+    for (int start = 0; start < text.size();) {
+        int end = text.indexOf(FileKeys::LineEnd, start);
+        if (end < 0)
+            end = text.size();
+        const QStringView line = QStringView(text).mid(start, end - start);
+        start = end + 1;
         ++lineNumber;
-        if (line.trimmed().isEmpty())
+        if (isBlank(line))
             continue;
-        if (isSectionHeader(line)) {
-            if (line == FileKeys::ClassesSection) {
-                section = line;
+        if (line.startsWith(QLatin1Char('[')) && isSectionHeader(line)) {
+            inClasses = line == QStringView(FileKeys::ClassesSection);
+            if (inClasses)
                 continue;
-            }
             if (!table.isEmpty())
                 finishTable();
-            section = line;
-            table.insert(FileKeys::SubclassNumber, Patterns::digitRun().match(line).captured(0));
+            const int digits = SubclassHeaderStart.size();
+            table.insert(FileKeys::SubclassNumber, line.mid(digits, line.size() - digits - 1));
             continue;
         }
-        if (section == FileKeys::ClassesSection)
+        if (inClasses)
             continue;
-        const QStringList parts = line.split(FileKeys::KeyValueSeparator);
-        if (parts.size() != 2) {
-            ModelLog::warning(LineWithoutEquals + QLatin1Char(' ') + line);
+        const int equals = line.indexOf(FileKeys::KeyValueSeparator);
+        if (equals < 0 || line.indexOf(FileKeys::KeyValueSeparator, equals + 1) >= 0) {
+            ModelLog::warning(LineWithoutEquals + QLatin1Char(' ') + line.toString());
             outcome.stopLine = lineNumber;
-            outcome.stopText = line;
+            outcome.stopText = line.toString();
             return outcome;
         }
-        table.insert(parts.at(0), parts.at(1));
+        table.insert(line.left(equals), line.mid(equals + 1));
     }
     if (!table.isEmpty())
         finishTable();

@@ -14,10 +14,6 @@ namespace {
 using Place = Finding::Place;
 using Severity = Finding::Severity;
 
-// States of Conf::check_max_axle_distance.
-constexpr int MaxAxleDistanceValid = 0;
-constexpr int MaxAxleDistanceBelowSubclass = 1;
-
 const char *const Context = "Findings";
 const char *const CannotRead = QT_TRANSLATE_NOOP("Findings", "cannot be read: %1");
 const char *const StoppedAt = QT_TRANSLATE_NOOP(
@@ -235,8 +231,8 @@ QVector<Finding> ofHeader(const Conf &conf) {
     check(conf.is_country_code_valid(), CountryCode, Messages::CountryCode);
     check(conf.is_group_max_distance_valid(), GroupMaxDistance, Messages::AboveZero);
     const int maxState = conf.check_max_axle_distance();
-    const bool maxWarning = maxState == MaxAxleDistanceBelowSubclass;
-    check(maxState == MaxAxleDistanceValid, HeaderMaxAxleDistance,
+    const bool maxWarning = maxState == Conf::MaxAxleDistanceBelowSubclass;
+    check(maxState == Conf::MaxAxleDistanceValid, HeaderMaxAxleDistance,
           maxWarning ? Messages::MaxAxleDistanceBelowSubclass : Messages::MaxAxleDistanceBelowMin,
           maxWarning ? Severity::Warning : Severity::Error);
     check(conf.is_min_axle_distance_valid(), HeaderMinAxleDistance,

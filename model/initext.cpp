@@ -81,7 +81,8 @@ bool keyReadsBack(const QString &key) {
             quoted = !quoted;
         else if (c == Percent && isKeyEscape(key, i))
             return false;
-        else if (c != Percent && KeySpecials.contains(c) && !(quoted && QuotableKeySpecials.contains(c)))
+        else if (c != Percent && KeySpecials.contains(c) &&
+                 !(quoted && QuotableKeySpecials.contains(c)))
             return false;
     }
     // An open quote would take in the "=" that follows the key.

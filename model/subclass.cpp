@@ -5,6 +5,7 @@
 #include "model/modellog.h"
 #include "model/numbers.h"
 #include "model/patterns.h"
+#include "model/sectiontable.h"
 #include "model/weightentries.h"
 #include "model/writtenentries.h"
 
@@ -127,13 +128,16 @@ void readWeights(Subclass &record, const QString &weights) {
         const WeightEntries::Match match = WeightEntries::nextAxleWeight(weights, from);
         if (!match.found())
             break;
-        const QStringList parts =
-            weights.mid(match.start, match.end - match.start).split(FileKeys::ListSeparator);
-        if (parts.size() != 2) {
-            ModelLog::warning(WeightNotTwoValues + parts.join(FileKeys::ListSeparator));
+        // The matched text is the axle, "," and the weight, after one character
+        // that may itself be a ",".
+        const QStringView matched = QStringView(weights).mid(match.start, match.end - match.start);
+        const int comma = matched.lastIndexOf(FileKeys::ListSeparator);
+        if (matched.indexOf(FileKeys::ListSeparator) != comma) {
+            ModelLog::warning(WeightNotTwoValues + matched.toString());
             return;
         }
-        record.set_max_axle_weight_at_index(parts.at(1), record.get_number_of_max_axle_weights());
+        record.set_max_axle_weight_at_index(matched.mid(comma + 1).toString(),
+                                            record.get_number_of_max_axle_weights());
         from = match.end;
     }
     for (const QString &entry : WeightEntries::combinedEntries(weights))
@@ -145,74 +149,103 @@ struct NumberedEntry {
     bool adsl;
     bool total; // k is "0"
     quint64 k;  // unsigned decimal, or the largest value when it is none
-    QString value;
+    const SectionTable::Entry *entry;
 };
 
-// The constraint entries of a key table in the order of their numbers, as
-// the writer numbered them: adsl_2 before adsl_10, which text order would
-// swap on every save. Suffixes that are no number follow in text order.
-QVector<NumberedEntry> numberedConstraints(const QMap<QString, QString> &table) {
+// The constraint entries of a section in the order of their numbers, as the
+// writer numbered them: adsl_2 before adsl_10, which text order would swap
+// on every save. Keys of one number, and suffixes that are no number, follow
+// in text order.
+QVector<NumberedEntry> numberedConstraints(const SectionTable &table) {
     QVector<NumberedEntry> entries;
-    for (auto it = table.cbegin(); it != table.cend(); ++it) {
-        const QString &key = it.key();
-        const bool adsl = key.startsWith(FileKeys::AdslPrefix);
-        if (!adsl && !key.startsWith(FileKeys::AwslPrefix))
-            continue;
-        const QString suffix = key.mid(key.lastIndexOf(QLatin1Char('_')) + 1);
+    for (const SectionTable::Entry &entry : table.numbered()) {
+        const QStringView key = entry.key;
+        const QStringView suffix = key.mid(key.lastIndexOf(QLatin1Char('_')) + 1);
         bool isNumber = false;
-        const quint64 k = suffix.toULongLong(&isNumber, 10);
-        entries.append({adsl, suffix == NoTarget, isNumber ? k : ~quint64(0), it.value()});
+        const quint64 k = suffix.toString().toULongLong(&isNumber, 10);
+        entries.append({key.startsWith(FileKeys::AdslPrefix), suffix == NoTarget,
+                        isNumber ? k : ~quint64(0), &entry});
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const NumberedEntry &a, const NumberedEntry &b) { return a.k < b.k; });
+    std::sort(entries.begin(), entries.end(), [](const NumberedEntry &a, const NumberedEntry &b) {
+        return a.k != b.k ? a.k < b.k : a.entry->key < b.entry->key;
+    });
+    return entries;
+}
+
+// The entries of a list value, split at every ",", empty ones kept; room is
+// made for the spare entry the axle count adds.
+QStringList splitList(QStringView text) {
+    QStringList entries;
+    entries.reserve(int(text.count(FileKeys::ListSeparator)) + 2);
+    int start = 0;
+    for (;;) {
+        const int comma = int(text.indexOf(FileKeys::ListSeparator, start));
+        if (comma < 0)
+            break;
+        entries.append(text.mid(start, comma - start).toString());
+        start = comma + 1;
+    }
+    entries.append(text.mid(start).toString());
     return entries;
 }
 
 } // namespace
 
-Subclass::Subclass(const QMap<QString, QString> &table) {
-    using namespace FileKeys;
-    number = Numbers::asUnsigned(table.value(SubclassNumber));
-    set_override_class(table.value(OverrideClass));
-    set_override_groups(table.value(OverrideGroups));
-    set_alias(table.value(Alias));
-    set_category(table.value(Category));
-    set_max_GVW(table.value(MaxGVW));
+Subclass::Subclass(const QMap<QString, QString> &table) : Subclass(SectionTable(table)) {}
 
-    const QString mins = table.value(MinAxleDistance);
-    const QString maxs = table.value(MaxAxleDistance);
+Subclass::Subclass(const SectionTable &table) {
+    using namespace FileKeys;
+    using Slot = SectionTable::Slot;
+    number = Numbers::asUnsigned(table.value(Slot::SubclassNumber).toString());
+    // Every plain value is present, empty or not; in key order, so that each
+    // goes in at the end of the map.
+    const std::pair<const QString &, Slot> plainValues[] = {
+        {Alias, Slot::Alias},
+        {Append, Slot::Append},
+        {AxleConfiguration, Slot::AxleConfiguration},
+        {Category, Slot::Category},
+        {LowerGVWLimit, Slot::LowerGVWLimit},
+        {MaxGVW, Slot::MaxGVW},
+        {NumberOfAxles, Slot::NumberOfAxles},
+        {OverrideClass, Slot::OverrideClass},
+        {OverrideGroups, Slot::OverrideGroups},
+        {Prepend, Slot::Prepend},
+        {ReclassifyDownTo, Slot::ReclassifyDownTo},
+        {ReclassifyUpTo, Slot::ReclassifyUpTo},
+        {UpperGVWLimit, Slot::UpperGVWLimit},
+    };
+    for (const auto &[key, slot] : plainValues)
+        values.insert(values.cend(), key, table.value(slot).toString());
+    values[AxleConfiguration] = values.value(AxleConfiguration).toUpper();
+
+    const QStringView mins = table.value(Slot::MinAxleDistance);
+    const QStringView maxs = table.value(Slot::MaxAxleDistance);
     if (!mins.isEmpty() && !maxs.isEmpty()) {
-        min_axle_distances = mins.split(ListSeparator);
-        max_axle_distances = maxs.split(ListSeparator);
+        min_axle_distances = splitList(mins);
+        max_axle_distances = splitList(maxs);
         if (min_axle_distances.size() != max_axle_distances.size())
             ModelLog::warning(MinsMaxsDiffer);
     }
 
-    const QString tyres = table.value(TyreType);
+    const QStringView tyres = table.value(Slot::TyreType);
     if (!tyres.isEmpty())
-        tyre_types = tyres.split(ListSeparator);
+        tyre_types = splitList(tyres);
 
-    const QString weights = table.value(MaxAxleWeight);
+    const QString weights = table.value(Slot::MaxAxleWeight).toString();
     if (weights.isEmpty())
         ModelLog::warning(EmptyWeights + QString::number(number));
     readWeights(*this, weights);
 
-    set_number_of_axles(table.value(NumberOfAxles));
-    set_upper_GVW_limit(table.value(UpperGVWLimit));
-    set_reclassify_up_to_subclass(table.value(ReclassifyUpTo));
-    set_lower_GVW_limit(table.value(LowerGVWLimit));
-    set_reclassify_down_to_subclass(table.value(ReclassifyDownTo));
-    set_axle_configuration(table.value(AxleConfiguration));
-    set_prepend(table.value(Prepend));
-    set_append(table.value(Append));
+    set_number_of_axles(values.value(NumberOfAxles));
 
     for (const NumberedEntry &entry : numberedConstraints(table)) {
+        const QString value = entry.entry->value.toString();
         if (entry.total && entry.adsl)
-            set_adsl_0(entry.value);
+            set_adsl_0(value);
         else if (entry.total)
-            set_awsl_0(entry.value);
+            set_awsl_0(value);
         else
-            set_constraint_at_index(entry.value, -1,
+            set_constraint_at_index(value, -1,
                                     entry.adsl ? ConstraintType::Adsl : ConstraintType::Awsl);
     }
 }
@@ -482,26 +515,7 @@ bool Subclass::is_complete() const {
 }
 
 bool Subclass::is_valid(const QString &header_min, const QString &header_max) const {
-    const qint64 axles = Numbers::asInt(get_number_of_axles()); // wide: axles - 1 never overflows
-    for (int i = 0; i < axles - 1; ++i) {
-        if (!is_min_distance_valid(i, header_min, header_max) ||
-            !is_max_distance_valid(i, header_min, header_max))
-            return false;
-    }
-    for (int i = 0; i < axles; ++i) {
-        if (!is_max_axle_weight_valid(i) || !is_tyre_type_valid(i))
-            return false;
-    }
-    for (const QString &type :
-         {ConstraintType::Default, ConstraintType::Adsl, ConstraintType::Awsl}) {
-        const int count = get_number_of_constraints(type);
-        for (int i = 0; i < count; ++i) {
-            if (!is_constraint_valid(i, type))
-                return false;
-        }
-    }
-    return is_category_valid() && is_number_of_axles_valid() && is_max_GVW_valid() &&
-           is_axle_configuration_valid() && is_adsl_0_valid() && is_awsl_0_valid();
+    return judge().valid(Numbers::asFloat(header_min), Numbers::asFloat(header_max));
 }
 
 bool Subclass::can_draw() const {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class SectionTable;
+
 // Type texts of the three constraint lists.
 namespace ConstraintType {
 inline const QString Default = QStringLiteral("default");
@@ -26,6 +28,7 @@ public:
     Subclass() = default;
     // Builds the record from the key table the reader collects for a section.
     explicit Subclass(const QMap<QString, QString> &table);
+    explicit Subclass(const SectionTable &table);
 
     quint32 get_number() const { return number; }
     void set_number(quint32 value) { number = value; }
@@ -114,6 +117,27 @@ public:
     bool is_reclassify_down_to_subclass_valid(const QString &target_number_of_axles) const;
     bool is_complete() const;
     bool is_valid(const QString &header_min, const QString &header_max) const;
+
+    // The full check taken apart from the header it depends on: only the
+    // distances in use meet the header's axle distance bounds, and they all
+    // lie within them exactly when the lowest and the highest do. A header
+    // change then re-judges a subclass by comparing two numbers.
+    struct Judgement {
+        bool validApartFromHeader = false;
+        bool hasGaps = false;         // some distance is in use
+        float lowestMinimum = 0;      // of the minimum distances in use
+        float highestMaximum = 0;     // of the maximum distances in use
+        float highestMaxDistance = 0; // of every maximum distance entry, spare ones too
+        bool valid(float headerMin, float headerMax) const {
+            return validApartFromHeader &&
+                   (!hasGaps || (lowestMinimum >= headerMin && headerMax >= highestMaximum));
+        }
+    };
+    Judgement judge() const;
+    // The largest maximum distance entry, spare ones included (-infinity
+    // when there is none): what the header's maximum axle distance is
+    // checked against.
+    float get_highest_max_distance() const;
     bool can_draw() const;
     bool has_same_axles(const Subclass &other) const;
     bool is_duplicate_of(const Subclass &other) const;

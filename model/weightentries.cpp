@@ -2,6 +2,8 @@
 
 namespace {
 
+constexpr ushort FirstNonAscii = 0x80;
+
 // Positions are UTF-16 indices; a character outside the basic plane takes
 // two of them, and the patterns see it as one character.
 int charLength(const QString &text, int i) {
@@ -13,6 +15,9 @@ int charLength(const QString &text, int i) {
 bool isDigitAt(const QString &text, int i) {
     if (i >= text.size())
         return false;
+    const ushort code = text.at(i).unicode();
+    if (code < FirstNonAscii)
+        return code >= '0' && code <= '9';
     if (charLength(text, i) == 2)
         return QChar::isDigit(QChar::surrogateToUcs4(text.at(i), text.at(i + 1)));
     return text.at(i).isDigit();

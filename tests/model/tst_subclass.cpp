@@ -3,6 +3,7 @@
 #include "modeltestsupport.h"
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QtTest>
 
 using Table = QMap<QString, QString>;
@@ -151,6 +152,42 @@ private slots:
         QCOMPARE(changedRecord(changes).is_complete(), complete);
     }
 
+    void fullCheckAgreesWithItsStepsForAnyHeader() {
+        // The full check as a sequence of per-index and field checks, held
+        // against the judgement that re-judges by comparing numbers.
+        const auto stepByStep = [](const Subclass &s, const QString &min, const QString &max) {
+            const qint64 axles = s.get_number_of_axles().toInt();
+            for (int i = 0; i < axles - 1; ++i)
+                if (!s.is_min_distance_valid(i, min, max) || !s.is_max_distance_valid(i, min, max))
+                    return false;
+            for (int i = 0; i < axles; ++i)
+                if (!s.is_max_axle_weight_valid(i) || !s.is_tyre_type_valid(i))
+                    return false;
+            for (const QString type : {"default", "adsl", "awsl"})
+                for (int i = 0; i < s.get_number_of_constraints(type); ++i)
+                    if (!s.is_constraint_valid(i, type))
+                        return false;
+            return s.is_category_valid() && s.is_number_of_axles_valid() && s.is_max_GVW_valid() &&
+                   s.is_axle_configuration_valid() && s.is_adsl_0_valid() && s.is_awsl_0_valid();
+        };
+        const QStringList numbers{"", "0", "1", "2.2", "3.5", "9", "x", "nan", "-1", "1e9"};
+        QRandomGenerator random(3);
+        const auto pick = [&]() { return numbers.at(random.bounded(numbers.size())); };
+        for (int round = 0; round < 3000; ++round) {
+            Subclass s(completeTwoAxleTable());
+            s.set_number_of_axles(QString::number(random.bounded(0, 5)));
+            for (int i = random.bounded(4); i > 0; --i) {
+                s.set_min_distance_at_index(pick(), random.bounded(4));
+                s.set_max_distance_at_index(pick(), random.bounded(5));
+            }
+            if (random.bounded(4) == 0)
+                s.set_category(QString());
+            const QString min = pick();
+            const QString max = pick();
+            QCOMPARE(s.is_valid(min, max), stepByStep(s, min, max));
+        }
+    }
+
     void fullCheckCoversConstraintsAndTotals() {
         const Subclass base(completeTwoAxleTable());
         QVERIFY(base.is_valid("1", "10"));
@@ -204,17 +241,25 @@ private slots:
         QTest::addColumn<QString>("changes");
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("index");
-        QTest::newRow("writable") << "" << "" << -1;
-        QTest::newRow("plain value") << "axle_configuration=C=2" << "axle_configuration" << -1;
-        QTest::newRow("total") << "adsl_0=1=2" << "adsl_0" << -1;
-        QTest::newRow("numbered constraint") << "awsl_1=1+2|awsl_2=1+2=3" << "awsl" << 1;
-        QTest::newRow("axle entry") << "tyre_type=1=,1" << "tyre_type" << 0;
-        QTest::newRow("line break") << "alias=a\nb" << "alias" << -1;
+        QTest::newRow("writable") << ""
+                                  << "" << -1;
+        QTest::newRow("plain value") << "axle_configuration=C=2"
+                                     << "axle_configuration" << -1;
+        QTest::newRow("total") << "adsl_0=1=2"
+                               << "adsl_0" << -1;
+        QTest::newRow("numbered constraint") << "awsl_1=1+2|awsl_2=1+2=3"
+                                             << "awsl" << 1;
+        QTest::newRow("axle entry") << "tyre_type=1=,1"
+                                    << "tyre_type" << 0;
+        QTest::newRow("line break") << "alias=a\nb"
+                                    << "alias" << -1;
         QTest::newRow("too long") << "alias=" + QString(70000, 'x') << "alias" << -1;
-        QTest::newRow("weight in exponent notation") << "@weight 1=2e+09" << "max_axle_weight__kN"
-                                                     << 1;
-        QTest::newRow("combined weight without weight") << "@default -1=1+2," << "default" << 0;
-        QTest::newRow("distance with comma") << "@maxdist 0=1,5" << "max_axle_distance__m" << 0;
+        QTest::newRow("weight in exponent notation") << "@weight 1=2e+09"
+                                                     << "max_axle_weight__kN" << 1;
+        QTest::newRow("combined weight without weight") << "@default -1=1+2,"
+                                                        << "default" << 0;
+        QTest::newRow("distance with comma") << "@maxdist 0=1,5"
+                                             << "max_axle_distance__m" << 0;
     }
 
     void unwritableValues() {

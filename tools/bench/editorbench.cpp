@@ -24,12 +24,11 @@ constexpr double LargeKeystrokeGoalMs = 20.0;
 
 // The fields a user types in, one of each kind.
 const char *const Fields[] = {
-    "lineEditVersion",     "lineEditCountry",        "lineEditGroupMaxDist",
-    "lineEditMaxAxleDist", "lineEditMinAxleDist",    "lineEditUnclassified",
-    "lineEditSubclass",    "lineEditCategory",       "lineEditMaxGrossWeight",
-    "lineEditConfString",  "lineEditNumOfAxles",     "lineEditReclassUpTo",
-    "MaxAxleDist1",        "MinAxleDist1",           "MaxAxleWeightEdit2",
-    "TyreType2",           "defaultConstraint1",     "adslConstraint1",
+    "lineEditVersion",        "lineEditCountry",      "lineEditGroupMaxDist", "lineEditMaxAxleDist",
+    "lineEditMinAxleDist",    "lineEditUnclassified", "lineEditSubclass",     "lineEditCategory",
+    "lineEditMaxGrossWeight", "lineEditConfString",   "lineEditNumOfAxles",   "lineEditReclassUpTo",
+    "MaxAxleDist1",           "MinAxleDist1",         "MaxAxleWeightEdit2",   "TyreType2",
+    "defaultConstraint1",     "adslConstraint1",
 };
 
 // A key press and release as the user's keyboard delivers them.

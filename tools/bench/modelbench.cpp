@@ -71,6 +71,8 @@ void benchModel(const QString &path, Figures &figures) {
             stream.readLine();
     });
     const double floor = iniPass + linePass;
+    figures.note(QStringLiteral("bare INI pass"), iniPass);
+    figures.note(QStringLiteral("bare line pass"), linePass);
     figures.note(QStringLiteral("floor: bare INI pass + bare line pass"), floor);
 
     Conf conf;
