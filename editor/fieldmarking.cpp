@@ -1,7 +1,9 @@
 // Field markings and the upkeep of the list of invalid subclasses.
 #include "editor/subclasslookup.h"
+#include "editor/subclasslist.h"
 #include "editor/tarveo.h"
 #include "model/messages.h"
+#include "model/numbers.h"
 #include "ui_tarveo.h"
 
 #include <QComboBox>
@@ -11,10 +13,10 @@
 #include <QStringList>
 
 void Tarveo::updateInvalidEntry(const Subclass &subclass) {
-    const int row = ui->comboBoxInvalid->findText(SubclassLookup::entry(subclass.get_number()),
-                                                  Qt::MatchExactly | Qt::MatchCaseSensitive);
-    const bool valid =
-        subclass.is_valid(conf.get_min_axle_distance(), conf.get_max_axle_distance());
+    const int row = invalidEntries->rowOf(subclass.get_number());
+    const Subclass::Judgement *judgement = judgements.update(conf, subclass.get_number());
+    const bool valid = judgement && judgement->valid(Numbers::asFloat(conf.get_min_axle_distance()),
+                                                     Numbers::asFloat(conf.get_max_axle_distance()));
     if (row >= 0 && valid)
         ui->comboBoxInvalid->removeItem(row);
     else if (row < 0 && !valid)
@@ -23,20 +25,25 @@ void Tarveo::updateInvalidEntry(const Subclass &subclass) {
 }
 
 void Tarveo::refreshInvalidList() {
-    QStringList entries;
-    for (quint32 number : conf.get_invalid_subclasses())
-        entries << SubclassLookup::entry(number);
-    ui->comboBoxInvalid->clear();
-    // One insertion for the whole list: Open and header edits rebuild it for
-    // every subclass of the document.
-    ui->comboBoxInvalid->addItems(entries);
-    if (entries.isEmpty()) {
+    // Rebuilt in ascending order, which only takes work when the entries
+    // differ: a keystroke in the header often changes none.
+    const QVector<quint32> numbers = judgements.invalid(conf);
+    if (numbers != invalidEntries->numbers())
+        invalidEntries->setNumbers(numbers);
+    if (numbers.isEmpty()) {
         ui->comboBoxInvalid->hide();
         ui->labelInvalid->setText(textSubclassesValid);
     } else {
+        ui->comboBoxInvalid->setCurrentIndex(0);
         ui->comboBoxInvalid->show();
         ui->labelInvalid->setText(textInvalidSubclasses);
     }
+}
+
+int Tarveo::maxAxleDistanceState() {
+    return Conf::max_axle_distance_state(conf.get_max_axle_distance(),
+                                         conf.get_min_axle_distance(),
+                                         judgements.highestMaxDistance(conf));
 }
 
 void Tarveo::showInvalidListState() {

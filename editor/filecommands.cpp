@@ -1,6 +1,7 @@
 // The File menu: New, Open and Save move the document between the form and
 // a .conf file.
 #include "editor/subclasslookup.h"
+#include "editor/subclasslist.h"
 #include "editor/tarveo.h"
 #include "ui_tarveo.h"
 
@@ -102,6 +103,7 @@ void Tarveo::menuNewClicked() {
 
     conf = std::move(fresh);
     savedDocument = conf;
+    judgements.judgeAll(conf);
     setWindowTitle(titleBase + QLatin1Char(' ') + path);
     clearAndHideSubclassPanel();
     ui->groupBoxSubclass->show();
@@ -132,6 +134,7 @@ void Tarveo::openFile(const QString &path) {
     setWindowTitle(titleBase + QLatin1Char(' ') + path);
     conf = std::move(read);
     savedDocument = conf;
+    judgements.judgeAll(conf);
 
     for (QLineEdit *edit :
          {ui->lineEditSubclass, ui->lineEditOverrideClass, ui->lineEditOverrideGroups,
@@ -145,12 +148,8 @@ void Tarveo::openFile(const QString &path) {
     // Also takes the gravitational constant of the file as the tonne factor.
     fillHeader();
 
-    QStringList entries;
-    for (quint32 number : conf.get_subclass_numbers())
-        entries << SubclassLookup::entry(number);
-    // One insertion: the first entry becomes current and is displayed once,
-    // not once per subclass.
-    ui->comboBoxSubclasses->addItems(entries);
+    // All entries at once, none current yet: the first is displayed below.
+    subclassEntries->setNumbers(conf.get_subclass_numbers());
     refreshInvalidList();
 
     if (ui->comboBoxSubclasses->count() > 0) {

@@ -67,7 +67,7 @@ void Tarveo::connectHeaderHandlers() {
                 markTooLarge(field.edit, field.stored == Stored::Weight))
                 ; // the document got no value for it
             else if (field.bound == Bound::Upper)
-                setMaxAxleDistanceState(field.edit, conf.check_max_axle_distance());
+                setMaxAxleDistanceState(field.edit, maxAxleDistanceState());
             else if (field.check)
                 setFieldState(field.edit, (conf.*field.check)(), field.invalidTip);
             else

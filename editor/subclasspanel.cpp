@@ -114,6 +114,7 @@ void Tarveo::on_buttonSubclass_clicked() {
 
     if (ui->buttonSubclass->text() == tr(textButtonDelete)) {
         conf.remove_subclass(number);
+        judgements.update(conf, number);
         const int invalidRow =
             ui->comboBoxInvalid->findText(ui->comboBoxSubclasses->currentText(), exactMatch);
         if (invalidRow >= 0) {
@@ -140,6 +141,7 @@ void Tarveo::on_buttonSubclass_clicked() {
     Subclass created(QMap<QString, QString>{{QStringLiteral("subclass"), numberText}});
     created.set_category(ui->lineEditUnclassified->text());
     conf.insert_subclass(number, created);
+    judgements.update(conf, number);
     setFieldState(ui->lineEditSubclass, conf.has_subclass(number), QString());
 
     const QString entry = SubclassLookup::entry(number);
@@ -188,6 +190,7 @@ void Tarveo::on_buttonCopy_clicked() {
     Subclass copy = *shown;
     copy.set_number(target);
     conf.insert_subclass(target, copy);
+    judgements.update(conf, target);
 
     ui->comboBoxSubclasses->addItem(SubclassLookup::entry(target));
     if (ui->comboBoxInvalid->findText(SubclassLookup::entry(source), exactMatch) >= 0) {

@@ -2,6 +2,7 @@
 #include "editor/tarveo.h"
 
 #include "app/identity.h"
+#include "editor/subclasslist.h"
 #include "model/messages.h"
 #include "ui_tarveo.h"
 #include "units/numbervalidators.h"
@@ -64,6 +65,10 @@ Tarveo::Tarveo(QWidget *parent)
 
     ui->setupUi(this);
     setWindowTitle(titleBase);
+    subclassEntries = new SubclassList(ui->comboBoxSubclasses);
+    ui->comboBoxSubclasses->setModel(subclassEntries);
+    invalidEntries = new SubclassList(ui->comboBoxInvalid);
+    ui->comboBoxInvalid->setModel(invalidEntries);
 
     weightUnit = Tons;
     lengthUnit = Meters;
@@ -205,6 +210,8 @@ Subclass *Tarveo::currentSubclass() {
     const quint32 number = ui->lineEditSubclass->text().toUInt(&ok, 10);
     if (!ok || !conf.has_subclass(number))
         return nullptr;
+    // Whoever asks may change it.
+    judgements.touch(number);
     return &conf.get_subclass(number);
 }
 

@@ -1,6 +1,7 @@
 #ifndef TARVEO_EDITOR_TARVEO_H
 #define TARVEO_EDITOR_TARVEO_H
 
+#include "editor/judgements.h"
 #include "model/conf.h"
 #include "units/units.h"
 
@@ -12,6 +13,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class MeasurementUnits;
+class SubclassList;
 
 namespace Ui {
 class Tarveo;
@@ -178,6 +180,8 @@ private:
     // Shows the invalid list with its label while it has entries, hides it
     // otherwise.
     void showInvalidListState();
+    // The state of the header's maximum axle distance check.
+    int maxAxleDistanceState();
 
     // --- file commands (filecommands.cpp) ---
     // Writes the document to path; a failure is shown in a warning box.
@@ -226,6 +230,9 @@ private:
     const QString textInvalidSubclasses;
     Conf conf;
     Conf savedDocument; // as last opened, created or saved
+    Judgements judgements; // of every subclass of conf
+    SubclassList *subclassEntries;
+    SubclassList *invalidEntries;
     float weightFactor;
     float lengthFactor;
     uchar weightUnit;

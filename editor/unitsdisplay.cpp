@@ -209,7 +209,7 @@ void Tarveo::fillHeader() {
     setFieldState(ui->lineEditUnclassified, conf.is_unclassified_vehicle_subclass_valid(),
                   QString());
     setConvertedMaxAxleDistText(ui->lineEditMaxAxleDist, conf.get_max_axle_distance(), false,
-                                conf.check_max_axle_distance());
+                                maxAxleDistanceState());
     setConvertedText(ui->lineEditMinAxleDist, conf.get_min_axle_distance(), false,
                      conf.is_min_axle_distance_valid());
     ui->lineEditUncategorised->setText(conf.get_uncategorised_vehicle_category());
