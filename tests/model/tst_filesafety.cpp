@@ -78,9 +78,11 @@ private slots:
     void init() { QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8")); }
 
     void weightSearchesFindWhatThePatternsFind() {
-        // Arabic-Indic and mathematical digits are digits to the patterns too.
+        // Arabic-Indic and mathematical digits are digits to the patterns too,
+        // and so are Tangsa digits, which QChar does not know.
         const QStringList alphabet = characters(QStringLiteral("12+,.;x ") + QChar(0x0663))
-                                     << QStringLiteral("\U0001D7CE");
+                                     << QStringLiteral("\U0001D7CE")
+                                     << QStringLiteral("\U00016AC0");
         QRandomGenerator random(7);
         for (int round = 0; round < 20000; ++round) {
             const QString text = randomText(random, alphabet, 24);
