@@ -23,6 +23,8 @@ namespace {
 const QString LineWithoutEquals = QStringLiteral("Read a line without equals:");
 
 constexpr qint64 Mebibyte = 1024 * 1024;
+// What is read at a time of a file that grows while it is read.
+constexpr qint64 ReadChunkBytes = Mebibyte;
 
 // The reasons a file is refused reach the user.
 QString readerText(const char *text) {
@@ -209,7 +211,18 @@ QString readLimited(const QString &path, QByteArray *bytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
-    *bytes = file.read(FileLimits::MaxFileBytes + 1);
+    // As much as the file holds, and no more than the limit even if it grows
+    // meanwhile. A read is given as much room as it asks for, so each asks
+    // for what is there.
+    qint64 wanted = info.size() + 1;
+    while (bytes->size() <= FileLimits::MaxFileBytes) {
+        const QByteArray chunk =
+            file.read(qMin(wanted, FileLimits::MaxFileBytes + 1 - bytes->size()));
+        if (chunk.isEmpty())
+            break;
+        *bytes += chunk;
+        wanted = ReadChunkBytes;
+    }
     if (bytes->size() > FileLimits::MaxFileBytes)
         return readerText(QT_TRANSLATE_NOOP("Conf", "it is larger than %1 MiB"))
             .arg(FileLimits::MaxFileBytes / Mebibyte);

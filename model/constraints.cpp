@@ -2,29 +2,21 @@
 
 #include "model/filelimits.h"
 #include "model/modellog.h"
-#include "model/patterns.h"
-
-#include <QRegularExpression>
+#include "model/syntax.h"
 
 namespace {
 
 const QString RemovePastEnd =
     QStringLiteral("Combined constraints size is smaller than index we tried to delete!");
 
-const QString AdslSyntax = QStringLiteral("(?:\\d+\\+)*\\d:\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?");
-const QString AwslSyntax =
-    QStringLiteral("(?:\\d+\\+)*\\d:\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+");
-const QString Adsl0Syntax = QStringLiteral("\\d+(?:\\.\\d+)?,\\d+(?:\\.\\d+)?");
-const QString Awsl0Syntax = QStringLiteral("\\d+(?:\\.\\d+)?,\\d+;\\d+(?:\\.\\d+)?,\\d+");
-
-// Text longer than any line of a file is judged invalid without a pattern:
-// beyond that, a pattern engine may give up rather than judge.
-bool matchesWhole(const QRegularExpression &pattern, const QString &text) {
-    return text.size() <= FileLimits::MaxJudgedLength && pattern.match(text).hasMatch();
+// Text longer than any line of a file could hold is invalid whatever its
+// syntax.
+bool matchesWhole(bool (*syntax)(const QString &), const QString &text) {
+    return text.size() <= FileLimits::MaxJudgedLength && syntax(text);
 }
 
-bool isTotalValid(const QRegularExpression &pattern, const QString &value) {
-    return value.isEmpty() || matchesWhole(pattern, value);
+bool isTotalValid(bool (*syntax)(const QString &), const QString &value) {
+    return value.isEmpty() || matchesWhole(syntax, value);
 }
 
 } // namespace
@@ -102,21 +94,16 @@ bool Subclass::is_constraint_valid(int index, const QString &type) const {
     }
     // For the default kind the first match from the start must be the whole
     // entry, which comes to the same as matching it whole.
-    static const QRegularExpression combined = Patterns::wholeText(Patterns::CombinedWeightSyntax);
-    static const QRegularExpression adsl = Patterns::wholeText(AdslSyntax);
-    static const QRegularExpression awsl = Patterns::wholeText(AwslSyntax);
-    const QRegularExpression &pattern = type == ConstraintType::Default ? combined
-                                        : type == ConstraintType::Adsl  ? adsl
-                                                                        : awsl;
-    return matchesWhole(pattern, list->at(index));
+    const auto syntax = type == ConstraintType::Default ? Syntax::isCombinedWeight
+                        : type == ConstraintType::Adsl  ? Syntax::isAdsl
+                                                        : Syntax::isAwsl;
+    return matchesWhole(syntax, list->at(index));
 }
 
 bool Subclass::is_adsl_0_valid() const {
-    static const QRegularExpression pattern = Patterns::wholeText(Adsl0Syntax);
-    return isTotalValid(pattern, get_adsl_0());
+    return isTotalValid(Syntax::isAdsl0, get_adsl_0());
 }
 
 bool Subclass::is_awsl_0_valid() const {
-    static const QRegularExpression pattern = Patterns::wholeText(Awsl0Syntax);
-    return isTotalValid(pattern, get_awsl_0());
+    return isTotalValid(Syntax::isAwsl0, get_awsl_0());
 }

@@ -2,21 +2,21 @@
 #define TARVEO_MODEL_NUMBERS_H
 
 #include <QString>
+#include <QStringView>
 
 // The one place where document text becomes a number and back. Every
-// conversion is the toolkit's locale-independent one; text that does not
-// convert reads as 0 and nobody looks at the success flag.
+// conversion gives what the toolkit's locale-independent one gives; text that
+// does not convert reads as 0 and nobody looks at the success flag.
 namespace Numbers {
 
-inline float asFloat(const QString &text) {
-    return text.toFloat();
-}
-inline int asInt(const QString &text) {
-    return text.toInt(nullptr, 10);
-}
-inline quint32 asUnsigned(const QString &text) {
-    return text.toUInt(nullptr, 10);
-}
+// The checks convert every field of every subclass, so plain text (ASCII
+// digits and a point, or a minus for the integers) is converted here, to the
+// very value the toolkit gives; anything else goes to the toolkit.
+float asFloat(const QString &text);
+int asInt(const QString &text);
+quint32 asUnsigned(const QString &text);
+// Part of a longer text, read as if it stood alone.
+quint32 asUnsigned(QStringView text);
 
 // General notation, 6 significant digits: the form of every number that
 // enters the document.

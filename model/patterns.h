@@ -12,19 +12,11 @@ inline QRegularExpression compiled(const QString &pattern) {
     return QRegularExpression(pattern, QRegularExpression::UseUnicodePropertiesOption);
 }
 
-// The whole text must match: anchors around the syntax.
-inline QRegularExpression wholeText(const QString &pattern) {
-    return compiled(QStringLiteral("\\A(?:%1)\\z").arg(pattern));
-}
-
-// A run of decimal digits: section numbers, axle counts of a configuration.
+// A run of decimal digits: the number of a subclass section.
 inline const QRegularExpression &digitRun() {
     static const QRegularExpression pattern = compiled(QStringLiteral("\\d+"));
     return pattern;
 }
-
-// A combined axle weight constraint: two or more axles, "," and the weight.
-inline const QString CombinedWeightSyntax = QStringLiteral("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*");
 
 } // namespace Patterns
 

@@ -6,10 +6,10 @@
 #include "model/numbers.h"
 #include "model/patterns.h"
 #include "model/sectiontable.h"
+#include "model/syntax.h"
 #include "model/weightentries.h"
 #include "model/writtenentries.h"
 
-#include <QRegularExpression>
 #include <QTextCodec>
 #include <QVector>
 #include <algorithm>
@@ -24,12 +24,6 @@ const QString WeightTyreListsDiffer = QStringLiteral("set_number_of_axles-weight
 const QString CantDraw = QStringLiteral("Can't draw because at index");
 const QString CantDrawMin = QStringLiteral("min dist is");
 const QString CantDrawMax = QStringLiteral("and max dist is");
-
-const QRegularExpression &axleConfigurationPattern() {
-    static const QRegularExpression pattern =
-        Patterns::compiled(QStringLiteral("[ABCHLMV]\\d+(?:[DTS]\\d+)*"));
-    return pattern;
-}
 
 constexpr float MaxValidAxles = Subclass::MaxAxles;
 constexpr int MinTyreType = 1; // single
@@ -476,16 +470,8 @@ bool Subclass::is_axle_configuration_valid() const {
     const QString configuration = get_axle_configuration();
     if (configuration.isEmpty() || configuration.size() > FileLimits::MaxJudgedLength)
         return false;
-    const QRegularExpressionMatch match = axleConfigurationPattern().match(configuration);
-    if (!match.hasMatch() || match.captured(0) != configuration)
-        return false;
-    // The axle count of a configuration is kept in 8 bits, as the
-    // installation does: a part with 258 axles counts as 2.
-    quint8 axles = 0;
-    QRegularExpressionMatchIterator runs = Patterns::digitRun().globalMatch(configuration);
-    while (runs.hasNext())
-        axles += static_cast<quint8>(Numbers::asUnsigned(runs.next().captured(0)));
-    return axles == Numbers::asInt(get_number_of_axles());
+    return Syntax::isAxleConfiguration(configuration) &&
+           Syntax::axleCount(configuration) == Numbers::asInt(get_number_of_axles());
 }
 
 bool Subclass::is_reclassify_up_to_subclass_valid(const QString &target_number_of_axles) const {

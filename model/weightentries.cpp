@@ -1,38 +1,13 @@
 #include "model/weightentries.h"
 
+#include "model/syntax.h"
+
 namespace {
 
-constexpr ushort FirstNonAscii = 0x80;
-
-// Positions are UTF-16 indices; a character outside the basic plane takes
-// two of them, and the patterns see it as one character.
-int charLength(const QString &text, int i) {
-    return i + 1 < text.size() && text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate()
-               ? 2
-               : 1;
-}
-
-bool isDigitAt(const QString &text, int i) {
-    if (i >= text.size())
-        return false;
-    const ushort code = text.at(i).unicode();
-    if (code < FirstNonAscii)
-        return code >= '0' && code <= '9';
-    if (charLength(text, i) == 2)
-        return QChar::isDigit(QChar::surrogateToUcs4(text.at(i), text.at(i + 1)));
-    return text.at(i).isDigit();
-}
-
-bool isAt(const QString &text, int i, char c) {
-    return i < text.size() && text.at(i) == QLatin1Char(c);
-}
-
-// The end of the run of digits starting at i (i itself when there is none).
-int digitsEnd(const QString &text, int i) {
-    while (isDigitAt(text, i))
-        i += charLength(text, i);
-    return i;
-}
+using Syntax::charLength;
+using Syntax::digitsEnd;
+using Syntax::isAt;
+using Syntax::isDigitAt;
 
 // The end of "\d+\.?\d*" when it starts at i, or -1.
 int numberEnd(const QString &text, int i) {
