@@ -1,6 +1,6 @@
 // Field markings and the upkeep of the list of invalid subclasses.
-#include "editor/subclasslookup.h"
 #include "editor/subclasslist.h"
+#include "editor/subclasslookup.h"
 #include "editor/tarveo.h"
 #include "model/messages.h"
 #include "model/numbers.h"
@@ -15,8 +15,9 @@
 void Tarveo::updateInvalidEntry(const Subclass &subclass) {
     const int row = invalidEntries->rowOf(subclass.get_number());
     const Subclass::Judgement *judgement = judgements.update(conf, subclass.get_number());
-    const bool valid = judgement && judgement->valid(Numbers::asFloat(conf.get_min_axle_distance()),
-                                                     Numbers::asFloat(conf.get_max_axle_distance()));
+    const bool valid =
+        judgement && judgement->valid(Numbers::asFloat(conf.get_min_axle_distance()),
+                                      Numbers::asFloat(conf.get_max_axle_distance()));
     if (row >= 0 && valid)
         ui->comboBoxInvalid->removeItem(row);
     else if (row < 0 && !valid)
@@ -41,8 +42,7 @@ void Tarveo::refreshInvalidList() {
 }
 
 int Tarveo::maxAxleDistanceState() {
-    return Conf::max_axle_distance_state(conf.get_max_axle_distance(),
-                                         conf.get_min_axle_distance(),
+    return Conf::max_axle_distance_state(conf.get_max_axle_distance(), conf.get_min_axle_distance(),
                                          judgements.highestMaxDistance(conf));
 }
 
@@ -76,6 +76,14 @@ bool Tarveo::isValidInt(const QString &text) const {
 
 namespace {
 const QString styleWarning = QStringLiteral("QLineEdit {background-color: yellow}");
+
+// A style sheet set again restyles the field all the same, which showing a
+// subclass would do for every field at every step through the list.
+void mark(QLineEdit *edit, const QString &style, const QString &toolTip) {
+    if (edit->styleSheet() != style)
+        edit->setStyleSheet(style);
+    edit->setToolTip(toolTip);
+}
 } // namespace
 
 void Tarveo::setFieldState(QLineEdit *edit, bool valid, const QString &toolTip) {
@@ -83,8 +91,7 @@ void Tarveo::setFieldState(QLineEdit *edit, bool valid, const QString &toolTip) 
         qWarning() << "Edit passed to validate is a nullptr!";
         return;
     }
-    edit->setStyleSheet(valid ? styleValid : styleInvalid);
-    edit->setToolTip(valid ? QString() : toolTip);
+    mark(edit, valid ? styleValid : styleInvalid, valid ? QString() : toolTip);
 }
 
 void Tarveo::showText(QLineEdit *edit, const QString &text) {
@@ -95,16 +102,13 @@ void Tarveo::showText(QLineEdit *edit, const QString &text) {
 void Tarveo::setMaxAxleDistanceState(QLineEdit *edit, int state) {
     switch (state) {
     case Conf::MaxAxleDistanceValid:
-        edit->setStyleSheet(styleValid);
-        edit->setToolTip(QString());
+        mark(edit, styleValid, QString());
         break;
     case Conf::MaxAxleDistanceBelowSubclass:
-        edit->setStyleSheet(styleWarning);
-        edit->setToolTip(Messages::text(Messages::MaxAxleDistanceBelowSubclass));
+        mark(edit, styleWarning, Messages::text(Messages::MaxAxleDistanceBelowSubclass));
         break;
     default:
-        edit->setStyleSheet(styleInvalid);
-        edit->setToolTip(Messages::text(Messages::MaxAxleDistanceBelowMin));
+        mark(edit, styleInvalid, Messages::text(Messages::MaxAxleDistanceBelowMin));
         break;
     }
 }

@@ -1,7 +1,7 @@
 // The File menu: New, Open and Save move the document between the form and
 // a .conf file.
-#include "editor/subclasslookup.h"
 #include "editor/subclasslist.h"
+#include "editor/subclasslookup.h"
 #include "editor/tarveo.h"
 #include "ui_tarveo.h"
 

@@ -8,6 +8,7 @@
 #include "units/numbervalidators.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDebug>
 #include <QLayout>
 #include <QShortcut>
@@ -16,6 +17,9 @@
 namespace {
 
 const QKeySequence fallbackQuitKeys(Qt::CTRL + Qt::Key_Q);
+
+// The width of a subclass list, in characters: "subclass_" and four digits.
+constexpr int entryLength = 13;
 
 const QString firstAxleWeightName = QStringLiteral("MaxAxleWeightEdit1");
 const QString firstAxleBoxName = QStringLiteral("MaxAxleWeightBox1");
@@ -66,9 +70,15 @@ Tarveo::Tarveo(QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(titleBase);
     subclassEntries = new SubclassList(ui->comboBoxSubclasses);
-    ui->comboBoxSubclasses->setModel(subclassEntries);
     invalidEntries = new SubclassList(ui->comboBoxInvalid);
-    ui->comboBoxInvalid->setModel(invalidEntries);
+    for (auto [combo, entries] : {std::pair{ui->comboBoxSubclasses, subclassEntries},
+                                  std::pair{ui->comboBoxInvalid, invalidEntries}}) {
+        combo->setModel(entries);
+        // Sized for an ordinary entry rather than by measuring every one,
+        // which takes long with many thousands of subclasses.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(entryLength);
+    }
 
     weightUnit = Tons;
     lengthUnit = Meters;

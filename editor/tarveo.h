@@ -229,7 +229,7 @@ private:
     const QString textSubclassesValid;
     const QString textInvalidSubclasses;
     Conf conf;
-    Conf savedDocument; // as last opened, created or saved
+    Conf savedDocument;    // as last opened, created or saved
     Judgements judgements; // of every subclass of conf
     SubclassList *subclassEntries;
     SubclassList *invalidEntries;

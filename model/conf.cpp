@@ -18,6 +18,9 @@ namespace {
 // 1 to 5 are the real vehicle categories.
 constexpr int FirstFreeCategory = 6;
 
+// Combines the hashes of a record's values, in order.
+constexpr uint HashMultiplier = 31;
+
 } // namespace
 
 Conf::Conf() : country_codes(isoCountryCodes()) {}
@@ -162,6 +165,10 @@ void Conf::insert_subclass(quint32 number, const Subclass &subclass) {
     subclasses.insert(number, subclass);
 }
 
+void Conf::insert_subclass(quint32 number, Subclass &&subclass) {
+    subclasses[number] = std::move(subclass);
+}
+
 void Conf::remove_subclass(quint32 number) {
     subclasses.remove(number);
 }
@@ -186,29 +193,40 @@ ConfValidity Conf::is_valid() const {
 
 QString Conf::find_duplicate_subclasses() const {
     // Duplicates agree on every plain value, an exact equality: only records
-    // of one such group need the pairwise comparison, which keeps Save quick
-    // on classifications with thousands of subclasses.
-    QHash<QStringList, QVector<quint32>> groups;
-    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it)
-        groups[it.value().get_value_texts()].append(it.key());
+    // whose values hash alike need the pairwise comparison, which keeps Save
+    // quick on classifications with many thousands of subclasses.
+    QVector<std::pair<uint, quint32>> hashes; // (hash of the values, number)
+    hashes.reserve(subclasses.size());
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+        uint hash = 0;
+        it.value().get_values().forEach([&hash](const QString &, const QString &value) {
+            hash = hash * HashMultiplier + qHash(value);
+        });
+        hashes.append({hash, it.key()});
+    }
+    std::sort(hashes.begin(), hashes.end());
 
     bool found = false;
     quint32 first = 0;
     quint32 second = 0;
-    for (const QVector<quint32> &group : qAsConst(groups)) {
-        // Numbers in a group ascend; a pair can only be earlier than the one
-        // found so far if its lower number is smaller.
-        for (int a = 0; a < group.size() && (!found || group.at(a) < first); ++a) {
-            const Subclass &lower = subclasses.constFind(group.at(a)).value();
-            for (int b = a + 1; b < group.size(); ++b) {
-                if (lower.is_duplicate_of(subclasses.constFind(group.at(b)).value())) {
+    for (int start = 0; start < hashes.size();) {
+        int end = start + 1;
+        while (end < hashes.size() && hashes.at(end).first == hashes.at(start).first)
+            ++end;
+        // Numbers of one hash ascend; a pair can only be earlier than the
+        // one found so far if its lower number is smaller.
+        for (int a = start; a < end && (!found || hashes.at(a).second < first); ++a) {
+            const Subclass &lower = subclasses.constFind(hashes.at(a).second).value();
+            for (int b = a + 1; b < end; ++b) {
+                if (lower.is_duplicate_of(subclasses.constFind(hashes.at(b).second).value())) {
                     found = true;
-                    first = group.at(a);
-                    second = group.at(b);
+                    first = hashes.at(a).second;
+                    second = hashes.at(b).second;
                     break;
                 }
             }
         }
+        start = end;
     }
     return found ? QStringLiteral("%1 = %2").arg(first).arg(second) : QString();
 }

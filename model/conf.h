@@ -78,6 +78,7 @@ public:
     Subclass &get_subclass(quint32 number);
     const Subclass &get_subclass(quint32 number) const;
     void insert_subclass(quint32 number, const Subclass &subclass);
+    void insert_subclass(quint32 number, Subclass &&subclass);
     void remove_subclass(quint32 number);
     QVector<quint32> get_subclass_numbers() const;
 

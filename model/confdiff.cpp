@@ -174,7 +174,7 @@ void Comparison::constraints(const Subclass &older, const Subclass &newer, const
 
 void Comparison::subclass(const Subclass &older, const Subclass &newer) {
     using namespace FileKeys;
-    values(older.get_number(), older.get_values(), newer.get_values());
+    values(older.get_number(), older.get_values().toMap(), newer.get_values().toMap());
     entries(older, newer, TyreType, FieldPlace::Axle, &tyreTypeAt, &WrittenEntries::tyreTypes);
     entries(older, newer, MaxAxleWeight, FieldPlace::Axle, &weightAt, &WrittenEntries::weights);
     constraints(older, newer, ConstraintType::Default, MaxAxleWeight);

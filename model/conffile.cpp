@@ -153,12 +153,13 @@ ConfReadOutcome readSections(const QByteArray &bytes, Conf &conf) {
     ConfReadOutcome outcome;
     const QString text = streamText(bytes);
     bool inClasses = false;
-    SectionTable table;
-    auto finishTable = [&conf, &table]() {
+    TextPool pool;
+    SectionTable table(&pool);
+    auto finishTable = [&conf, &table, &pool]() {
         const quint32 number =
             Numbers::asUnsigned(table.value(SectionTable::SubclassNumber).toString());
         conf.insert_subclass(number, Subclass(table));
-        table = SectionTable();
+        table = SectionTable(&pool);
     };
     int lineNumber = 0;
     for (int start = 0; start < text.size();) {
@@ -268,10 +269,10 @@ QString Subclass::to_string() const {
 
     QString out;
     out += SubclassSectionPrefix + QString::number(number) + SectionEnd + LineEnd;
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        if (!it.value().isEmpty())
-            appendLine(out, it.key(), it.value());
-    }
+    values.forEach([&out](const QString &key, const QString &value) {
+        if (!value.isEmpty())
+            appendLine(out, key, value);
+    });
     appendLine(out, TyreType, firstEntries(tyre_types, tyreCount).join(ListSeparator));
 
     QStringList weights;

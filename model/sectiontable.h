@@ -1,6 +1,8 @@
 #ifndef TARVEO_MODEL_SECTIONTABLE_H
 #define TARVEO_MODEL_SECTIONTABLE_H
 
+#include "model/textpool.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringView>
@@ -41,7 +43,8 @@ public:
         QStringView value;
     };
 
-    SectionTable() = default;
+    // pool, when given, shares the texts the record takes.
+    explicit SectionTable(TextPool *pool = nullptr) : texts(pool) {}
     // The table of a key map, as the reader would have collected it.
     explicit SectionTable(const QMap<QString, QString> &map);
 
@@ -50,11 +53,14 @@ public:
     QStringView value(Slot slot) const { return slotValues[slot]; }
     // The adsl_ and awsl_ entries, in the order their keys first came.
     const QVector<Entry> &numbered() const { return numberedEntries; }
+    // A text of the table as the record keeps it.
+    QString text(QStringView view) const { return texts ? texts->text(view) : view.toString(); }
 
 private:
     QStringView slotValues[SlotCount];
     QVector<Entry> numberedEntries;
     bool empty = true;
+    TextPool *texts = nullptr;
 };
 
 #endif

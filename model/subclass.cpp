@@ -11,6 +11,7 @@
 #include "model/writtenentries.h"
 
 #include <QTextCodec>
+#include <QVarLengthArray>
 #include <QVector>
 #include <algorithm>
 
@@ -116,7 +117,7 @@ bool isReclassifyTargetValid(const QString &ownAxles, const QString &targetAxles
 // Takes the per-axle weights of a max_axle_weight__kN text in the order they
 // stand (the axle numbers are not read), then its combined entries. A
 // malformed per-axle entry ends the reading of the whole text.
-void readWeights(Subclass &record, const QString &weights) {
+void readWeights(Subclass &record, QStringView weights, const SectionTable &table) {
     int from = 0;
     for (;;) {
         const WeightEntries::Match match = WeightEntries::nextAxleWeight(weights, from);
@@ -124,19 +125,22 @@ void readWeights(Subclass &record, const QString &weights) {
             break;
         // The matched text is the axle, "," and the weight, after one character
         // that may itself be a ",".
-        const QStringView matched = QStringView(weights).mid(match.start, match.end - match.start);
+        const QStringView matched = weights.mid(match.start, match.end - match.start);
         const int comma = matched.lastIndexOf(FileKeys::ListSeparator);
         if (matched.indexOf(FileKeys::ListSeparator) != comma) {
             ModelLog::warning(WeightNotTwoValues + matched.toString());
             return;
         }
-        record.set_max_axle_weight_at_index(matched.mid(comma + 1).toString(),
+        record.set_max_axle_weight_at_index(table.text(matched.mid(comma + 1)),
                                             record.get_number_of_max_axle_weights());
         from = match.end;
     }
     for (const QString &entry : WeightEntries::combinedEntries(weights))
-        record.set_constraint_at_index(entry, -1, ConstraintType::Default);
+        record.set_constraint_at_index(table.text(entry), -1, ConstraintType::Default);
 }
+
+// How many adsl_k and awsl_k entries a section has before they need the heap.
+constexpr int ConstraintsOnTheStack = 16;
 
 // One adsl_k or awsl_k entry of a section.
 struct NumberedEntry {
@@ -150,13 +154,33 @@ struct NumberedEntry {
 // writer numbered them: adsl_2 before adsl_10, which text order would swap
 // on every save. Keys of one number, and suffixes that are no number, follow
 // in text order.
-QVector<NumberedEntry> numberedConstraints(const SectionTable &table) {
-    QVector<NumberedEntry> entries;
+using NumberedEntries = QVarLengthArray<NumberedEntry, ConstraintsOnTheStack>;
+
+// The suffix as QString::toULongLong reads it; plain digits are read here.
+quint64 suffixNumber(QStringView suffix, bool *isNumber) {
+    constexpr int SafeDigits = 19; // any 19 digits fit into 64 bits
+    constexpr quint64 Base = 10;
+    bool plain = !suffix.isEmpty() && suffix.size() <= SafeDigits;
+    quint64 number = 0;
+    for (int i = 0; plain && i < suffix.size(); ++i) {
+        const ushort c = suffix.at(i).unicode();
+        plain = c >= '0' && c <= '9';
+        number = number * Base + (c - '0');
+    }
+    if (plain) {
+        *isNumber = true;
+        return number;
+    }
+    return suffix.toString().toULongLong(isNumber, 10);
+}
+
+NumberedEntries numberedConstraints(const SectionTable &table) {
+    NumberedEntries entries;
     for (const SectionTable::Entry &entry : table.numbered()) {
         const QStringView key = entry.key;
         const QStringView suffix = key.mid(key.lastIndexOf(QLatin1Char('_')) + 1);
         bool isNumber = false;
-        const quint64 k = suffix.toString().toULongLong(&isNumber, 10);
+        const quint64 k = suffixNumber(suffix, &isNumber);
         entries.append({key.startsWith(FileKeys::AdslPrefix), suffix == NoTarget,
                         isNumber ? k : ~quint64(0), &entry});
     }
@@ -168,18 +192,20 @@ QVector<NumberedEntry> numberedConstraints(const SectionTable &table) {
 
 // The entries of a list value, split at every ",", empty ones kept; room is
 // made for the spare entry the axle count adds.
-QStringList splitList(QStringView text) {
+QStringList splitList(QStringView text, const SectionTable &table) {
+    int commas = 0;
+    for (const QChar c : text)
+        commas += c == FileKeys::ListSeparator;
     QStringList entries;
-    entries.reserve(int(text.count(FileKeys::ListSeparator)) + 2);
-    int start = 0;
-    for (;;) {
-        const int comma = int(text.indexOf(FileKeys::ListSeparator, start));
-        if (comma < 0)
-            break;
-        entries.append(text.mid(start, comma - start).toString());
-        start = comma + 1;
+    entries.reserve(commas + 2);
+    const QChar *start = text.begin();
+    for (const QChar *c = text.begin(); c != text.end(); ++c) {
+        if (*c == FileKeys::ListSeparator) {
+            entries.append(table.text(QStringView(start, c)));
+            start = c + 1;
+        }
     }
-    entries.append(text.mid(start).toString());
+    entries.append(table.text(QStringView(start, text.end())));
     return entries;
 }
 
@@ -191,49 +217,49 @@ Subclass::Subclass(const SectionTable &table) {
     using namespace FileKeys;
     using Slot = SectionTable::Slot;
     number = Numbers::asUnsigned(table.value(Slot::SubclassNumber).toString());
-    // Every plain value is present, empty or not; in key order, so that each
-    // goes in at the end of the map.
-    const std::pair<const QString &, Slot> plainValues[] = {
-        {Alias, Slot::Alias},
-        {Append, Slot::Append},
-        {AxleConfiguration, Slot::AxleConfiguration},
-        {Category, Slot::Category},
-        {LowerGVWLimit, Slot::LowerGVWLimit},
-        {MaxGVW, Slot::MaxGVW},
-        {NumberOfAxles, Slot::NumberOfAxles},
-        {OverrideClass, Slot::OverrideClass},
-        {OverrideGroups, Slot::OverrideGroups},
-        {Prepend, Slot::Prepend},
-        {ReclassifyDownTo, Slot::ReclassifyDownTo},
-        {ReclassifyUpTo, Slot::ReclassifyUpTo},
-        {UpperGVWLimit, Slot::UpperGVWLimit},
+    // Every plain value is present, empty or not.
+    const std::pair<PlainValues::Key, Slot> plainValues[] = {
+        {PlainValues::Alias, Slot::Alias},
+        {PlainValues::Append, Slot::Append},
+        {PlainValues::Category, Slot::Category},
+        {PlainValues::LowerGVWLimit, Slot::LowerGVWLimit},
+        {PlainValues::MaxGVW, Slot::MaxGVW},
+        {PlainValues::NumberOfAxles, Slot::NumberOfAxles},
+        {PlainValues::OverrideClass, Slot::OverrideClass},
+        {PlainValues::OverrideGroups, Slot::OverrideGroups},
+        {PlainValues::Prepend, Slot::Prepend},
+        {PlainValues::ReclassifyDownTo, Slot::ReclassifyDownTo},
+        {PlainValues::ReclassifyUpTo, Slot::ReclassifyUpTo},
+        {PlainValues::UpperGVWLimit, Slot::UpperGVWLimit},
     };
     for (const auto &[key, slot] : plainValues)
-        values.insert(values.cend(), key, table.value(slot).toString());
-    values[AxleConfiguration] = values.value(AxleConfiguration).toUpper();
+        values.set(key, table.text(table.value(slot)));
+    set_axle_configuration(table.text(table.value(Slot::AxleConfiguration)));
 
     const QStringView mins = table.value(Slot::MinAxleDistance);
     const QStringView maxs = table.value(Slot::MaxAxleDistance);
     if (!mins.isEmpty() && !maxs.isEmpty()) {
-        min_axle_distances = splitList(mins);
-        max_axle_distances = splitList(maxs);
+        min_axle_distances = splitList(mins, table);
+        max_axle_distances = splitList(maxs, table);
         if (min_axle_distances.size() != max_axle_distances.size())
             ModelLog::warning(MinsMaxsDiffer);
     }
 
     const QStringView tyres = table.value(Slot::TyreType);
     if (!tyres.isEmpty())
-        tyre_types = splitList(tyres);
+        tyre_types = splitList(tyres, table);
 
-    const QString weights = table.value(Slot::MaxAxleWeight).toString();
+    const QStringView weights = table.value(Slot::MaxAxleWeight);
+    max_axle_weights.reserve(
+        int(std::count(weights.cbegin(), weights.cend(), FileKeys::WeightEntrySeparator)) + 2);
     if (weights.isEmpty())
         ModelLog::warning(EmptyWeights + QString::number(number));
-    readWeights(*this, weights);
+    readWeights(*this, weights, table);
 
-    set_number_of_axles(values.value(NumberOfAxles));
+    set_number_of_axles(values.value(PlainValues::NumberOfAxles));
 
     for (const NumberedEntry &entry : numberedConstraints(table)) {
-        const QString value = entry.entry->value.toString();
+        const QString value = table.text(entry.entry->value);
         if (entry.total && entry.adsl)
             set_adsl_0(value);
         else if (entry.total)
@@ -245,41 +271,41 @@ Subclass::Subclass(const SectionTable &table) {
 }
 
 QString Subclass::get_override_class() const {
-    return values.value(FileKeys::OverrideClass);
+    return values.value(PlainValues::OverrideClass);
 }
 void Subclass::set_override_class(const QString &value) {
-    values.insert(FileKeys::OverrideClass, value);
+    values.set(PlainValues::OverrideClass, value);
 }
 QString Subclass::get_override_groups() const {
-    return values.value(FileKeys::OverrideGroups);
+    return values.value(PlainValues::OverrideGroups);
 }
 void Subclass::set_override_groups(const QString &value) {
-    values.insert(FileKeys::OverrideGroups, value);
+    values.set(PlainValues::OverrideGroups, value);
 }
 QString Subclass::get_alias() const {
-    return values.value(FileKeys::Alias);
+    return values.value(PlainValues::Alias);
 }
 void Subclass::set_alias(const QString &value) {
-    values.insert(FileKeys::Alias, value);
+    values.set(PlainValues::Alias, value);
 }
 QString Subclass::get_category() const {
-    return values.value(FileKeys::Category);
+    return values.value(PlainValues::Category);
 }
 void Subclass::set_category(const QString &value) {
-    values.insert(FileKeys::Category, value);
+    values.set(PlainValues::Category, value);
 }
 QString Subclass::get_max_GVW() const {
-    return values.value(FileKeys::MaxGVW);
+    return values.value(PlainValues::MaxGVW);
 }
 void Subclass::set_max_GVW(const QString &value) {
-    values.insert(FileKeys::MaxGVW, value);
+    values.set(PlainValues::MaxGVW, value);
 }
 QString Subclass::get_number_of_axles() const {
-    return values.value(FileKeys::NumberOfAxles);
+    return values.value(PlainValues::NumberOfAxles);
 }
 
 void Subclass::set_number_of_axles(const QString &value) {
-    values.insert(FileKeys::NumberOfAxles, value);
+    values.set(PlainValues::NumberOfAxles, value);
     const qint64 axles = Numbers::asInt(value);
     // A file may claim any count: the lists stop growing at what the largest
     // real vehicle needs, so a count of two billion costs nothing. Past that
@@ -293,58 +319,58 @@ void Subclass::set_number_of_axles(const QString &value) {
 }
 
 QString Subclass::get_upper_GVW_limit() const {
-    return values.value(FileKeys::UpperGVWLimit);
+    return values.value(PlainValues::UpperGVWLimit);
 }
 void Subclass::set_upper_GVW_limit(const QString &value) {
-    values.insert(FileKeys::UpperGVWLimit, value);
+    values.set(PlainValues::UpperGVWLimit, value);
 }
 QString Subclass::get_lower_GVW_limit() const {
-    return values.value(FileKeys::LowerGVWLimit);
+    return values.value(PlainValues::LowerGVWLimit);
 }
 void Subclass::set_lower_GVW_limit(const QString &value) {
-    values.insert(FileKeys::LowerGVWLimit, value);
+    values.set(PlainValues::LowerGVWLimit, value);
 }
 QString Subclass::get_reclassify_up_to_subclass() const {
-    return values.value(FileKeys::ReclassifyUpTo);
+    return values.value(PlainValues::ReclassifyUpTo);
 }
 void Subclass::set_reclassify_up_to_subclass(const QString &value) {
-    values.insert(FileKeys::ReclassifyUpTo, value);
+    values.set(PlainValues::ReclassifyUpTo, value);
 }
 QString Subclass::get_reclassify_down_to_subclass() const {
-    return values.value(FileKeys::ReclassifyDownTo);
+    return values.value(PlainValues::ReclassifyDownTo);
 }
 void Subclass::set_reclassify_down_to_subclass(const QString &value) {
-    values.insert(FileKeys::ReclassifyDownTo, value);
+    values.set(PlainValues::ReclassifyDownTo, value);
 }
 QString Subclass::get_axle_configuration() const {
-    return values.value(FileKeys::AxleConfiguration);
+    return values.value(PlainValues::AxleConfiguration);
 }
 void Subclass::set_axle_configuration(const QString &value) {
-    values.insert(FileKeys::AxleConfiguration, value.toUpper());
+    values.set(PlainValues::AxleConfiguration, value.toUpper());
 }
 QString Subclass::get_prepend() const {
-    return values.value(FileKeys::Prepend);
+    return values.value(PlainValues::Prepend);
 }
 void Subclass::set_prepend(const QString &value) {
-    values.insert(FileKeys::Prepend, value);
+    values.set(PlainValues::Prepend, value);
 }
 QString Subclass::get_append() const {
-    return values.value(FileKeys::Append);
+    return values.value(PlainValues::Append);
 }
 void Subclass::set_append(const QString &value) {
-    values.insert(FileKeys::Append, value);
+    values.set(PlainValues::Append, value);
 }
 QString Subclass::get_adsl_0() const {
-    return values.value(FileKeys::Adsl0);
+    return values.value(PlainValues::Adsl0);
 }
 void Subclass::set_adsl_0(const QString &value) {
-    values.insert(FileKeys::Adsl0, value);
+    values.set(PlainValues::Adsl0, value);
 }
 QString Subclass::get_awsl_0() const {
-    return values.value(FileKeys::Awsl0);
+    return values.value(PlainValues::Awsl0);
 }
 void Subclass::set_awsl_0(const QString &value) {
-    values.insert(FileKeys::Awsl0, value);
+    values.set(PlainValues::Awsl0, value);
 }
 
 QString Subclass::get_max_axle_weight_at_index(int index) const {
@@ -539,13 +565,13 @@ class LineCheck {
 public:
     explicit LineCheck(const QString &key) { add(key); }
     // False when the text cannot stand on a line of its own or in the encoding.
-    bool add(const QString &text) {
-        static const QString lineBreaks = QStringLiteral("\n\r");
+    bool add(QStringView text) {
         bool ascii = true;
         for (const QChar c : text) {
-            if (c.unicode() >= FirstNonAscii)
+            const ushort code = c.unicode();
+            if (code >= FirstNonAscii)
                 ascii = false;
-            else if (c == FileKeys::KeyValueSeparator || lineBreaks.contains(c))
+            else if (code == '=' || code == '\n' || code == '\r')
                 return false;
         }
         if (ascii) {
@@ -553,10 +579,18 @@ public:
             return true;
         }
         QTextCodec *codec = QTextCodec::codecForLocale();
-        if (!codec->canEncode(text))
+        if (!codec->canEncode(text.toString()))
             return false;
         bytes += codec->fromUnicode(text).size() + 1;
         return true;
+    }
+    // An entry written after its axle number and ",".
+    bool addNumbered(int number, QStringView text) {
+        constexpr int Base = 10;
+        for (int rest = number; rest > 0; rest /= Base)
+            ++bytes;
+        ++bytes; // the ","
+        return add(text);
     }
     bool fits() const { return bytes <= FileLimits::MaxLineBytes; }
 
@@ -569,11 +603,14 @@ private:
 
 Subclass::ValueRef Subclass::find_unwritable() const {
     using namespace FileKeys;
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        LineCheck line(it.key());
-        if (!it.value().isEmpty() && (!line.add(it.value()) || !line.fits()))
-            return {it.key()};
-    }
+    ValueRef unwritable;
+    values.forEach([&unwritable](const QString &key, const QString &value) {
+        LineCheck line(key);
+        if (unwritable.isNull() && !value.isEmpty() && (!line.add(value) || !line.fits()))
+            unwritable = {key};
+    });
+    if (!unwritable.isNull())
+        return unwritable;
     const struct {
         const QString &key;
         const QStringList &list;
@@ -600,8 +637,7 @@ Subclass::ValueRef Subclass::find_unwritable() const {
     const int weightCount = WrittenEntries::weights(*this);
     for (int i = 0; i < weightCount; ++i) {
         const QString weight = max_axle_weights.value(i);
-        if (!WeightEntries::isPlainNumber(weight) ||
-            !weights.add(QString::number(i + 1) + ListSeparator + weight))
+        if (!WeightEntries::isPlainNumber(weight) || !weights.addNumbered(i + 1, weight))
             return {MaxAxleWeight, i};
     }
     for (int j = 0; j < combined_weight_constraints.size(); ++j) {

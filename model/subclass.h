@@ -1,6 +1,8 @@
 #ifndef TARVEO_MODEL_SUBCLASS_H
 #define TARVEO_MODEL_SUBCLASS_H
 
+#include "model/plainvalues.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -142,9 +144,9 @@ public:
     bool has_same_axles(const Subclass &other) const;
     bool is_duplicate_of(const Subclass &other) const;
     // The plain values in key order; duplicates always have equal lists.
-    QStringList get_value_texts() const { return values.values(); }
+    QStringList get_value_texts() const { return values.texts(); }
     // The values by file key, empty ones included.
-    const QMap<QString, QString> &get_values() const { return values; }
+    const PlainValues &get_values() const { return values; }
 
     // A value of the record: a file key with the index of an entry for the
     // per-axle lists, or a constraint type with the entry's index.
@@ -168,7 +170,7 @@ private:
     const QStringList *constraint_list(const QString &type) const;
 
     quint32 number = 0;
-    QMap<QString, QString> values;
+    PlainValues values;
     QStringList max_axle_weights;
     QStringList min_axle_distances;
     QStringList max_axle_distances;

@@ -2,7 +2,6 @@
 
 #include "model/numbers.h"
 
-
 namespace {
 
 // A reading position in a text, moved on over the parts of a syntax. Every

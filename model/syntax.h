@@ -2,6 +2,7 @@
 #define TARVEO_MODEL_SYNTAX_H
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 // The value syntaxes of the file format, judged by hand instead of by a
@@ -21,13 +22,13 @@ inline bool isDigit(char32_t c) {
 
 // Positions are UTF-16 indices; a character outside the basic plane takes
 // two of them, and the patterns see it as one character.
-inline int charLength(const QString &text, int i) {
+inline int charLength(QStringView text, int i) {
     return i + 1 < text.size() && text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate()
                ? 2
                : 1;
 }
 
-inline bool isDigitAt(const QString &text, int i) {
+inline bool isDigitAt(QStringView text, int i) {
     if (i >= text.size())
         return false;
     if (charLength(text, i) == 2)
@@ -35,12 +36,12 @@ inline bool isDigitAt(const QString &text, int i) {
     return isDigit(text.at(i).unicode());
 }
 
-inline bool isAt(const QString &text, int i, char c) {
+inline bool isAt(QStringView text, int i, char c) {
     return i < text.size() && text.at(i) == QLatin1Char(c);
 }
 
 // The end of the run of digits starting at i (i itself when there is none).
-inline int digitsEnd(const QString &text, int i) {
+inline int digitsEnd(QStringView text, int i) {
     while (isDigitAt(text, i))
         i += charLength(text, i);
     return i;

@@ -10,7 +10,7 @@ using Syntax::isAt;
 using Syntax::isDigitAt;
 
 // The end of "\d+\.?\d*" when it starts at i, or -1.
-int numberEnd(const QString &text, int i) {
+int numberEnd(QStringView text, int i) {
     int end = digitsEnd(text, i);
     if (end == i)
         return -1;
@@ -20,7 +20,7 @@ int numberEnd(const QString &text, int i) {
 }
 
 // The end of "\d+,\d+\.?\d*" when it starts at i, or -1.
-int weightEnd(const QString &text, int i) {
+int weightEnd(QStringView text, int i) {
     const int axleEnd = digitsEnd(text, i);
     if (axleEnd == i || !isAt(text, axleEnd, ','))
         return -1;
@@ -31,7 +31,7 @@ int weightEnd(const QString &text, int i) {
 
 namespace WeightEntries {
 
-Match nextAxleWeight(const QString &text, int from) {
+Match nextAxleWeight(QStringView text, int from) {
     int start = from;
     while (start < text.size()) {
         const int length = charLength(text, start);
@@ -58,7 +58,7 @@ Match nextAxleWeight(const QString &text, int from) {
     return {};
 }
 
-QStringList combinedEntries(const QString &text) {
+QStringList combinedEntries(QStringView text) {
     QStringList entries;
     int start = 0;
     while (start < text.size()) {
@@ -76,7 +76,7 @@ QStringList combinedEntries(const QString &text) {
         }
         const int matchEnd = joins > 0 && isAt(text, end, ',') ? numberEnd(text, end + 1) : -1;
         if (matchEnd >= 0) {
-            entries.append(text.mid(start, matchEnd - start));
+            entries.append(text.mid(start, matchEnd - start).toString());
             start = matchEnd;
         } else {
             start = end;

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // The two searches that take a max_axle_weight__kN text apart. They find
 // exactly what the file format's patterns find,
@@ -22,10 +23,10 @@ struct Match {
 
 // The first per-axle entry at or after from. Its text includes the one
 // character matched before the digits, when there is one.
-Match nextAxleWeight(const QString &text, int from);
+Match nextAxleWeight(QStringView text, int from);
 
 // Every combined entry, in order.
-QStringList combinedEntries(const QString &text);
+QStringList combinedEntries(QStringView text);
 
 // Whether the text is a weight as the per-axle search takes it, whole:
 // "\d+\.?\d*". Only such a weight is found again as it was written.
