@@ -24,7 +24,8 @@ QString subclassText(int n) {
     }
     weights << QStringLiteral("1+2,%1").arg(150 + n % 50);
     return QStringLiteral("[subclass_%1]\nalias=%1\naxle_configuration=%2\ncategory=%3\n"
-                          "max_GVW__kN=%4\nnumber_of_axles=%5\nupper_GVW_limit__kN=%6\n"
+                          "max_GVW__kN=%4\nnumber_of_axles=%5\nreclassify_up_to_subclass=%1\n"
+                          "upper_GVW_limit__kN=%6\n"
                           "tyre_type=%7\nmax_axle_weight__kN=%8\nmax_axle_distance__m=%9\n")
                .arg(n)
                .arg(QLatin1String(Configurations[axles - FirstAxles]))
