@@ -18,8 +18,8 @@ About::~About() {
 QUrl updateUrl() {
     QUrl url;
     url.setScheme(QStringLiteral("https"));
-    url.setHost(QString::fromLatin1(Identity::updateHost));
-    url.setPath(QString::fromLatin1(Identity::updatePath));
-    url.setQuery(QString::fromLatin1(Identity::updateQuery), QUrl::TolerantMode);
+    url.setHost(QString::fromLatin1(Identity::UpdateHost));
+    url.setPath(QString::fromLatin1(Identity::UpdatePath));
+    url.setQuery(QString::fromLatin1(Identity::UpdateQuery), QUrl::TolerantMode);
     return url;
 }

@@ -5,10 +5,10 @@
 namespace Identity {
 
 void apply() {
-    QCoreApplication::setOrganizationName(QString::fromLatin1(organisationName));
-    QCoreApplication::setOrganizationDomain(QString::fromLatin1(organisationDomain));
-    QCoreApplication::setApplicationName(QString::fromLatin1(applicationName));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(version));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(OrganisationName));
+    QCoreApplication::setOrganizationDomain(QString::fromLatin1(OrganisationDomain));
+    QCoreApplication::setApplicationName(QString::fromLatin1(ApplicationName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(Version));
 }
 
 } // namespace Identity

@@ -8,15 +8,15 @@
 // and the host that answers the update check. Written once, here.
 namespace Identity {
 
-inline constexpr char organisationName[] = "Olmarin d.o.o";
-inline constexpr char organisationDomain[] = "tarveo.org";
-inline constexpr char applicationName[] = "Tarveo";
-inline constexpr char version[] = TARVEO_VERSION;
+inline constexpr char OrganisationName[] = "Olmarin d.o.o";
+inline constexpr char OrganisationDomain[] = "tarveo.org";
+inline constexpr char ApplicationName[] = "Tarveo";
+inline constexpr char Version[] = TARVEO_VERSION;
 
 // The update page: a secure address on this host, path and query fixed.
-inline constexpr char updateHost[] = "updates.tarveo.org";
-inline constexpr char updatePath[] = "/ls.php";
-inline constexpr char updateQuery[] = "sw=kestrune-tarveo&ch=stable";
+inline constexpr char UpdateHost[] = "updates.tarveo.org";
+inline constexpr char UpdatePath[] = "/ls.php";
+inline constexpr char UpdateQuery[] = "sw=kestrune-tarveo&ch=stable";
 
 // Gives the running application its organisation, domain, name and
 // version, in this order.

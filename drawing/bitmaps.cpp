@@ -4,7 +4,7 @@
 
 namespace {
 
-const std::array<VehicleBitmapInfo, VehicleBitmapCount> bitmapTable = {{
+const std::array<VehicleBitmapInfo, VehicleBitmapCount> BitmapTable = {{
     {":/res/bmps/TruckWheel1.bmp", 21, 18},       {":/res/bmps/TruckHead1.bmp", 37, 46},
     {":/res/bmps/LightTruckHead.bmp", 37, 46},    {":/res/bmps/CarTireS.bmp", 15, 14},
     {":/res/bmps/CarHeadS1.bmp", 50, 25},         {":/res/bmps/CarBackS1.bmp", 41, 25},
@@ -20,10 +20,9 @@ const std::array<VehicleBitmapInfo, VehicleBitmapCount> bitmapTable = {{
 } // namespace
 
 const VehicleBitmapInfo *vehicleBitmapInfo(int index) {
-    if (index < 0 || index >= VehicleBitmapCount) {
+    if (index < 0 || index >= VehicleBitmapCount)
         return nullptr;
-    }
-    return &bitmapTable[static_cast<size_t>(index)];
+    return &BitmapTable[static_cast<size_t>(index)];
 }
 
 QPixmap vehicleBitmap(int index) {

@@ -13,33 +13,33 @@
 namespace {
 
 // Where a coupling starts when the first unit does not set it.
-constexpr int firstCouplingX = 2;
+constexpr int FirstCouplingX = 2;
 
 // Gaps and stubs of the couplings.
-constexpr int trailerGapWidth = 1;
-constexpr int trailerBodyIndent = 2;
-constexpr int semiTrailerGapWidth = 2;
-constexpr int drawbarWidth = 2;
+constexpr int TrailerGapWidth = 1;
+constexpr int TrailerBodyIndent = 2;
+constexpr int SemiTrailerGapWidth = 2;
+constexpr int DrawbarWidth = 2;
 
 // The truck cab sits this far below the top of the bodies.
-constexpr int truckCabDrop = 7;
+constexpr int TruckCabDrop = 7;
 
 // Where the head, body and back of the single-unit vehicles sit relative to
 // the head's top, and how far below their own level the wheels are drawn a
 // second time, on top of the bodies.
-constexpr int carDrop = 2;
-constexpr int carBodyShrink = 1;
-constexpr int carWheelDrop = 4;
-constexpr int busBodyShrink = 1;
-constexpr int busWheelDrop = 3;
-constexpr int motorcycleBodyTop = 7;
-constexpr int motorcycleBodyShrink = 8;
-constexpr int motorcycleBitmapDrop = 3;
-constexpr int motorcycleBarRaise = 10;
-constexpr int motorcycleCouplingRaise = 5;
-constexpr int tractorBodyTop = 15;
-constexpr int tractorBodyShrink = 28;
-constexpr int tractorWheelDrop = 6;
+constexpr int CarDrop = 2;
+constexpr int CarBodyShrink = 1;
+constexpr int CarWheelDrop = 4;
+constexpr int BusBodyShrink = 1;
+constexpr int BusWheelDrop = 3;
+constexpr int MotorcycleBodyTop = 7;
+constexpr int MotorcycleBodyShrink = 8;
+constexpr int MotorcycleBitmapDrop = 3;
+constexpr int MotorcycleBarRaise = 10;
+constexpr int MotorcycleCouplingRaise = 5;
+constexpr int TractorBodyTop = 15;
+constexpr int TractorBodyShrink = 28;
+constexpr int TractorWheelDrop = 6;
 
 void addBitmap(QGraphicsScene *scene, int index, qreal x, qreal y) {
     scene->addPixmap(vehicleBitmap(index))->setPos(x, y);
@@ -90,18 +90,18 @@ void VehicleDrawing::drawLink(char letter, int x1, int x2, int y, int endX,
     const int fullHeight = chassisHeight + bodyHeight;
     switch (upperLetter(letter)) {
     case 'T':
-        addWhiteRect(scene, x1, y, trailerGapWidth, fullHeight);
-        addBlackRect(scene, x1 + trailerBodyIndent, y, endX - (x1 + trailerBodyIndent), bodyHeight);
+        addWhiteRect(scene, x1, y, TrailerGapWidth, fullHeight);
+        addBlackRect(scene, x1 + TrailerBodyIndent, y, endX - (x1 + TrailerBodyIndent), bodyHeight);
         addBlackRect(scene, endX, y, overhang, fullHeight);
         break;
     case 'S':
-        addWhiteRect(scene, x2 - semiTrailerGapWidth, y, semiTrailerGapWidth, bodyHeight);
-        addWhiteRect(scene, x1, y + bodyHeight, semiTrailerGapWidth, chassisHeight);
+        addWhiteRect(scene, x2 - SemiTrailerGapWidth, y, SemiTrailerGapWidth, bodyHeight);
+        addWhiteRect(scene, x1, y + bodyHeight, SemiTrailerGapWidth, chassisHeight);
         addBlackRect(scene, x2, y, endX - x2, bodyHeight);
         addBlackRect(scene, endX, y, overhang, fullHeight);
         break;
     case 'D':
-        addBlackRect(scene, x1, y + bodyHeight, drawbarWidth, chassisHeight);
+        addBlackRect(scene, x1, y + bodyHeight, DrawbarWidth, chassisHeight);
         break;
     default:
         break;
@@ -135,20 +135,19 @@ void VehicleDrawing::chassisBar(const Layout &layout, int previousRight) const {
 
 void VehicleDrawing::paintTruck(const Layout &layout, const Subclass &subclass) {
     const int headWidth = vehicleBitmap(layout.head).width();
-    addBitmap(scene, layout.head, 0, layout.bodyTop + truckCabDrop);
+    addBitmap(scene, layout.head, 0, layout.bodyTop + TruckCabDrop);
 
     // The chassis runs from the cab's back to the last wheel's right edge.
     const qint64 axles = Numbers::asInt(subclass.get_number_of_axles());
     float sum = 0.0f;
-    for (qint64 i = 0; i < axles - 1 && i < layout.wheelX.size(); ++i) {
+    for (qint64 i = 0; i < axles - 1 && i < layout.wheelX.size(); ++i)
         sum += axleDistance(subclass, static_cast<int>(i), drawMaximum);
-    }
     addBlackRect(scene, headWidth, layout.chassisTop,
                  truncatedPixels(double(sum * layout.scale - layout.firstX)), chassisHeight);
 
     qint64 a = -1;
     int previousRight = headWidth;
-    int couplingX = firstCouplingX;
+    int couplingX = FirstCouplingX;
     for (int k = 0; k < layout.groups.size(); ++k) {
         a += layout.groups.at(k).count;
         if (k == 0) {
@@ -176,10 +175,10 @@ void VehicleDrawing::paintTruck(const Layout &layout, const Subclass &subclass) 
 
 void VehicleDrawing::paintCar(const Layout &layout, const Subclass &subclass) {
     qint64 a = -1 + firstGroupAxles(layout);
-    const int y = layout.headY + carDrop;
+    const int y = layout.headY + CarDrop;
     addBitmap(scene, layout.head, 0, y);
     const int backX = backOverWheel(layout, a);
-    firstUnitBody(layout, backX, carDrop, carBodyShrink);
+    firstUnitBody(layout, backX, CarDrop, CarBodyShrink);
     addBitmap(scene, layout.back, backX, y);
 
     int previousRight = backX + vehicleBitmap(layout.back).width();
@@ -187,7 +186,7 @@ void VehicleDrawing::paintCar(const Layout &layout, const Subclass &subclass) {
     chassisBar(layout, previousRight);
     linkLaterGroups(layout, 1, a, previousRight, couplingX, layout.bodyTop);
 
-    placeWheels(layout.scale, layout.firstX, layout.wheelY + carWheelDrop, layout.tyre, subclass,
+    placeWheels(layout.scale, layout.firstX, layout.wheelY + CarWheelDrop, layout.tyre, subclass,
                 scene, drawMaximum);
 }
 
@@ -204,10 +203,9 @@ void VehicleDrawing::paintBus(const Layout &layout, const Subclass &subclass) {
 
     const int headWidth = vehicleBitmap(layout.head).width();
     const int backX = backOverWheel(layout, a);
-    firstUnitBody(layout, backX, 0, busBodyShrink);
-    if (articulated) {
+    firstUnitBody(layout, backX, 0, BusBodyShrink);
+    if (articulated)
         addBitmap(scene, BusLink, headWidth + (backX - headWidth) / 2, layout.headY);
-    }
     addBitmap(scene, layout.head, 0, layout.headY);
     addBitmap(scene, layout.back, backX, layout.headY);
 
@@ -216,41 +214,41 @@ void VehicleDrawing::paintBus(const Layout &layout, const Subclass &subclass) {
     chassisBar(layout, previousRight);
     linkLaterGroups(layout, next, a, previousRight, couplingX, layout.bodyTop);
 
-    placeWheels(layout.scale, layout.firstX, layout.wheelY + busWheelDrop, layout.tyre, subclass,
+    placeWheels(layout.scale, layout.firstX, layout.wheelY + BusWheelDrop, layout.tyre, subclass,
                 scene, drawMaximum);
 }
 
 void VehicleDrawing::paintMotorcycle(const Layout &layout, const Subclass &subclass) {
     qint64 a = -1 + firstGroupAxles(layout);
     const int backX = backOverWheel(layout, a);
-    firstUnitBody(layout, backX, motorcycleBodyTop, motorcycleBodyShrink);
+    firstUnitBody(layout, backX, MotorcycleBodyTop, MotorcycleBodyShrink);
 
     int previousRight = backX + vehicleBitmap(layout.back).width();
-    int couplingX = firstCouplingX;
+    int couplingX = FirstCouplingX;
     const int barX = previousRight - 1;
-    addBlackRect(scene, barX, layout.chassisTop - motorcycleBarRaise,
+    addBlackRect(scene, barX, layout.chassisTop - MotorcycleBarRaise,
                  layout.wheelRight.last() - barX, chassisHeight);
     linkLaterGroups(layout, 1, a, previousRight, couplingX,
-                    layout.bodyTop - motorcycleCouplingRaise);
+                    layout.bodyTop - MotorcycleCouplingRaise);
 
     placeWheels(layout.scale, layout.firstX, layout.wheelY, layout.tyre, subclass, scene,
                 drawMaximum);
     // The head and back carry the wheels' spokes and the rider; they go on top.
-    addBitmap(scene, layout.head, 0, layout.headY + motorcycleBitmapDrop);
-    addBitmap(scene, layout.back, backX, layout.headY + motorcycleBitmapDrop);
+    addBitmap(scene, layout.head, 0, layout.headY + MotorcycleBitmapDrop);
+    addBitmap(scene, layout.back, backX, layout.headY + MotorcycleBitmapDrop);
 }
 
 void VehicleDrawing::paintTractor(const Layout &layout, const Subclass &subclass) {
     qint64 a = -1 + firstGroupAxles(layout);
     const int backX = backOverWheel(layout, a);
-    firstUnitBody(layout, backX, tractorBodyTop, tractorBodyShrink);
+    firstUnitBody(layout, backX, TractorBodyTop, TractorBodyShrink);
 
     int previousRight = backX + vehicleBitmap(layout.back).width();
     int couplingX = wheelX(layout, a);
     chassisBar(layout, previousRight);
     linkLaterGroups(layout, 1, a, previousRight, couplingX, layout.bodyTop);
 
-    placeWheels(layout.scale, layout.firstX, layout.wheelY + tractorWheelDrop, layout.tyre,
+    placeWheels(layout.scale, layout.firstX, layout.wheelY + TractorWheelDrop, layout.tyre,
                 subclass, scene, drawMaximum);
     // The tractor's bitmaps hold its own big wheels; they go on top.
     addBitmap(scene, layout.head, 0, layout.headY);

@@ -14,13 +14,13 @@ namespace {
 
 // The scene rectangle starts a little left of and above the origin, so the
 // cab's edge and the tallest bodies are not cut, and takes 90 % of the view.
-constexpr double sceneLeft = -2.0;
-constexpr double sceneTop = -13.0;
-constexpr double sceneShareOfView = 0.9;
+constexpr double SceneLeft = -2.0;
+constexpr double SceneTop = -13.0;
+constexpr double SceneShareOfView = 0.9;
 
-constexpr int separatorLength = 57;
+constexpr int SeparatorLength = 57;
 
-const char *const textCannotDraw =
+const char *const TextCannotDraw =
     "Can not draw due to invalid axles stuff. Ideally this warning should not appear and be "
     "handled before drawing is called. This is here to eliminate a logic error that crashes "
     "stuff.";
@@ -61,8 +61,8 @@ VehicleDrawing::VehicleDrawing(QGraphicsView *view, bool drawMaximum, float prep
       },
       view(view), scene(nullptr), drawMaximum(drawMaximum), prependLength(prepend),
       appendLength(append) {
-    view->setSceneRect(sceneLeft, sceneTop, sceneShareOfView * view->width(),
-                       sceneShareOfView * view->height());
+    view->setSceneRect(SceneLeft, SceneTop, SceneShareOfView * view->width(),
+                       SceneShareOfView * view->height());
     scene = new QGraphicsScene(view);
 }
 
@@ -95,9 +95,9 @@ void VehicleDrawing::draw(const Subclass &subclass) {
     if (minCount == maxCount && qint64(minCount) + 1 >= axles) {
         paint(subclass);
     } else {
-        const QString separator(separatorLength, QLatin1Char('-'));
+        const QString separator(SeparatorLength, QLatin1Char('-'));
         qDebug().noquote() << separator;
-        qWarning().noquote() << textCannotDraw;
+        qWarning().noquote() << TextCannotDraw;
         qDebug().noquote() << QStringLiteral("axle vectors equal: ") +
                                   boolText(minCount == maxCount);
         qDebug().noquote() << QStringLiteral("vectors longer than number of axles: ") +
@@ -117,9 +117,8 @@ void VehicleDrawing::showScene() {
     view->setScene(scene);
     // Every redraw makes a new scene; the one it replaces is of no further
     // use, and keeping it would grow the window with each keystroke.
-    if (previous && previous != scene && previous->parent() == view) {
+    if (previous && previous != scene && previous->parent() == view)
         delete previous;
-    }
 }
 
 void VehicleDrawing::paint(const Subclass &subclass) {
@@ -150,12 +149,10 @@ void VehicleDrawing::paint(const Subclass &subclass) {
 
     layout.wheelX = placeWheels(layout.scale, layout.firstX, layout.wheelY, layout.tyre, subclass,
                                 scene, drawMaximum);
-    if (layout.wheelX.isEmpty()) {
+    if (layout.wheelX.isEmpty())
         return; // no axle to hang a body on
-    }
-    for (int x : qAsConst(layout.wheelX)) {
+    for (int x : qAsConst(layout.wheelX))
         layout.wheelRight.append(x + tyre.width());
-    }
     layout.groups = axleGroups(configuration);
 
     (this->*(type->painter))(layout, subclass);
@@ -171,9 +168,8 @@ void VehicleDrawing::paintUnclassified(const Subclass &subclass) {
 float VehicleDrawing::axleDistance(const Subclass &subclass, int i, bool drawMaximum) {
     const int count = drawMaximum ? subclass.get_number_of_max_distances()
                                   : subclass.get_number_of_min_distances();
-    if (i < 0 || i >= count) {
+    if (i < 0 || i >= count)
         return 0.0f;
-    }
     return Numbers::asFloat(drawMaximum ? subclass.get_max_distance_at_index(i)
                                         : subclass.get_min_distance_at_index(i));
 }
@@ -189,9 +185,8 @@ QVector<int> VehicleDrawing::placeWheels(int scale, float x, int y, int tyre,
                                     QStringLiteral(" while there are only ") +
                                     QString::number(maxCount) +
                                     QStringLiteral(" distances! Undefined.");
-        for (int i = 0; i < maxCount; ++i) {
+        for (int i = 0; i < maxCount; ++i)
             qWarning().noquote() << subclass.get_max_distance_at_index(i);
-        }
     }
     // Never more wheels than the drawn list has distances for: a count far
     // beyond the list would otherwise stack millions of wheels on one spot.
@@ -204,9 +199,8 @@ QVector<int> VehicleDrawing::placeWheels(int scale, float x, int y, int tyre,
         const double bounded = boundedPixels(x);
         scene->addPixmap(bitmap)->setPos(bounded, y);
         positions.append(truncatedPixels(bounded));
-        if (i < axles - 1) {
+        if (i < axles - 1)
             x += axleDistance(subclass, static_cast<int>(i), drawMaximum) * scale;
-        }
     }
     return positions;
 }

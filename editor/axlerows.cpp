@@ -17,10 +17,10 @@
 
 namespace {
 
-constexpr int rowEditMaxWidth = 45;
+constexpr int RowEditMaxWidth = 45;
 // The check box of an axle shows its number left-justified to two places,
 // so the boxes line up under the edits ("1 ", "12").
-constexpr int axleBoxTextWidth = 2;
+constexpr int AxleBoxTextWidth = 2;
 
 QWidget *widgetAt(QFrame *frame, int position) {
     QLayout *layout = frame ? frame->layout() : nullptr;
@@ -204,7 +204,7 @@ void Tarveo::createAxleRow(Subclass &subclass, int k) {
             widget = edit;
         } else {
             auto *box = new QCheckBox(
-                QString::number(row.position(k)).leftJustified(axleBoxTextWidth), this);
+                QString::number(row.position(k)).leftJustified(AxleBoxTextWidth), this);
             box->setStatusTip(this->*row.helpText);
             box->setObjectName(row.objectName(k));
             widget = box;
@@ -333,7 +333,7 @@ void Tarveo::showAxleSums(const Subclass &subclass) {
 
 void Tarveo::setUpRowEdit(QLineEdit *edit, bool real, const QString &helpText,
                           const QString &name) {
-    edit->setMaximumWidth(rowEditMaxWidth);
+    edit->setMaximumWidth(RowEditMaxWidth);
     if (real)
         edit->setValidator(NumberValidators::real(edit));
     else

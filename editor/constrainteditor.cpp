@@ -18,32 +18,32 @@ namespace {
 using Direction = Tarveo::Direction;
 
 // Shown widths of the row edits, sized to a typical value of each kind.
-constexpr int defaultRowWidth = 90;
-constexpr int adslRowWidth = 115;
-constexpr int awslRowWidth = 150;
+constexpr int DefaultRowWidth = 90;
+constexpr int AdslRowWidth = 115;
+constexpr int AwslRowWidth = 150;
 // Constraint values are shown with one decimal, the combined weight of the
 // default kind with two.
-constexpr int constraintDecimals = 1;
-constexpr int combinedWeightDecimals = 2;
+constexpr int ConstraintDecimals = 1;
+constexpr int CombinedWeightDecimals = 2;
 // A combined constraint joins at least two axles.
-constexpr int minConstraintAxles = 2;
-constexpr int appendIndex = -1;
+constexpr int MinConstraintAxles = 2;
+constexpr int AppendIndex = -1;
 
-const QString kindTotalDistance = QStringLiteral("adsl_0");
-const QString kindTotalWeight = QStringLiteral("awsl_0");
+const QString KindTotalDistance = QStringLiteral("adsl_0");
+const QString KindTotalWeight = QStringLiteral("awsl_0");
 
-const char *const titleCannotAdd = QT_TRANSLATE_NOOP("Tarveo", "Cannot add a new constraint");
-const char *const textTooFewAxles =
+const char *const TitleCannotAdd = QT_TRANSLATE_NOOP("Tarveo", "Cannot add a new constraint");
+const char *const TextTooFewAxles =
     QT_TRANSLATE_NOOP("Tarveo", "Make sure you have at least two checkboxes selected and there "
                                 "is a viable value in the adjacent field.");
-const char *const textDistanceBounds =
+const char *const TextDistanceBounds =
     QT_TRANSLATE_NOOP("Tarveo", "Upper and lower text boxes must contain a constraint (float).");
-const char *const textWeightBounds =
+const char *const TextWeightBounds =
     QT_TRANSLATE_NOOP("Tarveo", "Upper and lower text boxes must contain constraint (float) "
                                 "and class (int) separated with a comma.");
 
 void cannotAdd(const char *text) {
-    QMessageBox box(QMessageBox::Information, Tarveo::tr(titleCannotAdd), Tarveo::tr(text));
+    QMessageBox box(QMessageBox::Information, Tarveo::tr(TitleCannotAdd), Tarveo::tr(text));
     box.exec();
 }
 
@@ -73,7 +73,7 @@ QString convertNumber(const Tarveo &window, const QString &number, bool isWeight
                       Direction direction) {
     if (direction == Direction::ToDocument)
         return window.displayToFileText(number, isWeight);
-    return Numbers::fixed(window.fileToDisplay(number, isWeight), constraintDecimals);
+    return Numbers::fixed(window.fileToDisplay(number, isWeight), ConstraintDecimals);
 }
 
 // "lower,upper", two lengths.
@@ -116,7 +116,7 @@ QString combinedWeightToDisplay(Tarveo &window, const QString &text) {
     if (parts.size() < 2)
         return text;
     return parts.at(0) + ',' +
-           Numbers::fixed(window.fileToDisplay(parts.at(1), true), combinedWeightDecimals);
+           Numbers::fixed(window.fileToDisplay(parts.at(1), true), CombinedWeightDecimals);
 }
 
 QString combinedWeightToDocument(Tarveo &window, const QString &text) {
@@ -157,7 +157,7 @@ const std::array<Tarveo::ConstraintKind, 3> &Tarveo::ConstraintKind::all() {
     static const std::array<ConstraintKind, 3> kinds = {{
         {&ConstraintType::Default, &Tarveo::textOriginal,
          &Ui_Tarveo::frameCombinedWeightConstraints, &Tarveo::constraintRowsDefault,
-         defaultRowWidth, &Tarveo::tipCombinedWeight, false, combinedWeightToDisplay,
+         DefaultRowWidth, &Tarveo::tipCombinedWeight, false, combinedWeightToDisplay,
          combinedWeightToDocument,
          [](Tarveo &w) {
              // The typed weight is not checked here: a row that shows red says it.
@@ -165,7 +165,7 @@ const std::array<Tarveo::ConstraintKind, 3> &Tarveo::ConstraintKind::all() {
          },
          nullptr},
         {&ConstraintType::Adsl, &Tarveo::textDistance, &Ui_Tarveo::frameAdsl,
-         &Tarveo::constraintRowsAdsl, adslRowWidth, &Tarveo::tipConsultRefman, true,
+         &Tarveo::constraintRowsAdsl, AdslRowWidth, &Tarveo::tipConsultRefman, true,
          [](Tarveo &w, const QString &text) {
              return w.convertDistanceConstraint(text, Direction::ToDisplay);
          },
@@ -180,9 +180,9 @@ const std::array<Tarveo::ConstraintKind, 3> &Tarveo::ConstraintKind::all() {
              return ':' + w.displayToFileText(lower, false) + ',' +
                     w.displayToFileText(upper, false);
          },
-         textDistanceBounds},
+         TextDistanceBounds},
         {&ConstraintType::Awsl, &Tarveo::textWeight, &Ui_Tarveo::frameAwsl,
-         &Tarveo::constraintRowsAwsl, awslRowWidth, &Tarveo::tipConsultRefman, true,
+         &Tarveo::constraintRowsAwsl, AwslRowWidth, &Tarveo::tipConsultRefman, true,
          [](Tarveo &w, const QString &text) {
              return w.convertWeightConstraint(text, Direction::ToDisplay);
          },
@@ -200,7 +200,7 @@ const std::array<Tarveo::ConstraintKind, 3> &Tarveo::ConstraintKind::all() {
                  return QString();
              return ':' + lower + ';' + upper;
          },
-         textWeightBounds},
+         TextWeightBounds},
     }};
     return kinds;
 }
@@ -258,9 +258,9 @@ QString Tarveo::convertWeightConstraint(const QString &text, Direction direction
 
 void Tarveo::showConstraint(QLineEdit *edit, const QString &text, bool valid, const QString &kind) {
     QString shown;
-    if (kind == kindTotalDistance)
+    if (kind == KindTotalDistance)
         shown = convertTotalDistance(text, Direction::ToDisplay);
-    else if (kind == kindTotalWeight)
+    else if (kind == KindTotalWeight)
         shown = convertTotalWeight(text, Direction::ToDisplay);
     else if (const ConstraintKind *rowKind = ConstraintKind::byType(kind))
         shown = rowKind->toDisplay(*this, text);
@@ -314,9 +314,9 @@ void Tarveo::on_buttonAddConstraint_clicked() {
             ++ticked;
         }
     }
-    if (axles.isEmpty() || ticked < minConstraintAxles ||
+    if (axles.isEmpty() || ticked < MinConstraintAxles ||
         ui->comboBoxAddConstraint->currentIndex() < 0) {
-        cannotAdd(textTooFewAxles);
+        cannotAdd(TextTooFewAxles);
         return;
     }
 
@@ -333,7 +333,7 @@ void Tarveo::on_buttonAddConstraint_clicked() {
     Subclass *subclass = currentSubclass();
     if (!subclass)
         return;
-    subclass->set_constraint_at_index(axles + bounds, appendIndex, type);
+    subclass->set_constraint_at_index(axles + bounds, AppendIndex, type);
     const int count = subclass->get_number_of_constraints(type);
 
     QFrame *frame = ui->*kind.frame;

@@ -75,7 +75,7 @@ bool Tarveo::isValidInt(const QString &text) const {
 }
 
 namespace {
-const QString styleWarning = QStringLiteral("QLineEdit {background-color: yellow}");
+const QString StyleWarning = QStringLiteral("QLineEdit {background-color: yellow}");
 
 // A style sheet set again restyles the field all the same, which showing a
 // subclass would do for every field at every step through the list.
@@ -105,7 +105,7 @@ void Tarveo::setMaxAxleDistanceState(QLineEdit *edit, int state) {
         mark(edit, styleValid, QString());
         break;
     case Conf::MaxAxleDistanceBelowSubclass:
-        mark(edit, styleWarning, Messages::text(Messages::MaxAxleDistanceBelowSubclass));
+        mark(edit, StyleWarning, Messages::text(Messages::MaxAxleDistanceBelowSubclass));
         break;
     default:
         mark(edit, styleInvalid, Messages::text(Messages::MaxAxleDistanceBelowMin));

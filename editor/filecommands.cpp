@@ -20,57 +20,57 @@
 
 namespace {
 
-const char *const captionSave = QT_TRANSLATE_NOOP("Tarveo", "Save as");
-const char *const captionOpen = QT_TRANSLATE_NOOP("Tarveo", "Open file");
-const char *const filterConf = QT_TRANSLATE_NOOP("Tarveo", "Configuration (*.conf)");
-const QString suffixConf = QStringLiteral("conf");
+const char *const CaptionSave = QT_TRANSLATE_NOOP("Tarveo", "Save as");
+const char *const CaptionOpen = QT_TRANSLATE_NOOP("Tarveo", "Open file");
+const char *const FilterConf = QT_TRANSLATE_NOOP("Tarveo", "Configuration (*.conf)");
+const QString SuffixConf = QStringLiteral("conf");
 
-const char *const titleCouldNotSave = QT_TRANSLATE_NOOP("Tarveo", "Could not save configuration");
-const char *const textNewInvalid = QT_TRANSLATE_NOOP(
+const char *const TitleCouldNotSave = QT_TRANSLATE_NOOP("Tarveo", "Could not save configuration");
+const char *const TextNewInvalid = QT_TRANSLATE_NOOP(
     "Tarveo",
     "Please make sure required (red) fields are filled before creating a new configuration.");
-const char *const textWriteFailed =
+const char *const TextWriteFailed =
     QT_TRANSLATE_NOOP("Tarveo", "The configuration could not be written to %1:\n%2");
 
-const char *const titleCouldNotOpen = QT_TRANSLATE_NOOP("Tarveo", "Could not open configuration");
-const char *const textOpenFailed =
+const char *const TitleCouldNotOpen = QT_TRANSLATE_NOOP("Tarveo", "Could not open configuration");
+const char *const TextOpenFailed =
     QT_TRANSLATE_NOOP("Tarveo", "The file %1 could not be read: %2.\nNothing was changed.");
-const char *const titleReadStopped = QT_TRANSLATE_NOOP("Tarveo", "Configuration read only in part");
-const char *const textReadStopped =
+const char *const TitleReadStopped = QT_TRANSLATE_NOOP("Tarveo", "Configuration read only in part");
+const char *const TextReadStopped =
     QT_TRANSLATE_NOOP("Tarveo", "Reading %1 stopped at line %2, which has no \"=\":\n%3\n"
                                 "The rest of the file was not read.");
 
-const char *const titleDuplicates = QT_TRANSLATE_NOOP("Tarveo", "Duplicate subclasses found!");
-const char *const textDuplicates = QT_TRANSLATE_NOOP(
+const char *const TitleDuplicates = QT_TRANSLATE_NOOP("Tarveo", "Duplicate subclasses found!");
+const char *const TextDuplicates = QT_TRANSLATE_NOOP(
     "Tarveo", "At least one duplicated subclass found. Do you wish to continue saving?");
-const char *const titleMissing =
+const char *const TitleMissing =
     QT_TRANSLATE_NOOP("Tarveo", "Vital information missing in one or more subclasses!");
-const char *const textMissing = QT_TRANSLATE_NOOP(
+const char *const TextMissing = QT_TRANSLATE_NOOP(
     "Tarveo", "Missing data found in subclass %1\nPlease make sure all of the following fields "
               "are valid:\nCategory\nNumber of axles\nMax. gross weight\nAxle configuration\n"
               "and all fields dependant on number of axles.");
-const char *const textUnwritable = QT_TRANSLATE_NOOP(
+const char *const TextUnwritable = QT_TRANSLATE_NOOP(
     "Tarveo", "%1 holds a value that a configuration file cannot carry as it stands: the file "
               "would not open again as it was saved.\nPlease correct it before saving.");
 
-const char *const titleUnsaved = QT_TRANSLATE_NOOP("Tarveo", "Unsaved changes");
-const char *const textUnsaved =
+const char *const TitleUnsaved = QT_TRANSLATE_NOOP("Tarveo", "Unsaved changes");
+const char *const TextUnsaved =
     QT_TRANSLATE_NOOP("Tarveo", "The classification has unsaved changes.");
-const char *const titleHeaderInvalid = QT_TRANSLATE_NOOP("Tarveo", "Header invalid!");
-const char *const textHeaderInvalid =
+const char *const TitleHeaderInvalid = QT_TRANSLATE_NOOP("Tarveo", "Header invalid!");
+const char *const TextHeaderInvalid =
     QT_TRANSLATE_NOOP("Tarveo", "Please make sure all required fields are filled and valid.");
 
 // The widgets are the toolkit's own so that they look the same everywhere;
 // an empty result means the user cancelled.
 QString askFileName(QWidget *parent, QFileDialog::AcceptMode mode) {
     const bool saving = mode == QFileDialog::AcceptSave;
-    QFileDialog dialog(parent, Tarveo::tr(saving ? captionSave : captionOpen), QString(),
-                       Tarveo::tr(filterConf));
+    QFileDialog dialog(parent, Tarveo::tr(saving ? CaptionSave : CaptionOpen), QString(),
+                       Tarveo::tr(FilterConf));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (saving)
-        dialog.setDefaultSuffix(suffixConf);
+        dialog.setDefaultSuffix(SuffixConf);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.selectedFiles().value(0);
@@ -94,7 +94,7 @@ void Tarveo::menuNewClicked() {
     Conf fresh = std::exchange(conf, std::move(previous));
 
     if (!fresh.is_valid().valid) {
-        warn(titleCouldNotSave, tr(textNewInvalid));
+        warn(TitleCouldNotSave, tr(TextNewInvalid));
         return;
     }
     const QString path = askFileName(this, QFileDialog::AcceptSave);
@@ -127,8 +127,8 @@ void Tarveo::openFile(const QString &path) {
     Conf read(path, this);
     const ConfReadOutcome outcome = read.get_read_outcome();
     if (!outcome.opened) {
-        warn(titleCouldNotOpen,
-             tr(textOpenFailed).arg(QDir::toNativeSeparators(path), outcome.failure));
+        warn(TitleCouldNotOpen,
+             tr(TextOpenFailed).arg(QDir::toNativeSeparators(path), outcome.failure));
         return;
     }
     setWindowTitle(titleBase + QLatin1Char(' ') + path);
@@ -164,15 +164,14 @@ void Tarveo::openFile(const QString &path) {
             ui->comboBoxSubclasses->setCurrentIndex(0);
     }
 
-    constexpr int firstAxle = 1;
+    constexpr int FirstAxle = 1;
     for (QFrame *row :
-         {ui->frameMaxAxleWeightsEdits, ui->frameMaxAxleWeightsBoxes, ui->frameTyreTypes}) {
-        if (QLayoutItem *item = row->layout()->itemAt(firstAxle); item && item->widget())
+         {ui->frameMaxAxleWeightsEdits, ui->frameMaxAxleWeightsBoxes, ui->frameTyreTypes})
+        if (QLayoutItem *item = row->layout()->itemAt(FirstAxle); item && item->widget())
             item->widget()->show();
-    }
 
     if (!outcome.readWhole())
-        warn(titleReadStopped, tr(textReadStopped)
+        warn(TitleReadStopped, tr(TextReadStopped)
                                    .arg(QDir::toNativeSeparators(path))
                                    .arg(outcome.stopLine)
                                    .arg(outcome.stopText));
@@ -204,7 +203,7 @@ bool Tarveo::maybeSave(UnsavedScope scope) {
     if (!isModified(scope))
         return true;
     const auto answer =
-        QMessageBox::warning(nullptr, tr(titleUnsaved), tr(textUnsaved),
+        QMessageBox::warning(nullptr, tr(TitleUnsaved), tr(TextUnsaved),
                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
         return saveDocument();
@@ -221,8 +220,8 @@ void Tarveo::closeEvent(QCloseEvent *event) {
 bool Tarveo::saveChecksPass() {
     const QString pair = conf.find_duplicate_subclasses();
     if (!pair.isEmpty()) {
-        const auto answer = QMessageBox::warning(nullptr, tr(titleDuplicates),
-                                                 tr(textDuplicates) + QLatin1Char(' ') + pair,
+        const auto answer = QMessageBox::warning(nullptr, tr(TitleDuplicates),
+                                                 tr(TextDuplicates) + QLatin1Char(' ') + pair,
                                                  QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return false;
@@ -232,13 +231,13 @@ bool Tarveo::saveChecksPass() {
         const Conf::UnwritableValue unwritable = conf.find_unwritable();
         if (!unwritable.found)
             return true;
-        warn(titleCouldNotSave, tr(textUnwritable).arg(describeValue(unwritable)));
+        warn(TitleCouldNotSave, tr(TextUnwritable).arg(describeValue(unwritable)));
         return false;
     }
     if (validity.number != 0)
-        warn(titleMissing, tr(textMissing).arg(validity.number));
+        warn(TitleMissing, tr(TextMissing).arg(validity.number));
     else
-        warn(titleHeaderInvalid, tr(textHeaderInvalid));
+        warn(TitleHeaderInvalid, tr(TextHeaderInvalid));
     return false;
 }
 
@@ -246,6 +245,6 @@ bool Tarveo::writeDocument(const Conf &document, const QString &path) {
     QString reason;
     if (document.write_to_file(path, &reason))
         return true;
-    warn(titleCouldNotSave, tr(textWriteFailed).arg(QDir::toNativeSeparators(path), reason));
+    warn(TitleCouldNotSave, tr(TextWriteFailed).arg(QDir::toNativeSeparators(path), reason));
     return false;
 }

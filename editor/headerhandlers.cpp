@@ -57,25 +57,28 @@ void Tarveo::connectHeaderHandlers() {
     };
 
     for (const HeaderField &field : fields) {
-        connect(field.edit, &QLineEdit::textEdited, this, [this, field](const QString &text) {
-            const QString value = field.stored == Stored::AsTyped
-                                      ? text
-                                      : editToFileText(field.edit, field.stored == Stored::Weight);
-            (conf.*field.store)(value);
+        connect(
+            field.edit, &QLineEdit::textEdited, this,
+            [this, field](const QString &text) {
+                const QString value =
+                    field.stored == Stored::AsTyped
+                        ? text
+                        : editToFileText(field.edit, field.stored == Stored::Weight);
+                (conf.*field.store)(value);
 
-            if (field.stored != Stored::AsTyped &&
-                markTooLarge(field.edit, field.stored == Stored::Weight))
-                ; // the document got no value for it
-            else if (field.bound == Bound::Upper)
-                setMaxAxleDistanceState(field.edit, maxAxleDistanceState());
-            else if (field.check)
-                setFieldState(field.edit, (conf.*field.check)(), field.invalidTip);
-            else
-                clearTooLarge(field.edit);
+                if (field.stored != Stored::AsTyped &&
+                    markTooLarge(field.edit, field.stored == Stored::Weight))
+                    ; // the document got no value for it
+                else if (field.bound == Bound::Upper)
+                    setMaxAxleDistanceState(field.edit, maxAxleDistanceState());
+                else if (field.check)
+                    setFieldState(field.edit, (conf.*field.check)(), field.invalidTip);
+                else
+                    clearTooLarge(field.edit);
 
-            if (field.bound != Bound::None)
-                remarkAxleDistances(text, field.bound == Bound::Upper);
-        });
+                if (field.bound != Bound::None)
+                    remarkAxleDistances(text, field.bound == Bound::Upper);
+            });
     }
 }
 

@@ -12,15 +12,15 @@
 #include <QPushButton>
 
 namespace {
-const QString styleNeutral = QStringLiteral("QLineEdit {background-color: white}");
-const char *const textButtonNew = QT_TRANSLATE_NOOP("Tarveo", "New");
-const char *const textButtonDelete = QT_TRANSLATE_NOOP("Tarveo", "Delete");
-const char *const tipButtonNew = QT_TRANSLATE_NOOP(
+const QString StyleNeutral = QStringLiteral("QLineEdit {background-color: white}");
+const char *const TextButtonNew = QT_TRANSLATE_NOOP("Tarveo", "New");
+const char *const TextButtonDelete = QT_TRANSLATE_NOOP("Tarveo", "Delete");
+const char *const TipButtonNew = QT_TRANSLATE_NOOP(
     "Tarveo", "Used to create a new subclass with corresponding subclass number.");
-const char *const tipButtonDelete = QT_TRANSLATE_NOOP(
+const char *const TipButtonDelete = QT_TRANSLATE_NOOP(
     "Tarveo", "Used to delete the existing subclass with coresponding subclass number.");
 
-constexpr Qt::MatchFlags exactMatch = Qt::MatchExactly | Qt::MatchCaseSensitive;
+constexpr Qt::MatchFlags ExactMatch = Qt::MatchExactly | Qt::MatchCaseSensitive;
 } // namespace
 
 void Tarveo::on_comboBoxSubclasses_currentIndexChanged(QString arg1) {
@@ -93,18 +93,18 @@ void Tarveo::on_comboBoxSubclasses_currentIndexChanged(QString arg1) {
 }
 
 void Tarveo::on_lineEditSubclass_textChanged(QString arg1) {
-    const int row = ui->comboBoxSubclasses->findText(SubclassLookup::entry(arg1), exactMatch);
+    const int row = ui->comboBoxSubclasses->findText(SubclassLookup::entry(arg1), ExactMatch);
     if (row < 0) {
         setFieldState(ui->lineEditSubclass, false, tipSubclassMissing);
-        ui->buttonSubclass->setText(tr(textButtonNew));
-        ui->buttonSubclass->setStatusTip(tr(tipButtonNew));
+        ui->buttonSubclass->setText(tr(TextButtonNew));
+        ui->buttonSubclass->setStatusTip(tr(TipButtonNew));
         return;
     }
     // Marked first: the display that follows works on the subclass it names.
     setFieldState(ui->lineEditSubclass, true, QString());
     ui->comboBoxSubclasses->setCurrentIndex(row);
-    ui->buttonSubclass->setText(tr(textButtonDelete));
-    ui->buttonSubclass->setStatusTip(tr(tipButtonDelete));
+    ui->buttonSubclass->setText(tr(TextButtonDelete));
+    ui->buttonSubclass->setStatusTip(tr(TipButtonDelete));
 }
 
 void Tarveo::on_buttonSubclass_clicked() {
@@ -112,11 +112,11 @@ void Tarveo::on_buttonSubclass_clicked() {
     bool isNumber = false;
     const quint32 number = numberText.toUInt(&isNumber, 10);
 
-    if (ui->buttonSubclass->text() == tr(textButtonDelete)) {
+    if (ui->buttonSubclass->text() == tr(TextButtonDelete)) {
         conf.remove_subclass(number);
         judgements.update(conf, number);
         const int invalidRow =
-            ui->comboBoxInvalid->findText(ui->comboBoxSubclasses->currentText(), exactMatch);
+            ui->comboBoxInvalid->findText(ui->comboBoxSubclasses->currentText(), ExactMatch);
         if (invalidRow >= 0) {
             ui->comboBoxInvalid->removeItem(invalidRow);
             showInvalidListState();
@@ -157,17 +157,17 @@ void Tarveo::on_buttonSubclass_clicked() {
                                 static_cast<QWidget *>(ui->frameMiddle)})
             widget->show();
     }
-    constexpr int firstAxle = 1;
-    setFieldState(lineEditAt(ui->frameTyreTypes, firstAxle), false, QString());
-    setFieldState(lineEditAt(ui->frameMaxAxleWeightsEdits, firstAxle), false, QString());
-    ui->buttonSubclass->setText(tr(textButtonDelete));
-    ui->buttonSubclass->setStatusTip(tr(tipButtonDelete));
+    constexpr int FirstAxle = 1;
+    setFieldState(lineEditAt(ui->frameTyreTypes, FirstAxle), false, QString());
+    setFieldState(lineEditAt(ui->frameMaxAxleWeightsEdits, FirstAxle), false, QString());
+    ui->buttonSubclass->setText(tr(TextButtonDelete));
+    ui->buttonSubclass->setStatusTip(tr(TipButtonDelete));
     clearVehicleDrawings();
 }
 
 void Tarveo::on_lineEditCopy_textEdited(QString arg1) {
     if (arg1.isEmpty()) {
-        ui->lineEditCopy->setStyleSheet(styleNeutral);
+        ui->lineEditCopy->setStyleSheet(StyleNeutral);
         ui->buttonCopy->setEnabled(false);
         return;
     }
@@ -193,7 +193,7 @@ void Tarveo::on_buttonCopy_clicked() {
     judgements.update(conf, target);
 
     ui->comboBoxSubclasses->addItem(SubclassLookup::entry(target));
-    if (ui->comboBoxInvalid->findText(SubclassLookup::entry(source), exactMatch) >= 0) {
+    if (ui->comboBoxInvalid->findText(SubclassLookup::entry(source), ExactMatch) >= 0) {
         ui->comboBoxInvalid->addItem(SubclassLookup::entry(target));
         showInvalidListState();
     }
@@ -203,7 +203,7 @@ void Tarveo::on_buttonCopy_clicked() {
 }
 
 void Tarveo::on_comboBoxInvalid_activated(QString arg1) {
-    const int row = ui->comboBoxSubclasses->findText(arg1, exactMatch);
+    const int row = ui->comboBoxSubclasses->findText(arg1, ExactMatch);
     if (row >= 0)
         ui->comboBoxSubclasses->setCurrentIndex(row);
 }

@@ -16,16 +16,16 @@
 
 namespace {
 
-const QKeySequence fallbackQuitKeys(Qt::CTRL + Qt::Key_Q);
+const QKeySequence FallbackQuitKeys(Qt::CTRL + Qt::Key_Q);
 
 // The width of a subclass list, in characters: "subclass_" and four digits.
-constexpr int entryLength = 13;
+constexpr int EntryLength = 13;
 
-const QString firstAxleWeightName = QStringLiteral("MaxAxleWeightEdit1");
-const QString firstAxleBoxName = QStringLiteral("MaxAxleWeightBox1");
-const QString firstTyreTypeName = QStringLiteral("TyreType1");
+const QString FirstAxleWeightName = QStringLiteral("MaxAxleWeightEdit1");
+const QString FirstAxleBoxName = QStringLiteral("MaxAxleWeightBox1");
+const QString FirstTyreTypeName = QStringLiteral("TyreType1");
 // The check box of an axle shows its number and a blank.
-const QString firstAxleBoxText = QStringLiteral("1 ");
+const QString FirstAxleBoxText = QStringLiteral("1 ");
 
 } // namespace
 
@@ -33,7 +33,7 @@ Tarveo::Tarveo(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::Tarveo),
       styleValid(QStringLiteral("QLineEdit {background-color: lime}")),
       styleInvalid(QStringLiteral("QLineEdit {background-color: red}")),
-      aboutVersion(QString::fromLatin1(Identity::version)), textOriginal(tr("Original")),
+      aboutVersion(QString::fromLatin1(Identity::Version)), textOriginal(tr("Original")),
       textDistance(tr("Distance")), textWeight(tr("Weight")),
       tipMaxAxleDist(tr("Accepts non-negative real values. Use decimal point. Must be higher "
                         "than corresponding min. axle distance and between min. and max. axle "
@@ -60,11 +60,11 @@ Tarveo::Tarveo(QWidget *parent)
       tipConsultRefman(Messages::text(Messages::ConsultReference)),
       tipTooLarge(tr("The value is too large to be stored.")),
       textSubclassesValid(tr("Subclasses are valid.")),
-      textInvalidSubclasses(tr("Invalid subclasses:")), weightFactor(Units::defaultG),
-      lengthFactor(Units::meterFactor), weightUnit(Tons), lengthUnit(Meters),
+      textInvalidSubclasses(tr("Invalid subclasses:")), weightFactor(Units::DefaultG),
+      lengthFactor(Units::MeterFactor), weightUnit(Tons), lengthUnit(Meters),
       constraintRowsDefault(0), constraintRowsAdsl(0), constraintRowsAwsl(0) {
     titleBase =
-        QStringLiteral("Tarveo ") + QStringLiteral("v") + QString::fromLatin1(Identity::version);
+        QStringLiteral("Tarveo ") + QStringLiteral("v") + QString::fromLatin1(Identity::Version);
     qDebug().noquote() << "Starting" << titleBase;
 
     ui->setupUi(this);
@@ -77,7 +77,7 @@ Tarveo::Tarveo(QWidget *parent)
         // Sized for an ordinary entry rather than by measuring every one,
         // which takes long with many thousands of subclasses.
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        combo->setMinimumContentsLength(entryLength);
+        combo->setMinimumContentsLength(EntryLength);
     }
 
     weightUnit = Tons;
@@ -105,8 +105,8 @@ Tarveo::Tarveo(QWidget *parent)
           ui->lineEditOverrideClass, ui->lineEditOverrideGroups, ui->lineEditAlias})
         connect(edit, &QLineEdit::textEdited, this, &Tarveo::textChanged);
 
-    weightFactor = Units::defaultG;
-    lengthFactor = Units::meterFactor;
+    weightFactor = Units::DefaultG;
+    lengthFactor = Units::MeterFactor;
 
     installValidators();
 
@@ -175,7 +175,7 @@ void Tarveo::createShortcuts() {
     ui->actionSave->setShortcut(QKeySequence::Save);
     // Desktops without a GNOME or KDE theme have no Quit keys of their own.
     const QKeySequence quit(QKeySequence::Quit);
-    ui->actionExit->setShortcut(quit.isEmpty() ? fallbackQuitKeys : quit);
+    ui->actionExit->setShortcut(quit.isEmpty() ? FallbackQuitKeys : quit);
 
     const QKeySequence previousKeys[] = {QKeySequence(Qt::Key_Up),
                                          QKeySequence(Qt::ALT + Qt::Key_Left)};
@@ -195,18 +195,18 @@ void Tarveo::createShortcuts() {
 
 void Tarveo::createFirstAxleWidgets() {
     auto *weight = new QLineEdit(this);
-    setUpRowEdit(weight, true, tipRealValue, firstAxleWeightName);
+    setUpRowEdit(weight, true, tipRealValue, FirstAxleWeightName);
     ui->frameMaxAxleWeightsEdits->layout()->addWidget(weight);
     weight->hide();
 
-    auto *box = new QCheckBox(firstAxleBoxText, this);
+    auto *box = new QCheckBox(FirstAxleBoxText, this);
     box->setStatusTip(tipAxleSelect);
-    box->setObjectName(firstAxleBoxName);
+    box->setObjectName(FirstAxleBoxName);
     ui->frameMaxAxleWeightsBoxes->layout()->addWidget(box);
     box->hide();
 
     auto *tyre = new QLineEdit(this);
-    setUpRowEdit(tyre, false, tipTyreType, firstTyreTypeName);
+    setUpRowEdit(tyre, false, tipTyreType, FirstTyreTypeName);
     ui->frameTyreTypes->layout()->addWidget(tyre);
     tyre->hide();
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-const char *const convertedTextWarning = "Could not set converted text to edit";
+const char *const ConvertedTextWarning = "Could not set converted text to edit";
 
 } // namespace
 
@@ -52,7 +52,7 @@ void Tarveo::clearTooLarge(QLineEdit *edit) {
 
 void Tarveo::setConvertedText(QLineEdit *edit, const QString &text, bool isWeight, bool valid) {
     if (!edit) {
-        qWarning() << convertedTextWarning;
+        qWarning() << ConvertedTextWarning;
         return;
     }
     showText(edit, Units::fieldText(fileToDisplay(text, isWeight)));
@@ -62,7 +62,7 @@ void Tarveo::setConvertedText(QLineEdit *edit, const QString &text, bool isWeigh
 void Tarveo::setConvertedMaxAxleDistText(QLineEdit *edit, const QString &text, bool isWeight,
                                          int state) {
     if (!edit) {
-        qWarning() << convertedTextWarning;
+        qWarning() << ConvertedTextWarning;
         return;
     }
     showText(edit, Units::fieldText(fileToDisplay(text, isWeight)));
@@ -80,7 +80,7 @@ void Tarveo::receiveUnits(uchar weight, uchar length, float g) {
     const bool gUsable = weight != Tons || (g > 0 && qIsFinite(g));
     if (!gUsable) {
         qDebug() << "Ignoring gravitational acceleration" << g;
-        g = weightUnit == Tons ? weightFactor : Units::defaultG;
+        g = weightUnit == Tons ? weightFactor : Units::DefaultG;
     } else {
         ui->buttonGConstant->setText(Numbers::general(g));
     }
@@ -194,7 +194,7 @@ void Tarveo::fillHeader() {
         }
         ui->buttonGConstant->setText(g);
     } else {
-        ui->buttonGConstant->setText(Numbers::general(Units::defaultG));
+        ui->buttonGConstant->setText(Numbers::general(Units::DefaultG));
     }
 
     showText(ui->lineEditVersion, conf.get_classification_version());
@@ -234,7 +234,7 @@ void Tarveo::copyHeaderToConf() {
 void Tarveo::menuConfigurationClicked() {
     // The dialog's G field offers the g of tonnes; with another unit shown the
     // factor is no g, so the default is offered.
-    const float g = weightUnit == Tons ? weightFactor : Units::defaultG;
+    const float g = weightUnit == Tons ? weightFactor : Units::DefaultG;
     // Only the latest dialog is kept; an earlier one has done its work.
     delete unitsDialog;
     unitsDialog = new MeasurementUnits(this, &weightUnit, &lengthUnit, &g);

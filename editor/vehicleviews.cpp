@@ -20,12 +20,10 @@ void Tarveo::redrawVehicle(const Subclass &subclass) {
 }
 
 void Tarveo::clearVehicleDrawings() {
-    if (!ui->graphicsViewMin->scene()) {
+    if (!ui->graphicsViewMin->scene())
         return;
-    }
     qDebug() << "Clearing image";
     ui->graphicsViewMin->scene()->clear();
-    if (ui->graphicsViewMax->scene()) {
+    if (ui->graphicsViewMax->scene())
         ui->graphicsViewMax->scene()->clear();
-    }
 }

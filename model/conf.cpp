@@ -182,10 +182,9 @@ QVector<quint32> Conf::get_subclass_numbers() const {
 }
 
 ConfValidity Conf::is_valid() const {
-    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it)
         if (!it.value().is_complete())
             return {false, it.key()};
-    }
     if (!is_country_code_valid() || !is_group_max_distance_valid())
         return {false, 0};
     return {is_unclassified_vehicle_subclass_valid(), 0};
@@ -235,10 +234,9 @@ QVector<quint32> Conf::get_invalid_subclasses() const {
     const QString minimum = get_min_axle_distance();
     const QString maximum = get_max_axle_distance();
     QVector<quint32> invalid;
-    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
+    for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it)
         if (!it.value().is_valid(minimum, maximum))
             invalid.append(it.key());
-    }
     return invalid;
 }
 

@@ -295,10 +295,9 @@ QString Subclass::to_string() const {
 
 QString Conf::to_string() const {
     QString out = FileKeys::ClassesSection + FileKeys::LineEnd;
-    for (auto it = header.cbegin(); it != header.cend(); ++it) {
+    for (auto it = header.cbegin(); it != header.cend(); ++it)
         if (!it.value().isEmpty())
             appendLine(out, IniText::key(it.key()), IniText::value(it.value()));
-    }
     out += FileKeys::LineEnd;
     return out + subclasses_to_string();
 }

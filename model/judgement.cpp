@@ -45,17 +45,15 @@ Subclass::Judgement Subclass::judge() const {
         judgement.lowestMinimum = std::min(judgement.lowestMinimum, minimum);
         judgement.highestMaximum = std::max(judgement.highestMaximum, maximum);
     }
-    for (int i = 0; i < axles; ++i) {
+    for (int i = 0; i < axles; ++i)
         if (!is_max_axle_weight_valid(i) || !is_tyre_type_valid(i))
             return judgement;
-    }
     for (const QString &type :
          {ConstraintType::Default, ConstraintType::Adsl, ConstraintType::Awsl}) {
         const int count = get_number_of_constraints(type);
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < count; ++i)
             if (!is_constraint_valid(i, type))
                 return judgement;
-        }
     }
     judgement.validApartFromHeader = is_category_valid() && is_number_of_axles_valid() &&
                                      is_max_GVW_valid() && is_axle_configuration_valid() &&

@@ -50,10 +50,9 @@ QMap<int, AxleGroup> groupByAxles(const Conf &conf) {
 }
 
 bool shareEveryGap(const DistanceWindow *a, const DistanceWindow *b, int gaps) {
-    for (int i = 0; i < gaps; ++i) {
+    for (int i = 0; i < gaps; ++i)
         if (qMax(a[i].min, b[i].min) > qMin(a[i].max, b[i].max))
             return false;
-    }
     return true;
 }
 

@@ -99,10 +99,9 @@ bool checkedIndexExists(const QStringList &list, int index, const char *check) {
 
 bool agreeWhereBothHaveEntries(const QStringList &a, const QStringList &b) {
     const int common = qMin(a.size(), b.size());
-    for (int i = 0; i < common; ++i) {
+    for (int i = 0; i < common; ++i)
         if (a.at(i) != b.at(i))
             return false;
-    }
     return true;
 }
 
@@ -518,10 +517,9 @@ bool Subclass::is_complete() const {
         if (!(Numbers::asFloat(max_axle_distances.value(i)) > 0))
             return false;
     }
-    for (int i = 0; i < axles; ++i) {
+    for (int i = 0; i < axles; ++i)
         if (!is_tyre_type_valid(i) || !is_max_axle_weight_valid(i))
             return false;
-    }
     return is_category_valid() && is_max_GVW_valid() && is_number_of_axles_valid() &&
            is_axle_configuration_valid();
 }
@@ -640,11 +638,10 @@ Subclass::ValueRef Subclass::find_unwritable() const {
         if (!WeightEntries::isPlainNumber(weight) || !weights.addNumbered(i + 1, weight))
             return {MaxAxleWeight, i};
     }
-    for (int j = 0; j < combined_weight_constraints.size(); ++j) {
+    for (int j = 0; j < combined_weight_constraints.size(); ++j)
         if (!is_constraint_valid(j, ConstraintType::Default) ||
             !weights.add(combined_weight_constraints.at(j)))
             return {ConstraintType::Default, j};
-    }
     if (!weights.fits())
         return {MaxAxleWeight};
 

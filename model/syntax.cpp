@@ -22,10 +22,9 @@ public:
     }
 
     bool skipOneOf(const char *set) {
-        for (; *set; ++set) {
+        for (; *set; ++set)
             if (skip(*set))
                 return true;
-        }
         return false;
     }
 
@@ -135,10 +134,9 @@ bool isAxleConfiguration(const QString &text) {
     Cursor cursor(text);
     if (!cursor.skipOneOf("ABCHLMV") || !cursor.digits())
         return false;
-    while (!cursor.atEnd()) {
+    while (!cursor.atEnd())
         if (!cursor.skipOneOf("DTS") || !cursor.digits())
             return false;
-    }
     return true;
 }
 

@@ -10,7 +10,7 @@
 namespace {
 
 // The G field shows g with this many decimals.
-constexpr int gDecimals = 6;
+constexpr int GDecimals = 6;
 
 } // namespace
 
@@ -47,7 +47,7 @@ MeasurementUnits::~MeasurementUnits() {
 void MeasurementUnits::weightUnitChanged(int radioButton) {
     if (radioButton == Tons) {
         ui->lineEditG->setEnabled(true);
-        ui->lineEditG->setText(Numbers::fixed(g, gDecimals));
+        ui->lineEditG->setText(Numbers::fixed(g, GDecimals));
     } else {
         ui->lineEditG->setEnabled(false);
         ui->lineEditG->setText(QString());

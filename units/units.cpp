@@ -21,10 +21,10 @@ bool weightFactorFor(uchar unit, float g, float *factor) {
         *factor = g;
         return true;
     case Pounds:
-        *factor = poundFactor;
+        *factor = PoundFactor;
         return true;
     case Kilonewtons:
-        *factor = kilonewtonFactor;
+        *factor = KilonewtonFactor;
         return true;
     default:
         return false;
@@ -34,13 +34,13 @@ bool weightFactorFor(uchar unit, float g, float *factor) {
 bool lengthFactorFor(uchar unit, float *factor) {
     switch (unit) {
     case Meters:
-        *factor = meterFactor;
+        *factor = MeterFactor;
         return true;
     case Feet:
-        *factor = footFactor;
+        *factor = FootFactor;
         return true;
     case Inches:
-        *factor = inchFactor;
+        *factor = InchFactor;
         return true;
     default:
         return false;
@@ -70,7 +70,7 @@ QString lengthSuffix(uchar unit) {
 }
 
 bool isDefaultG(float g) {
-    return g == defaultG;
+    return g == DefaultG;
 }
 
 double fileToDisplay(const QString &text, float factor) {
@@ -118,7 +118,7 @@ QString fieldText(double displayed) {
     // Written so that a value that is not a number also gives an empty field.
     if (!(displayed > 0) || !qIsFinite(displayed))
         return QString();
-    return Numbers::fixed(displayed, fieldDecimals);
+    return Numbers::fixed(displayed, FieldDecimals);
 }
 
 QString withSuffix(const QString &labelText, const QString &suffix) {

@@ -19,16 +19,16 @@ namespace Units {
 
 // Standard gravity: the factor for tonnes until the user or a file says
 // otherwise.
-inline constexpr float defaultG = 9.80665f;
+inline constexpr float DefaultG = 9.80665f;
 // Pound-force in kilonewtons.
-inline constexpr float poundFactor = 0.0044482216f;
-inline constexpr float kilonewtonFactor = 1.0f;
-inline constexpr float meterFactor = 1.0f;
-inline constexpr float footFactor = 0.3048f;
-inline constexpr float inchFactor = 0.0254f;
+inline constexpr float PoundFactor = 0.0044482216f;
+inline constexpr float KilonewtonFactor = 1.0f;
+inline constexpr float MeterFactor = 1.0f;
+inline constexpr float FootFactor = 0.3048f;
+inline constexpr float InchFactor = 0.0254f;
 
 // Decimals of a converted value shown in a field.
-inline constexpr int fieldDecimals = 2;
+inline constexpr int FieldDecimals = 2;
 
 // The factor of a weight unit with g for tonnes. Returns false, leaving
 // factor alone, for a value that is no weight unit.

@@ -21,11 +21,9 @@ inline QString itemText(const QGraphicsItem *item) {
     const auto number = [](qreal value) { return QString::number(value); };
     if (const auto *pixmap = qgraphicsitem_cast<const QGraphicsPixmapItem *>(item)) {
         QString name = QStringLiteral("unknown bitmap");
-        for (int i = 0; i < VehicleBitmapCount; ++i) {
-            if (vehicleBitmap(i).toImage() == pixmap->pixmap().toImage()) {
+        for (int i = 0; i < VehicleBitmapCount; ++i)
+            if (vehicleBitmap(i).toImage() == pixmap->pixmap().toImage())
                 name = QLatin1String(names[i]);
-            }
-        }
         return name + ' ' + number(pixmap->x()) + ',' + number(pixmap->y());
     }
     if (const auto *rect = qgraphicsitem_cast<const QGraphicsRectItem *>(item)) {
@@ -42,13 +40,11 @@ inline QString itemText(const QGraphicsItem *item) {
 
 inline QStringList sceneText(const QGraphicsScene *scene) {
     QStringList lines;
-    if (!scene) {
+    if (!scene)
         return lines;
-    }
     // Items of equal z stack in insertion order: ascending is drawing order.
-    for (const QGraphicsItem *item : scene->items(Qt::AscendingOrder)) {
+    for (const QGraphicsItem *item : scene->items(Qt::AscendingOrder))
         lines.append(itemText(item));
-    }
     return lines;
 }
 

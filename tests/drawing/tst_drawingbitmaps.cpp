@@ -37,9 +37,8 @@ private slots:
             {"TractorHead", 28, 46}, {"TractorBack", 33, 46},
         };
         int index = 0;
-        for (const auto &entry : table) {
+        for (const auto &entry : table)
             QTest::newRow(entry.name) << index++ << QSize(entry.width, entry.height);
-        }
     }
 
     void bitmaps() {

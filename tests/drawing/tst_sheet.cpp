@@ -17,9 +17,8 @@ struct Run {
 Run runProgram(const QString &program, const QStringList &arguments) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QLatin1String(name));
-    }
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
@@ -59,11 +58,9 @@ constexpr int heightFor(int rows) {
 // a drawn vehicle.
 bool hasDrawing(const QImage &image, const QRect &area) {
     int dark = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
             dark += qGray(image.pixel(x, y)) < 40 ? 1 : 0;
-        }
-    }
     return dark > 100;
 }
 
@@ -89,9 +86,8 @@ private slots:
         const auto row = [&](int column, int index, int dx = 0, int height = 81) {
             return hasDrawing(sheet, QRect(column + dx, top + index * 89, 360 - dx, height));
         };
-        for (int column : {minColumn, maxColumn}) {
+        for (int column : {minColumn, maxColumn})
             QVERIFY(row(column, 0) && !row(column, 1) && row(column, 2));
-        }
         // The truck's last wheel lies beyond 110 pixels only at maximum spacing.
         QVERIFY(!row(minColumn, 2, 110));
         QVERIFY(row(maxColumn, 2, 110));

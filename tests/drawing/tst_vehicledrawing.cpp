@@ -34,9 +34,8 @@ private slots:
     void axleConfigurationGroups() {
         const auto text = [](const QString &configuration) {
             QStringList groups;
-            for (const AxleGroup &group : axleGroups(configuration)) {
+            for (const AxleGroup &group : axleGroups(configuration))
                 groups.append(QChar(group.letter) + QString::number(group.count));
-            }
             return groups.join(' ');
         };
         QCOMPARE(text("H10T2D1S12"), QString("H10 T2 D1 S12"));

@@ -84,9 +84,8 @@ private slots:
         LogCapture log;
         window->redrawVehicle(subclass);
         QStringList expected("debug: Clearing image");
-        if (!reason.isEmpty()) {
+        if (!reason.isEmpty())
             expected.prepend("debug: Can't draw because " + reason);
-        }
         QCOMPARE(log.lines(), expected);
         QVERIFY(bothViewsEmpty());
     }

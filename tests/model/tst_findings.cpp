@@ -39,8 +39,9 @@ QStringList described(const QVector<Finding> &findings) {
 }
 
 bool hasError(const QVector<Finding> &findings) {
-    return std::any_of(findings.cbegin(), findings.cend(),
-                       [](const Finding &f) { return f.severity == Finding::Severity::Error; });
+    return std::any_of(
+        findings.cbegin(), findings.cend(),
+        [](const Finding &f) { return f.severity == Finding::Severity::Error; });
 }
 
 // One of the texts, picked at random.

@@ -24,8 +24,7 @@ QStringList characters(const char *ascii, const QStringList &wide) {
     return list;
 }
 
-const QStringList SyntaxAlphabet =
-    characters("019+,.:;ABCHLMVDTS -e", {ArabicThree, MathZero});
+const QStringList SyntaxAlphabet = characters("019+,.:;ABCHLMVDTS -e", {ArabicThree, MathZero});
 const QStringList NumberAlphabet = characters("0123456789.-+e ", {ArabicThree, MathZero});
 
 // Valid texts of every syntax; their edited copies give near misses.
@@ -102,9 +101,8 @@ private slots:
         // Axle runs that do not convert as unsigned count nothing; the sum
         // wraps at 256.
         QStringList texts =
-            QStringLiteral(
-                "|1+12:3,4|12:3,4|1+2:3.,4|1+2:3.5,4|1+\U0001D7CE:2,3|c2|C258|"
-                "A4294967295|A4294967296D2|A99999999999999999999999D1|A\u06631D2")
+            QStringLiteral("|1+12:3,4|12:3,4|1+2:3.,4|1+2:3.5,4|1+\U0001D7CE:2,3|c2|C258|"
+                           "A4294967295|A4294967296D2|A99999999999999999999999D1|A\u06631D2")
                 .split('|');
         texts << "C" + QString("0").repeated(40) + "3" << QString("1+").repeated(3000) + "2,3"
               << "A" + QString("9").repeated(5000);

@@ -113,7 +113,7 @@ void TestAboutIdentity::updateOpensTheUpdatePage() {
     QCOMPARE(catcher.opened.size(), 1);
     const QUrl url = catcher.opened.first();
     QCOMPARE(url.scheme(), QStringLiteral("https"));
-    QCOMPARE(url.host(), QString::fromLatin1(Identity::updateHost));
+    QCOMPARE(url.host(), QString::fromLatin1(Identity::UpdateHost));
     QCOMPARE(url.path(), QStringLiteral("/ls.php"));
     QCOMPARE(url.query(), QStringLiteral("sw=kestrune-tarveo&ch=stable"));
 }

@@ -14,14 +14,14 @@
 
 namespace {
 
-const QColor body(Qt::black);
-const QColor glass(168, 200, 232);
-const QColor rubber(24, 24, 24);
-const QColor rim(190, 190, 190);
-const QColor hub(90, 90, 90);
-const QColor headlamp(255, 214, 64);
-const QColor taillamp(214, 32, 32);
-const QColor background(Qt::white);
+const QColor Body(Qt::black);
+const QColor Glass(168, 200, 232);
+const QColor Rubber(24, 24, 24);
+const QColor Rim(190, 190, 190);
+const QColor Hub(90, 90, 90);
+const QColor Headlamp(255, 214, 64);
+const QColor Taillamp(214, 32, 32);
+const QColor Background(Qt::white);
 
 void fillPath(QPainter &p, const QPainterPath &path, const QColor &colour) {
     p.fillPath(path, colour);
@@ -37,20 +37,20 @@ QPainterPath polygonPath(const QVector<QPointF> &points) {
 // A white half-disc cut out of the body where a wheel will be drawn.
 void wheelArch(QPainter &p, QPointF centre, qreal radius) {
     p.setPen(Qt::NoPen);
-    p.setBrush(background);
+    p.setBrush(Background);
     p.drawEllipse(centre, radius, radius);
 }
 
 // A tyre with rim and hub; spokes for the thin wheels.
 void wheel(QPainter &p, QPointF centre, qreal radius, qreal rimShare, int spokes = 0) {
     p.setPen(Qt::NoPen);
-    p.setBrush(rubber);
+    p.setBrush(Rubber);
     p.drawEllipse(centre, radius, radius);
     const qreal rimRadius = radius * rimShare;
-    p.setBrush(rim);
+    p.setBrush(Rim);
     p.drawEllipse(centre, rimRadius, rimRadius);
     if (spokes > 0) {
-        p.setPen(QPen(hub, 1.0));
+        p.setPen(QPen(Hub, 1.0));
         for (int i = 0; i < spokes; ++i) {
             const qreal angle = M_PI * i / spokes;
             const QPointF d(qCos(angle) * rimRadius, qSin(angle) * rimRadius);
@@ -58,30 +58,30 @@ void wheel(QPainter &p, QPointF centre, qreal radius, qreal rimShare, int spokes
         }
         p.setPen(Qt::NoPen);
     }
-    p.setBrush(hub);
+    p.setBrush(Hub);
     const qreal hubRadius = qMax<qreal>(1.2, radius * 0.22);
     p.drawEllipse(centre, hubRadius, hubRadius);
 }
 
 // A tyre with lugs around it, for farm machinery.
 void treadedWheel(QPainter &p, QPointF centre, qreal radius, int lugs) {
-    p.setPen(QPen(rubber, qMax<qreal>(1.5, radius * 0.18), Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(Rubber, qMax<qreal>(1.5, radius * 0.18), Qt::SolidLine, Qt::FlatCap));
     for (int i = 0; i < lugs; ++i) {
         const qreal angle = 2 * M_PI * i / lugs;
         const QPointF d(qCos(angle), qSin(angle));
         p.drawLine(centre + d * (radius * 0.8), centre + d * radius);
     }
     p.setPen(Qt::NoPen);
-    p.setBrush(rubber);
+    p.setBrush(Rubber);
     p.drawEllipse(centre, radius * 0.86, radius * 0.86);
     p.setBrush(QColor(200, 60, 40)); // painted steel rim
     p.drawEllipse(centre, radius * 0.5, radius * 0.5);
-    p.setBrush(hub);
+    p.setBrush(Hub);
     p.drawEllipse(centre, radius * 0.18, radius * 0.18);
 }
 
 void pane(QPainter &p, const QVector<QPointF> &points) {
-    fillPath(p, polygonPath(points), glass);
+    fillPath(p, polygonPath(points), Glass);
 }
 
 void lamp(QPainter &p, const QRectF &rect, const QColor &colour) {
@@ -111,7 +111,7 @@ void drawUnclassifiedWheel(QPainter &p, const QSize &size) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(130, 130, 130));
     p.drawEllipse(centre, radius, radius);
-    p.setBrush(background);
+    p.setBrush(Background);
     p.drawEllipse(centre, radius * 0.62, radius * 0.62);
     QPen mark(QColor(40, 40, 40), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(mark);
@@ -137,16 +137,16 @@ void drawTruckCab(QPainter &p) {
     cab.lineTo(0.5, 38);
     cab.lineTo(36.9, 38);
     cab.closeSubpath();
-    fillPath(p, cab, body);
-    p.fillRect(QRectF(20, 33, 17, 12), body); // frame rail behind the wheel
+    fillPath(p, cab, Body);
+    p.fillRect(QRectF(20, 33, 17, 12), Body); // frame rail behind the wheel
     pane(p, {{2.5, 4}, {9, 4}, {9, 17}, {2, 19}});
     pane(p, {{12, 4}, {25, 4}, {25, 16}, {12, 16}});
     p.setPen(QPen(QColor(70, 70, 70), 1));
     p.drawLine(QPointF(27.5, 5), QPointF(27.5, 31)); // door seam
     p.drawLine(QPointF(10.5, 5), QPointF(10.5, 31));
     p.setPen(Qt::NoPen);
-    p.fillRect(QRectF(24, 19, 3, 1.5), rim); // door handle
-    lamp(p, QRectF(0.5, 29, 2.5, 4), headlamp);
+    p.fillRect(QRectF(24, 19, 3, 1.5), Rim); // door handle
+    lamp(p, QRectF(0.5, 29, 2.5, 4), Headlamp);
     p.fillRect(QRectF(0, 35, 4, 4), QColor(60, 60, 60)); // bumper
     wheelArch(p, QPointF(18.5, 43), 11.5);
 }
@@ -164,11 +164,11 @@ void drawLightTruckCab(QPainter &p) {
     cab.lineTo(0.5, 41);
     cab.lineTo(36.9, 41);
     cab.closeSubpath();
-    fillPath(p, cab, body);
-    p.fillRect(QRectF(22, 37, 15, 9), body);
+    fillPath(p, cab, Body);
+    p.fillRect(QRectF(22, 37, 15, 9), Body);
     pane(p, {{14.5, 11}, {17, 11}, {17, 21}, {9, 22}});
     pane(p, {{19.5, 11}, {33, 11}, {33, 20}, {19.5, 20}});
-    lamp(p, QRectF(0.5, 26, 3, 3), headlamp);
+    lamp(p, QRectF(0.5, 26, 3, 3), Headlamp);
     p.fillRect(QRectF(0, 37, 4, 4), QColor(60, 60, 60));
     wheelArch(p, QPointF(18.5, 47), 11.5);
 }
@@ -189,9 +189,9 @@ void drawCarFront(QPainter &p) {
     car.quadTo(0.5, 23, 3, 23);
     car.lineTo(49.9, 23);
     car.closeSubpath();
-    fillPath(p, car, body);
+    fillPath(p, car, Body);
     pane(p, {{31, 2}, {47, 2}, {47, 9}, {24, 9}});
-    lamp(p, QRectF(0.5, 13, 3, 3), headlamp);
+    lamp(p, QRectF(0.5, 13, 3, 3), Headlamp);
     wheelArch(p, QPointF(24.5, 24), 8.5);
 }
 
@@ -208,9 +208,9 @@ void drawCarBack(QPainter &p) {
     car.quadTo(40.5, 23, 38, 23);
     car.lineTo(0, 23);
     car.closeSubpath();
-    fillPath(p, car, body);
+    fillPath(p, car, Body);
     pane(p, {{2, 2}, {19, 2}, {26, 9}, {2, 9}});
-    lamp(p, QRectF(38, 12, 2.5, 4), taillamp);
+    lamp(p, QRectF(38, 12, 2.5, 4), Taillamp);
     wheelArch(p, QPointF(20.5, 24), 8.5);
 }
 
@@ -227,10 +227,10 @@ void drawVanFront(QPainter &p) {
     van.quadTo(0.5, 37, 3, 37);
     van.lineTo(56.9, 37);
     van.closeSubpath();
-    fillPath(p, van, body);
+    fillPath(p, van, Body);
     pane(p, {{22, 3}, {33, 3}, {33, 16}, {14, 16}});
     pane(p, {{36, 3}, {55, 3}, {55, 16}, {36, 16}});
-    lamp(p, QRectF(0.5, 22, 3, 4), headlamp);
+    lamp(p, QRectF(0.5, 22, 3, 4), Headlamp);
     wheelArch(p, QPointF(28, 36.5), 10.5);
 }
 
@@ -244,20 +244,19 @@ void drawVanBack(QPainter &p) {
     van.quadTo(41.5, 37, 39, 37);
     van.lineTo(0, 37);
     van.closeSubpath();
-    fillPath(p, van, body);
+    fillPath(p, van, Body);
     pane(p, {{2, 3}, {36, 3}, {36, 16}, {2, 16}});
-    lamp(p, QRectF(39, 20, 2.5, 6), taillamp);
+    lamp(p, QRectF(39, 20, 2.5, 6), Taillamp);
     wheelArch(p, QPointF(21, 36.5), 10.5);
 }
 
 // --- buses ------------------------------------------------------------
 
 void busWindows(QPainter &p, qreal from, qreal to) {
-    constexpr qreal windowWidth = 11;
-    constexpr qreal pillar = 2;
-    for (qreal x = from; x + windowWidth <= to; x += windowWidth + pillar) {
-        pane(p, {{x, 5}, {x + windowWidth, 5}, {x + windowWidth, 18}, {x, 18}});
-    }
+    constexpr qreal WindowWidth = 11;
+    constexpr qreal Pillar = 2;
+    for (qreal x = from; x + WindowWidth <= to; x += WindowWidth + Pillar)
+        pane(p, {{x, 5}, {x + WindowWidth, 5}, {x + WindowWidth, 18}, {x, 18}});
 }
 
 void drawBusFront(QPainter &p) {
@@ -270,13 +269,13 @@ void drawBusFront(QPainter &p) {
     bus.quadTo(0.5, 39, 3, 39);
     bus.lineTo(78.9, 39);
     bus.closeSubpath();
-    fillPath(p, bus, body);
-    lamp(p, QRectF(3, 1.5, 12, 2.5), headlamp); // destination sign
+    fillPath(p, bus, Body);
+    lamp(p, QRectF(3, 1.5, 12, 2.5), Headlamp); // destination sign
     pane(p, {{2, 5}, {7, 5}, {7, 24}, {2, 24}});
     pane(p, {{10, 5}, {18, 5}, {18, 33}, {10, 33}}); // front door
-    p.fillRect(QRectF(13.7, 5, 0.8, 28), body);
+    p.fillRect(QRectF(13.7, 5, 0.8, 28), Body);
     busWindows(p, 21, 79);
-    lamp(p, QRectF(0.5, 28, 2.5, 4), headlamp);
+    lamp(p, QRectF(0.5, 28, 2.5, 4), Headlamp);
     wheelArch(p, QPointF(39.5, 37), 12.5);
 }
 
@@ -290,21 +289,20 @@ void drawBusBack(QPainter &p) {
     bus.quadTo(61.5, 39, 59, 39);
     bus.lineTo(0, 39);
     bus.closeSubpath();
-    fillPath(p, bus, body);
+    fillPath(p, bus, Body);
     busWindows(p, 2, 58);
-    lamp(p, QRectF(59, 26, 2.5, 6), taillamp);
+    lamp(p, QRectF(59, 26, 2.5, 6), Taillamp);
     wheelArch(p, QPointF(31.5, 37), 12.5);
 }
 
 void drawBusJoint(QPainter &p, const QSize &size) {
     // 16 x 40, the bellows between the two halves of an articulated bus.
     const QColor folds[] = {QColor(70, 70, 70), QColor(140, 140, 140)};
-    constexpr int foldWidth = 2;
-    for (int x = 0; x < size.width(); x += foldWidth) {
-        p.fillRect(QRect(x, 1, foldWidth, 37), folds[(x / foldWidth) % 2]);
-    }
-    p.fillRect(QRect(0, 0, size.width(), 1), body);
-    p.fillRect(QRect(0, 38, size.width(), 1), body);
+    constexpr int FoldWidth = 2;
+    for (int x = 0; x < size.width(); x += FoldWidth)
+        p.fillRect(QRect(x, 1, FoldWidth, 37), folds[(x / FoldWidth) % 2]);
+    p.fillRect(QRect(0, 0, size.width(), 1), Body);
+    p.fillRect(QRect(0, 38, size.width(), 1), Body);
 }
 
 // --- motorcycles ------------------------------------------------------
@@ -314,11 +312,11 @@ void drawMotorcycleFront(QPainter &p) {
     wheel(p, QPointF(15, 22.5), 7.4, 0.72, 4);
     p.setPen(QPen(QColor(150, 150, 150), 2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(15, 22.5), QPointF(20, 6)); // fork
-    p.setPen(QPen(body, 1.5, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Body, 1.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(19, 4), QPointF(24, 2)); // handlebar
     p.setPen(Qt::NoPen);
-    fillPath(p, polygonPath({{21, 8}, {29.9, 6}, {29.9, 14}, {22, 14}}), body); // tank
-    p.setBrush(headlamp);
+    fillPath(p, polygonPath({{21, 8}, {29.9, 6}, {29.9, 14}, {22, 14}}), Body); // tank
+    p.setBrush(Headlamp);
     p.drawEllipse(QPointF(17.5, 9), 2, 2);
 }
 
@@ -326,7 +324,7 @@ void drawMotorcycleBack(QPainter &p) {
     // 31 x 30, drawn over the rear wheel (columns 7 to 23, rows 15 to 30).
     wheel(p, QPointF(15, 22.5), 7.4, 0.72, 4);
     fillPath(p, polygonPath({{0, 9}, {2, 14}, {14, 23}, {16, 21}, {6, 12}, {8, 10}}),
-             body); // frame and swing arm
+             Body); // frame and swing arm
     QPainterPath seat;
     seat.moveTo(0, 5);
     seat.quadTo(10, 3, 20, 6);
@@ -334,14 +332,14 @@ void drawMotorcycleBack(QPainter &p) {
     seat.lineTo(29, 9);
     seat.lineTo(0, 10);
     seat.closeSubpath();
-    fillPath(p, seat, body);
-    p.setPen(QPen(body, 1.6, Qt::SolidLine, Qt::FlatCap));
+    fillPath(p, seat, Body);
+    p.setPen(QPen(Body, 1.6, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(6, 13, 18, 18), 30 * 16, 110 * 16); // rear mudguard
     p.setPen(QPen(QColor(150, 150, 150), 2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(4, 15), QPointF(27, 12)); // exhaust
     p.setPen(Qt::NoPen);
-    lamp(p, QRectF(28, 6, 2.5, 2.5), taillamp);
+    lamp(p, QRectF(28, 6, 2.5, 2.5), Taillamp);
 }
 
 // --- tractors ---------------------------------------------------------
@@ -358,13 +356,12 @@ void drawTractorFront(QPainter &p) {
     bonnet.closeSubpath();
     fillPath(p, bonnet, QColor(200, 60, 40));
     p.setPen(QPen(QColor(70, 20, 10), 1));
-    for (qreal y = 20; y < 30; y += 2.5) {
+    for (qreal y = 20; y < 30; y += 2.5)
         p.drawLine(QPointF(2, y), QPointF(6, y)); // grille
-    }
-    p.setPen(QPen(body, 2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Body, 2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(18, 15), QPointF(18, 3)); // exhaust stack
     p.setPen(Qt::NoPen);
-    lamp(p, QRectF(1, 17.5, 2, 2.5), headlamp);
+    lamp(p, QRectF(1, 17.5, 2, 2.5), Headlamp);
     treadedWheel(p, QPointF(14, 38.5), 7.4, 12);
 }
 
@@ -387,12 +384,11 @@ void drawTractorBack(QPainter &p) {
 
 QImage drawVehicleArt(int index) {
     const VehicleBitmapInfo *info = vehicleBitmapInfo(index);
-    if (!info) {
+    if (!info)
         return QImage();
-    }
     const QSize size(info->width, info->height);
     QImage image(size, QImage::Format_RGB32);
-    image.fill(background);
+    image.fill(Background);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

@@ -44,18 +44,16 @@ const UnitName<LengthUnit> LengthNames[] = {{"m", Meters}, {"ft", Feet}, {"in", 
 
 template <typename Unit, size_t N>
 std::optional<Unit> unitNamed(const UnitName<Unit> (&names)[N], const QString &name) {
-    for (const UnitName<Unit> &entry : names) {
+    for (const UnitName<Unit> &entry : names)
         if (name == QLatin1String(entry.name))
             return entry.unit;
-    }
     return std::nullopt;
 }
 
 template <typename Unit, size_t N> QString nameOf(const UnitName<Unit> (&names)[N], Unit unit) {
-    for (const UnitName<Unit> &entry : names) {
+    for (const UnitName<Unit> &entry : names)
         if (entry.unit == unit)
             return QLatin1String(entry.name);
-    }
     return QString();
 }
 
@@ -97,7 +95,7 @@ public:
     Measures(const Conf &conf, const ReportOptions &options)
         : g(conf.is_g_acceleration_constant_valid()
                 ? Numbers::asFloat(conf.get_g_acceleration_constant())
-                : Units::defaultG),
+                : Units::DefaultG),
           weightName(nameOf(WeightNames, options.weightUnit)),
           lengthName(nameOf(LengthNames, options.lengthUnit)) {
         Units::weightFactorFor(options.weightUnit, g, &weightFactor);
@@ -130,8 +128,8 @@ private:
                unit;
     }
 
-    float weightFactor = Units::defaultG;
-    float lengthFactor = Units::meterFactor;
+    float weightFactor = Units::DefaultG;
+    float lengthFactor = Units::MeterFactor;
 };
 
 // The numbers of a constraint value in order: "3.5,4.2" gives 3.5 and 4.2.

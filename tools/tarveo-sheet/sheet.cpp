@@ -12,17 +12,17 @@ namespace {
 
 // The editor's drawing views are 400 by 90 pixels; a column is at least
 // 90 % of that.
-constexpr int minCellWidth = 360;
-constexpr int minCellHeight = 81;
+constexpr int MinCellWidth = 360;
+constexpr int MinCellHeight = 81;
 
-constexpr int margin = 10;
-constexpr int labelWidth = 150;
-constexpr int columnGap = 10;
-constexpr int headerHeight = 26;
-constexpr int rowGap = 8;
+constexpr int Margin = 10;
+constexpr int LabelWidth = 150;
+constexpr int ColumnGap = 10;
+constexpr int HeaderHeight = 26;
+constexpr int RowGap = 8;
 
-const QColor ruleColour(200, 200, 200);
-const QColor noteColour(150, 30, 30);
+const QColor RuleColour(200, 200, 200);
+const QColor NoteColour(150, 30, 30);
 
 QString tr(const char *text) {
     return QCoreApplication::translate("Sheet", text);
@@ -60,7 +60,7 @@ void drawCell(QPainter &painter, const Cell &cell, const QRect &area) {
         painter.drawImage(area.topLeft(), cell.image);
         return;
     }
-    painter.setPen(noteColour);
+    painter.setPen(NoteColour);
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, tr("not drawable"));
 }
 
@@ -71,8 +71,8 @@ QImage renderSheet(const Conf &conf) {
     std::sort(numbers.begin(), numbers.end());
 
     QVector<Row> rows;
-    int cellWidth = minCellWidth;
-    int cellHeight = minCellHeight;
+    int cellWidth = MinCellWidth;
+    int cellHeight = MinCellHeight;
     for (quint32 number : qAsConst(numbers)) {
         const Subclass &subclass = conf.get_subclass(number);
         Row row{QString::number(number), subclass.get_axle_configuration(),
@@ -84,39 +84,39 @@ QImage renderSheet(const Conf &conf) {
         rows.append(row);
     }
 
-    const int rowHeight = cellHeight + rowGap;
-    const int width = 2 * margin + labelWidth + 2 * (cellWidth + columnGap);
-    const int height = 2 * margin + headerHeight + rows.size() * rowHeight;
+    const int rowHeight = cellHeight + RowGap;
+    const int width = 2 * Margin + LabelWidth + 2 * (cellWidth + ColumnGap);
+    const int height = 2 * Margin + HeaderHeight + rows.size() * rowHeight;
     QImage sheet(width, height, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
 
-    const int minX = margin + labelWidth + columnGap;
-    const int maxX = minX + cellWidth + columnGap;
+    const int minX = Margin + LabelWidth + ColumnGap;
+    const int maxX = minX + cellWidth + ColumnGap;
     QFont bold = painter.font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.drawText(QRect(margin, margin, labelWidth, headerHeight), Qt::AlignLeft,
+    painter.drawText(QRect(Margin, Margin, LabelWidth, HeaderHeight), Qt::AlignLeft,
                      tr("Subclass"));
-    painter.drawText(QRect(minX, margin, cellWidth, headerHeight), Qt::AlignLeft,
+    painter.drawText(QRect(minX, Margin, cellWidth, HeaderHeight), Qt::AlignLeft,
                      tr("Minimum axle spacing"));
-    painter.drawText(QRect(maxX, margin, cellWidth, headerHeight), Qt::AlignLeft,
+    painter.drawText(QRect(maxX, Margin, cellWidth, HeaderHeight), Qt::AlignLeft,
                      tr("Maximum axle spacing"));
 
-    int y = margin + headerHeight;
+    int y = Margin + HeaderHeight;
     for (const Row &row : qAsConst(rows)) {
-        painter.setPen(ruleColour);
-        painter.drawLine(margin, y, width - margin, y);
+        painter.setPen(RuleColour);
+        painter.drawLine(Margin, y, width - Margin, y);
         painter.setPen(Qt::black);
         painter.setFont(bold);
-        const QRect label(margin, y + rowGap / 2, labelWidth, cellHeight);
+        const QRect label(Margin, y + RowGap / 2, LabelWidth, cellHeight);
         painter.drawText(label, Qt::AlignLeft | Qt::AlignTop, row.number);
         bold.setBold(false);
         painter.setFont(bold);
         painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, row.configuration);
         bold.setBold(true);
-        drawCell(painter, row.minimum, QRect(minX, y + rowGap / 2, cellWidth, cellHeight));
-        drawCell(painter, row.maximum, QRect(maxX, y + rowGap / 2, cellWidth, cellHeight));
+        drawCell(painter, row.minimum, QRect(minX, y + RowGap / 2, cellWidth, cellHeight));
+        drawCell(painter, row.maximum, QRect(maxX, y + RowGap / 2, cellWidth, cellHeight));
         y += rowHeight;
     }
     return sheet;
