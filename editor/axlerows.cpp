@@ -1,6 +1,7 @@
 // The per-axle rows of the middle band: one column per axle in five rows,
 // created as the axle count grows and hidden, never destroyed, as it shrinks.
 #include "editor/subclasslookup.h"
+#include "editor/rowwidgets.h"
 #include "editor/tarveo.h"
 #include "model/numbers.h"
 #include "ui_tarveo.h"
@@ -22,16 +23,7 @@ constexpr int RowEditMaxWidth = 45;
 // so the boxes line up under the edits ("1 ", "12").
 constexpr int AxleBoxTextWidth = 2;
 
-QWidget *widgetAt(QFrame *frame, int position) {
-    QLayout *layout = frame ? frame->layout() : nullptr;
-    QLayoutItem *item = layout && position >= 0 ? layout->itemAt(position) : nullptr;
-    return item ? item->widget() : nullptr;
-}
 
-// The number of run-time widgets after the row label (or spacer) of a frame.
-int rowWidgetCount(QFrame *frame) {
-    return frame->layout()->count() - 1;
-}
 
 } // namespace
 
@@ -139,7 +131,7 @@ void Tarveo::on_lineEditNumOfAxles_textChanged(QString arg1) {
         return;
 
     const int n = Numbers::asInt(arg1);
-    const int existing = rowWidgetCount(ui->frameMaxAxleDists);
+    const int existing = RowWidgets::count(ui->frameMaxAxleDists);
     for (int k = existing; k >= n; --k)
         removeAxleRow(*subclass, k);
     for (int k = 1; k < n; ++k) {
@@ -178,14 +170,14 @@ int Tarveo::displayedAxles() const {
 }
 
 void Tarveo::showAxleRowsFor(Subclass &subclass, int n) {
-    const int existing = rowWidgetCount(ui->frameMaxAxleDists);
+    const int existing = RowWidgets::count(ui->frameMaxAxleDists);
     for (int k = 1; k < n; ++k) {
         if (k > existing) {
             createAxleRow(subclass, k);
             continue;
         }
         for (const AxleRow &row : AxleRow::all())
-            if (QWidget *widget = widgetAt(ui->*row.frame, row.position(k)))
+            if (QWidget *widget = RowWidgets::at(ui->*row.frame, row.position(k)))
                 widget->show();
     }
     // Rows past the count are hidden; unlike a lowered count, showing the
@@ -225,7 +217,7 @@ void Tarveo::showAxleRow(Subclass &subclass, int k) {
     if (first && !first->isHidden())
         return;
     for (const AxleRow &row : AxleRow::all())
-        if (QWidget *widget = widgetAt(ui->*row.frame, row.position(k)))
+        if (QWidget *widget = RowWidgets::at(ui->*row.frame, row.position(k)))
             widget->show();
     validateAxleRow(subclass, k);
     showAxleSums(subclass);
@@ -233,7 +225,7 @@ void Tarveo::showAxleRow(Subclass &subclass, int k) {
 
 void Tarveo::hideAxleRowWidgets(int k) {
     for (const AxleRow &row : AxleRow::all()) {
-        QWidget *widget = widgetAt(ui->*row.frame, row.position(k));
+        QWidget *widget = RowWidgets::at(ui->*row.frame, row.position(k));
         const QString name = widget ? widget->objectName() : row.objectName(k);
         if (row.isEdit()) {
             auto *edit = qobject_cast<QLineEdit *>(widget);
@@ -287,21 +279,21 @@ void Tarveo::resetAxleRows() {
     for (const AxleRow &row : AxleRow::all()) {
         if (row.offset == 0)
             continue;
-        QWidget *first = widgetAt(ui->*row.frame, 1);
+        QWidget *first = RowWidgets::at(ui->*row.frame, 1);
         if (auto *edit = qobject_cast<QLineEdit *>(first))
             edit->clear();
         else if (auto *box = qobject_cast<QCheckBox *>(first))
             box->setChecked(false);
     }
-    const int distanceEdits = rowWidgetCount(ui->frameMinAxleDists);
+    const int distanceEdits = RowWidgets::count(ui->frameMinAxleDists);
     for (int k = 1; k <= distanceEdits; ++k)
         hideAxleRowWidgets(k);
     // The constraint rows on screen belong to the subclass shown before; all
     // three kinds go, or editing one would write into this subclass's lists
     // at indices it does not have.
     for (QFrame *frame : {ui->frameCombinedWeightConstraints, ui->frameAdsl, ui->frameAwsl})
-        for (int p = 1; p <= rowWidgetCount(frame); ++p)
-            if (auto *edit = qobject_cast<QLineEdit *>(widgetAt(frame, p))) {
+        for (int p = 1; p <= RowWidgets::count(frame); ++p)
+            if (auto *edit = qobject_cast<QLineEdit *>(RowWidgets::at(frame, p))) {
                 edit->clear();
                 edit->hide();
             }
@@ -318,7 +310,7 @@ void Tarveo::validateAxleRow(const Subclass &subclass, int k) {
 }
 
 QLineEdit *Tarveo::lineEditAt(QFrame *frame, int position) {
-    if (auto *edit = qobject_cast<QLineEdit *>(widgetAt(frame, position)))
+    if (auto *edit = qobject_cast<QLineEdit *>(RowWidgets::at(frame, position)))
         return edit;
     qWarning().noquote() << "Failed to convert to lineEdit for frame"
                          << (frame ? frame->objectName() : QString()) << "at index" << position;
@@ -358,7 +350,7 @@ void Tarveo::fillAxleRows(const Subclass &subclass, int n) {
                                  row.isWeight(), row.valid(subclass, index, conf));
                 break;
             case AxleRow::Content::Selection:
-                if (auto *box = qobject_cast<QCheckBox *>(widgetAt(frame, position)))
+                if (auto *box = qobject_cast<QCheckBox *>(RowWidgets::at(frame, position)))
                     box->setChecked(false);
                 break;
             case AxleRow::Content::TyreType:

@@ -2,7 +2,9 @@
 // axles, shown one per row in the frame of their kind, edited and deleted in
 // place; and the conversions of constraint values between document and
 // display form.
+#include "editor/rowwidgets.h"
 #include "editor/tarveo.h"
+#include "model/filekeys.h"
 #include "model/numbers.h"
 #include "ui_tarveo.h"
 
@@ -15,7 +17,6 @@
 
 namespace {
 
-using Direction = Tarveo::Direction;
 
 // Shown widths of the row edits, sized to a typical value of each kind.
 constexpr int DefaultRowWidth = 90;
@@ -28,9 +29,6 @@ constexpr int CombinedWeightDecimals = 2;
 // A combined constraint joins at least two axles.
 constexpr int MinConstraintAxles = 2;
 constexpr int AppendIndex = -1;
-
-const QString KindTotalDistance = QStringLiteral("adsl_0");
-const QString KindTotalWeight = QStringLiteral("awsl_0");
 
 const char *const TitleCannotAdd = QT_TRANSLATE_NOOP("Tarveo", "Cannot add a new constraint");
 const char *const TextTooFewAxles =
@@ -45,12 +43,6 @@ const char *const TextWeightBounds =
 void cannotAdd(const char *text) {
     QMessageBox box(QMessageBox::Information, Tarveo::tr(TitleCannotAdd), Tarveo::tr(text));
     box.exec();
-}
-
-QWidget *widgetAt(QFrame *frame, int position) {
-    QLayout *layout = frame->layout();
-    QLayoutItem *item = position >= 0 ? layout->itemAt(position) : nullptr;
-    return item ? item->widget() : nullptr;
 }
 
 // Splits text into exactly two parts at separator; a text that does not
@@ -69,65 +61,72 @@ bool splitInTwo(const QString &text, QChar separator, const char *separatorName,
     return true;
 }
 
-QString convertNumber(const Tarveo &window, const QString &number, bool isWeight,
-                      Direction direction) {
-    if (direction == Direction::ToDocument)
-        return window.displayToFileText(number, isWeight);
-    return Numbers::fixed(window.fileToDisplay(number, isWeight), ConstraintDecimals);
-}
-
-// "lower,upper", two lengths.
-QString convertLengthBounds(const Tarveo &window, const QString &text, Direction direction) {
-    QString lower, upper;
-    if (!splitInTwo(text, ',', "comma", &lower, &upper) || !window.isValidFloat(lower) ||
-        !window.isValidFloat(upper))
-        return {};
-    return convertNumber(window, lower, false, direction) + ',' +
-           convertNumber(window, upper, false, direction);
-}
-
-// "weight,class"; the class is a plain integer and never converted.
-QString convertWeightClass(const Tarveo &window, const QString &text, Direction direction) {
-    QString weight, vehicleClass;
-    if (!splitInTwo(text, ',', "commas", &weight, &vehicleClass) || !window.isValidFloat(weight) ||
-        !window.isValidInt(vehicleClass))
-        return {};
-    return convertNumber(window, weight, true, direction) + ',' + vehicleClass;
-}
-
-// "weight,class;weight,class".
-QString convertWeightBounds(const Tarveo &window, const QString &text, Direction direction) {
-    QString lowerText, upperText;
-    if (!splitInTwo(text, ';', "semicolon", &lowerText, &upperText))
-        return {};
-    const QString lower = convertWeightClass(window, lowerText, direction);
-    if (lower.isEmpty())
-        return {};
-    const QString upper = convertWeightClass(window, upperText, direction);
-    if (upper.isEmpty())
-        return {};
-    return lower + ';' + upper;
-}
-
-// The "default" kind: "axles,weight". Shown with whatever follows the first
-// comma converted; stored only when it splits cleanly and the weight converts.
-QString combinedWeightToDisplay(Tarveo &window, const QString &text) {
-    const QStringList parts = text.split(',');
-    if (parts.size() < 2)
-        return text;
-    return parts.at(0) + ',' +
-           Numbers::fixed(window.fileToDisplay(parts.at(1), true), CombinedWeightDecimals);
-}
-
-QString combinedWeightToDocument(Tarveo &window, const QString &text) {
-    const QStringList parts = text.split(',');
-    if (parts.size() != 2)
-        return {};
-    const QString weight = window.displayToFileText(parts.at(1), true);
-    return weight.isEmpty() ? QString() : parts.at(0) + ',' + weight;
-}
-
 } // namespace
+
+// The conversions of constraint values between document and display form,
+// in the window's units.
+struct Tarveo::ConstraintText {
+    static QString convertNumber(const Tarveo &window, const QString &number, bool isWeight,
+                                 Direction direction) {
+        if (direction == Direction::ToDocument)
+            return window.displayToFileText(number, isWeight);
+        return Numbers::fixed(window.fileToDisplay(number, isWeight), ConstraintDecimals);
+    }
+
+    // "lower,upper", two lengths.
+    static QString convertLengthBounds(const Tarveo &window, const QString &text,
+                                       Direction direction) {
+        QString lower, upper;
+        if (!splitInTwo(text, ',', "comma", &lower, &upper) || !window.isValidFloat(lower) ||
+            !window.isValidFloat(upper))
+            return {};
+        return convertNumber(window, lower, false, direction) + ',' +
+               convertNumber(window, upper, false, direction);
+    }
+
+    // "weight,class"; the class is a plain integer and never converted.
+    static QString convertWeightClass(const Tarveo &window, const QString &text,
+                                      Direction direction) {
+        QString weight, vehicleClass;
+        if (!splitInTwo(text, ',', "commas", &weight, &vehicleClass) ||
+            !window.isValidFloat(weight) || !window.isValidInt(vehicleClass))
+            return {};
+        return convertNumber(window, weight, true, direction) + ',' + vehicleClass;
+    }
+
+    // "weight,class;weight,class".
+    static QString convertWeightBounds(const Tarveo &window, const QString &text,
+                                       Direction direction) {
+        QString lowerText, upperText;
+        if (!splitInTwo(text, ';', "semicolon", &lowerText, &upperText))
+            return {};
+        const QString lower = convertWeightClass(window, lowerText, direction);
+        if (lower.isEmpty())
+            return {};
+        const QString upper = convertWeightClass(window, upperText, direction);
+        if (upper.isEmpty())
+            return {};
+        return lower + ';' + upper;
+    }
+
+    // The "default" kind: "axles,weight". Shown with whatever follows the first
+    // comma converted; stored only when it splits cleanly and the weight converts.
+    static QString combinedWeightToDisplay(Tarveo &window, const QString &text) {
+        const QStringList parts = text.split(',');
+        if (parts.size() < 2)
+            return text;
+        return parts.at(0) + ',' +
+               Numbers::fixed(window.fileToDisplay(parts.at(1), true), CombinedWeightDecimals);
+    }
+
+    static QString combinedWeightToDocument(Tarveo &window, const QString &text) {
+        const QStringList parts = text.split(',');
+        if (parts.size() != 2)
+            return {};
+        const QString weight = window.displayToFileText(parts.at(1), true);
+        return weight.isEmpty() ? QString() : parts.at(0) + ',' + weight;
+    }
+};
 
 // One kind of combined constraint and everything the editor does differently
 // for it.
@@ -157,8 +156,8 @@ const std::array<Tarveo::ConstraintKind, 3> &Tarveo::ConstraintKind::all() {
     static const std::array<ConstraintKind, 3> kinds = {{
         {&ConstraintType::Default, &Tarveo::textOriginal,
          &Ui_Tarveo::frameCombinedWeightConstraints, &Tarveo::constraintRowsDefault,
-         DefaultRowWidth, &Tarveo::tipCombinedWeight, false, combinedWeightToDisplay,
-         combinedWeightToDocument,
+         DefaultRowWidth, &Tarveo::tipCombinedWeight, false,
+         ConstraintText::combinedWeightToDisplay, ConstraintText::combinedWeightToDocument,
          [](Tarveo &w) {
              // The typed weight is not checked here: a row that shows red says it.
              return ',' + w.displayToFileText(w.ui->lineEditAddConstraint->text(), true);
@@ -190,12 +189,12 @@ const std::array<Tarveo::ConstraintKind, 3> &Tarveo::ConstraintKind::all() {
              return w.convertWeightConstraint(text, Direction::ToDocument);
          },
          [](Tarveo &w) {
-             const QString lower = convertWeightClass(w, w.ui->lineEditAddLowerConstraint->text(),
-                                                      Direction::ToDocument);
+             const QString lower = ConstraintText::convertWeightClass(
+                 w, w.ui->lineEditAddLowerConstraint->text(), Direction::ToDocument);
              if (lower.isEmpty())
                  return QString();
-             const QString upper = convertWeightClass(w, w.ui->lineEditAddUpperConstraint->text(),
-                                                      Direction::ToDocument);
+             const QString upper = ConstraintText::convertWeightClass(
+                 w, w.ui->lineEditAddUpperConstraint->text(), Direction::ToDocument);
              if (upper.isEmpty())
                  return QString();
              return ':' + lower + ';' + upper;
@@ -229,26 +228,26 @@ const Tarveo::ConstraintKind &Tarveo::ConstraintKind::bySelector(const Tarveo &w
 }
 
 QString Tarveo::convertTotalDistance(const QString &text, Direction direction) {
-    return convertLengthBounds(*this, text, direction);
+    return ConstraintText::convertLengthBounds(*this, text, direction);
 }
 
 QString Tarveo::convertDistanceConstraint(const QString &text, Direction direction) {
     QString axles, bounds;
     if (!splitInTwo(text, ':', "colon", &axles, &bounds))
         return {};
-    const QString converted = convertLengthBounds(*this, bounds, direction);
+    const QString converted = ConstraintText::convertLengthBounds(*this, bounds, direction);
     return converted.isEmpty() ? QString() : axles + ':' + converted;
 }
 
 QString Tarveo::convertTotalWeight(const QString &text, Direction direction) {
-    return convertWeightBounds(*this, text, direction);
+    return ConstraintText::convertWeightBounds(*this, text, direction);
 }
 
 QString Tarveo::convertWeightConstraint(const QString &text, Direction direction) {
     QString axles, bounds;
     if (!splitInTwo(text, ':', "colon", &axles, &bounds))
         return {};
-    const QString converted = convertWeightBounds(*this, bounds, direction);
+    const QString converted = ConstraintText::convertWeightBounds(*this, bounds, direction);
     if (converted.isEmpty())
         return {};
     const QString result = axles + ':' + converted;
@@ -258,9 +257,9 @@ QString Tarveo::convertWeightConstraint(const QString &text, Direction direction
 
 void Tarveo::showConstraint(QLineEdit *edit, const QString &text, bool valid, const QString &kind) {
     QString shown;
-    if (kind == KindTotalDistance)
+    if (kind == FileKeys::Adsl0)
         shown = convertTotalDistance(text, Direction::ToDisplay);
-    else if (kind == KindTotalWeight)
+    else if (kind == FileKeys::Awsl0)
         shown = convertTotalWeight(text, Direction::ToDisplay);
     else if (const ConstraintKind *rowKind = ConstraintKind::byType(kind))
         shown = rowKind->toDisplay(*this, text);
@@ -308,7 +307,7 @@ void Tarveo::on_buttonAddConstraint_clicked() {
     QString axles;
     int ticked = 0;
     for (int position = 1; position < positions; ++position) {
-        auto *box = qobject_cast<QCheckBox *>(widgetAt(boxFrame, position));
+        auto *box = qobject_cast<QCheckBox *>(RowWidgets::at(boxFrame, position));
         if (box && box->isChecked()) {
             axles += QString::number(position) + '+';
             ++ticked;
@@ -339,7 +338,7 @@ void Tarveo::on_buttonAddConstraint_clicked() {
     QFrame *frame = ui->*kind.frame;
     // Rows above the new one must be this subclass's; when they are not (a
     // subclass displayed without its rows), all of the kind are shown afresh.
-    QWidget *above = count > 1 ? widgetAt(frame, count - 1) : nullptr;
+    QWidget *above = count > 1 ? RowWidgets::at(frame, count - 1) : nullptr;
     if (count > 1 && (!above || above->isHidden())) {
         showConstraintKindRows(kind, *subclass);
     } else {
@@ -356,7 +355,7 @@ void Tarveo::on_buttonAddConstraint_clicked() {
     }
 
     for (int position = 1; position < positions; ++position)
-        if (auto *box = qobject_cast<QCheckBox *>(widgetAt(boxFrame, position)))
+        if (auto *box = qobject_cast<QCheckBox *>(RowWidgets::at(boxFrame, position)))
             box->setChecked(false);
 }
 

@@ -1,5 +1,6 @@
 // The File menu: New, Open and Save move the document between the form and
 // a .conf file.
+#include "editor/rowwidgets.h"
 #include "editor/subclasslist.h"
 #include "editor/subclasslookup.h"
 #include "editor/tarveo.h"
@@ -167,8 +168,8 @@ void Tarveo::openFile(const QString &path) {
     constexpr int FirstAxle = 1;
     for (QFrame *row :
          {ui->frameMaxAxleWeightsEdits, ui->frameMaxAxleWeightsBoxes, ui->frameTyreTypes})
-        if (QLayoutItem *item = row->layout()->itemAt(FirstAxle); item && item->widget())
-            item->widget()->show();
+        if (QWidget *widget = RowWidgets::at(row, FirstAxle))
+            widget->show();
 
     if (!outcome.readWhole())
         warn(TitleReadStopped, tr(TextReadStopped)

@@ -1,5 +1,6 @@
 // The handlers of the nine header fields: each keystroke stores the field's
 // value in the document header, runs the key's check and marks the field.
+#include "editor/rowwidgets.h"
 #include "editor/tarveo.h"
 #include "model/numbers.h"
 #include "ui_tarveo.h"
@@ -102,8 +103,7 @@ void Tarveo::remarkAxleDistances(const QString &headerText, bool upperBound) {
     const int axles = displayedAxles();
     for (int i = 1; i < axles; ++i) {
         for (const Row &row : rows) {
-            QLayoutItem *item = row.frame->layout()->itemAt(i);
-            auto *edit = item ? qobject_cast<QLineEdit *>(item->widget()) : nullptr;
+            auto *edit = qobject_cast<QLineEdit *>(RowWidgets::at(row.frame, i));
             if (!edit) {
                 qWarning().noquote()
                     << "Failed to convert a widget to a lineEdit while trying to validate"

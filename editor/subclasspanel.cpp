@@ -2,6 +2,7 @@
 // creation, deletion and copying of subclasses.
 #include "editor/subclasslookup.h"
 #include "editor/tarveo.h"
+#include "model/filekeys.h"
 #include "model/numbers.h"
 #include "ui_tarveo.h"
 
@@ -52,9 +53,9 @@ void Tarveo::on_comboBoxSubclasses_currentIndexChanged(QString arg1) {
     setConvertedText(ui->lineEditPrepend, subclass.get_prepend(), false, true);
     setConvertedText(ui->lineEditAppend, subclass.get_append(), false, true);
     showConstraint(ui->lineEditTotalDistanceConstraint, subclass.get_adsl_0(), true,
-                   QStringLiteral("adsl_0"));
+                   FileKeys::Adsl0);
     showConstraint(ui->lineEditTotalWeightConstraint, subclass.get_awsl_0(), true,
-                   QStringLiteral("awsl_0"));
+                   FileKeys::Awsl0);
 
     // Every part of the panel shows this subclass, whatever its axle count:
     // nothing of the subclass shown before may stay where typing would store

@@ -28,10 +28,18 @@ public:
     explicit Tarveo(QWidget *parent = nullptr);
     ~Tarveo() override;
 
-    // Which way a constraint value is converted.
-    enum class Direction { ToDisplay, ToDocument };
+    // Opens the file as File > Open does once the user has chosen it:
+    // replaces the document when the file can be read, and says why not or
+    // what was left unread.
+    void openFile(const QString &path);
+    // The document as it stands, for callers that only read it.
+    const Conf &document() const { return conf; }
 
-public slots:
+protected:
+    // Asks before unsaved changes are lost.
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
     // The order of these slots is the order of the class's method table.
     void menuNewClicked();
     void menuOpenClicked();
@@ -51,7 +59,12 @@ public slots:
     void receiveUnits(uchar weight, uchar length, float g);
     void on_comboBoxAddConstraint_currentTextChanged(QString selected_constraint);
 
-public:
+private:
+    friend struct TarveoTestAccess; // the tests' one way to the window's inside
+
+    // Which way a constraint value is converted.
+    enum class Direction { ToDisplay, ToDocument };
+
     // --- units and conversion (unitsdisplay.cpp) ---
     double fileToDisplay(const QString &text, bool isWeight) const;
     QString displayToFileText(const QString &text, bool isWeight) const;
@@ -126,26 +139,16 @@ public:
     void nextSubclass();
 
     // --- file commands after their file dialogs (filecommands.cpp) ---
-    // Open of the file at path: replaces the document when it can be read.
-    void openFile(const QString &path);
     // The checks Save makes before asking for a file name, with their boxes;
     // true when saving may go on.
     bool saveChecksPass();
 
-    // The document as it stands, for callers that only read it.
-    const Conf &document() const { return conf; }
-
-protected:
-    // Asks before unsaved changes are lost.
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    friend struct TarveoTestAccess;
 
     // The five per-axle rows and the three constraint kinds, as data that one
     // piece of code walks (axlerows.cpp, constrainteditor.cpp).
     struct AxleRow;
     struct ConstraintKind;
+    struct ConstraintText;
     // Hides the widgets of axle row k (distance k, axle k+1) and empties them.
     void hideAxleRowWidgets(int k);
     // Shows the three sums of the subclass's per-axle lists.

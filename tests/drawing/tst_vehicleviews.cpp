@@ -57,7 +57,7 @@ private slots:
         window->findChild<QLineEdit *>("lineEditAppend")->setText("2");
         window->findChild<QLineEdit *>("lineEditPrepend")->setText("5");
         TarveoTestAccess::lengthFactor(*window) = 0.3048f;
-        window->redrawVehicle(subclassOf("H2T1", "3", "3,4", "3,4"));
+        TarveoTestAccess::redrawVehicle(*window, subclassOf("H2T1", "3", "3,4", "3,4"));
         QVERIFY(sceneText(minView->scene()).contains("black 176,5 12.8016x52"));
         QVERIFY(sceneText(maxView->scene()).contains("black 176,5 12.8016x52"));
     }
@@ -78,11 +78,11 @@ private slots:
     void undrawableSubclassClearsBothViews() {
         QFETCH(Subclass, subclass);
         QFETCH(QString, reason);
-        window->redrawVehicle(subclassOf("H2", "2", "3.2", "6"));
+        TarveoTestAccess::redrawVehicle(*window, subclassOf("H2", "2", "3.2", "6"));
         QVERIFY(!minView->scene()->items().isEmpty());
 
         LogCapture log;
-        window->redrawVehicle(subclass);
+        TarveoTestAccess::redrawVehicle(*window, subclass);
         QStringList expected("debug: Clearing image");
         if (!reason.isEmpty())
             expected.prepend("debug: Can't draw because " + reason);
@@ -92,7 +92,7 @@ private slots:
 
     void clearingWithoutDrawingDoesNothing() {
         LogCapture log;
-        window->clearVehicleDrawings();
+        TarveoTestAccess::clearVehicleDrawings(*window);
         QVERIFY(log.lines().isEmpty());
         QVERIFY(!minView->scene());
     }

@@ -9,7 +9,7 @@
 #include <QtTest>
 
 using namespace RowsWindow;
-using Direction = Tarveo::Direction;
+using Direction = TarveoTestAccess::Direction;
 
 namespace {
 const QString cannotAdd = QStringLiteral("Cannot add a new constraint\n");
@@ -20,16 +20,16 @@ const QString needWeightAndClass =
     cannotAdd + QStringLiteral("Upper and lower text boxes must contain constraint (float) and "
                                "class (int) separated with a comma.");
 
-using Conversion = QString (Tarveo::*)(const QString &, Direction);
+using Conversion = TarveoTestAccess::Conversion;
 
 Conversion conversionNamed(const QString &name) {
     if (name == "totalDistance")
-        return &Tarveo::convertTotalDistance;
+        return TarveoTestAccess::totalDistance();
     if (name == "distance")
-        return &Tarveo::convertDistanceConstraint;
+        return TarveoTestAccess::distanceConstraint();
     if (name == "totalWeight")
-        return &Tarveo::convertTotalWeight;
-    return &Tarveo::convertWeightConstraint;
+        return TarveoTestAccess::totalWeight();
+    return TarveoTestAccess::weightConstraint();
 }
 
 void choose(Tarveo &window, const QString &selector) {
@@ -143,7 +143,7 @@ void ConstraintEditorTest::conversions() {
     QFETCH(QString, expected);
 
     Tarveo window;
-    window.receiveUnits(weightUnit, lengthUnit, 9.80665f);
+    TarveoTestAccess::receiveUnits(window, weightUnit, lengthUnit, 9.80665f);
     QCOMPARE((window.*conversionNamed(conversion))(input, toDocument ? Direction::ToDocument
                                                                      : Direction::ToDisplay),
              expected);
@@ -198,7 +198,7 @@ void ConstraintEditorTest::addBoundsAreChecked() {
     Tarveo window;
     QVERIFY(openShown(window, "trucks.conf"));
     QVERIFY(select(window, 11));
-    window.receiveUnits(Kilonewtons, Meters, 0.0f);
+    TarveoTestAccess::receiveUnits(window, Kilonewtons, Meters, 0.0f);
     const Subclass &subclass = window.document().get_subclass(11);
     tick(window, {1, 2});
 
@@ -232,7 +232,7 @@ void ConstraintEditorTest::addBoundsAreChecked() {
 void ConstraintEditorTest::editingARowStoresConvertedOrAsTyped() {
     Tarveo window;
     QVERIFY(openShown(window, "trucks.conf"));
-    window.receiveUnits(Tons, Feet, 9.80665f);
+    TarveoTestAccess::receiveUnits(window, Tons, Feet, 9.80665f);
     const Subclass &subclass = window.document().get_subclass(4);
     QCOMPARE(widget(window, "adslConstraint1")->text(), QStringLiteral("3+4:3.9,4.9")); // feet
     QCOMPARE(widget(window, "defaultConstraint1")->text(), QStringLiteral("3+4+5,24.47"));
@@ -353,7 +353,7 @@ void ConstraintEditorTest::addShowsAllRowsOfASubclassShownWithoutThem() {
     const QStringList shown = {"1+2:3.0,4.5", "2+3:1.2,1.5", "1+3:1.0,2.0"};
     auto *frame = widget<QFrame>(window, "frameAdsl");
     for (int position = 1; position <= shown.size(); ++position) {
-        QLineEdit *row = window.lineEditAt(frame, position);
+        QLineEdit *row = TarveoTestAccess::lineEditAt(window, frame, position);
         QVERIFY(row && row->isVisible());
         QCOMPARE(row->text(), shown.at(position - 1));
     }

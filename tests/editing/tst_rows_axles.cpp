@@ -182,7 +182,7 @@ void AxleRowsTest::rowEditsStoreConvertedAndMark() {
     Tarveo window;
     QVERIFY(openShown(window, "trucks.conf"));
     QVERIFY(select(window, 11));
-    window.receiveUnits(Tons, Feet, 9.80665f);
+    TarveoTestAccess::receiveUnits(window, Tons, Feet, 9.80665f);
     const Subclass &subclass = window.document().get_subclass(11);
     QLineEdit *max = widget(window, "MaxAxleDist1");
     QLineEdit *min = widget(window, "MinAxleDist1");

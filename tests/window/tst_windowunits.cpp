@@ -138,7 +138,7 @@ void TestWindowUnits::documentRedisplayedInEachUnit() {
     QLineEdit *weight3 = rowEdit(w, "frameMaxAxleWeightsEdits", 3);
     QVERIFY(gap1 && gap2min && weight3);
 
-    w.receiveUnits(Kilonewtons, Feet, 0);
+    TarveoTestAccess::receiveUnits(w, Kilonewtons, Feet, 0);
     QCOMPARE(TarveoTestAccess::weightFactor(w), 1.0f);
     QCOMPARE(TarveoTestAccess::lengthFactor(w), 0.3048f);
     QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("0"));
@@ -156,11 +156,11 @@ void TestWindowUnits::documentRedisplayedInEachUnit() {
     QCOMPARE(text(w, "labelSumMaxAxleWeights"), QStringLiteral("196.133"));
     QCOMPARE(text(w, "labelSumMaxAxleDist"), QStringLiteral("30"));
 
-    w.receiveUnits(Pounds, Inches, 0);
+    TarveoTestAccess::receiveUnits(w, Pounds, Inches, 0);
     QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QStringLiteral("22046.23"));
     QCOMPARE(text(w, "lineEditGroupMaxDist"), QStringLiteral("120.00"));
 
-    w.receiveUnits(Tons, Meters, 9.80665f);
+    TarveoTestAccess::receiveUnits(w, Tons, Meters, 9.80665f);
     QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.80665"));
     QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QStringLiteral("10.00"));
     QCOMPARE(text(w, "lineEditGroupMaxDist"), QStringLiteral("3.05"));
@@ -179,7 +179,7 @@ void TestWindowUnits::documentRedisplayedInEachUnit() {
 void TestWindowUnits::emptyRedFieldTurnsValidOnNewUnits() {
     Tarveo w;
     fillDocumentHeader(TarveoTestAccess::conf(w));
-    w.receiveUnits(Kilonewtons, Feet, 0);
+    TarveoTestAccess::receiveUnits(w, Kilonewtons, Feet, 0);
     QCOMPARE(child<QLineEdit>(w, "lineEditGroupMaxDist")->styleSheet(), Expected::lime);
 }
 
@@ -188,7 +188,7 @@ void TestWindowUnits::everyUnitLabelTakesTheSuffix() {
     const std::tuple<uchar, uchar, const char *, const char *> units[] = {
         {Pounds, Feet, " (lb):", " (ft):"}, {Kilonewtons, Inches, " (kN):", " (in):"}};
     for (const auto &[weight, length, weightSuffix, lengthSuffix] : units) {
-        w.receiveUnits(weight, length, 0);
+        TarveoTestAccess::receiveUnits(w, weight, length, 0);
         for (const QString &name : weightLabels)
             QVERIFY2(text(w, qPrintable(name)).endsWith(QLatin1String(weightSuffix)),
                      qPrintable(name));
@@ -205,19 +205,19 @@ void TestWindowUnits::everyUnitLabelTakesTheSuffix() {
 
 void TestWindowUnits::tonnesWithAnotherGWriteIt() {
     Tarveo w;
-    w.receiveUnits(Tons, Meters, 9.81f);
+    TarveoTestAccess::receiveUnits(w, Tons, Meters, 9.81f);
     QCOMPARE(w.document().get_g_acceleration_constant(), QStringLiteral("9.81"));
     QCOMPARE(TarveoTestAccess::weightFactor(w), 9.81f);
     QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.81"));
 
     // Back to the default: the factor follows, the document keeps its g.
-    w.receiveUnits(Tons, Meters, 9.80665f);
+    TarveoTestAccess::receiveUnits(w, Tons, Meters, 9.80665f);
     QCOMPARE(TarveoTestAccess::weightFactor(w), 9.80665f);
     QCOMPARE(w.document().get_g_acceleration_constant(), QStringLiteral("9.81"));
 
     // Another g only matters for tonnes.
     Tarveo other;
-    other.receiveUnits(Pounds, Meters, 9.81f);
+    TarveoTestAccess::receiveUnits(other, Pounds, Meters, 9.81f);
     QCOMPARE(other.document().get_g_acceleration_constant(), QString());
 }
 
@@ -232,10 +232,10 @@ void TestWindowUnits::gThatIsNotPositiveIsKept() {
     QFETCH(float, g);
     Tarveo w;
     fillDocumentHeader(TarveoTestAccess::conf(w));
-    w.receiveUnits(Tons, Meters, 9.81f);
+    TarveoTestAccess::receiveUnits(w, Tons, Meters, 9.81f);
     const Conf before = w.document();
 
-    w.receiveUnits(Tons, Feet, g);
+    TarveoTestAccess::receiveUnits(w, Tons, Feet, g);
     QCOMPARE(TarveoTestAccess::weightFactor(w), 9.81f);
     QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.81"));
     QCOMPARE(w.document().to_string(), before.to_string());
@@ -249,8 +249,8 @@ void TestWindowUnits::gThatIsNotPositiveIsKept() {
 void TestWindowUnits::gThatIsNotPositiveFromAnotherUnit() {
     Tarveo w;
     fillDocumentHeader(TarveoTestAccess::conf(w));
-    w.receiveUnits(Kilonewtons, Meters, 0);
-    w.receiveUnits(Tons, Meters, 0);
+    TarveoTestAccess::receiveUnits(w, Kilonewtons, Meters, 0);
+    TarveoTestAccess::receiveUnits(w, Tons, Meters, 0);
     // Tonnes at the g the dialog offered, the default; nothing is divided by 0.
     QCOMPARE(TarveoTestAccess::weightUnit(w), uchar(Tons));
     QCOMPARE(TarveoTestAccess::weightFactor(w), 9.80665f);
@@ -262,22 +262,22 @@ void TestWindowUnits::gThatIsNotPositiveFromAnotherUnit() {
 void TestWindowUnits::convertedTextMarksAndWarns() {
     Tarveo w;
     QLineEdit edit;
-    w.setConvertedText(&edit, QStringLiteral("19.6133"), true, false);
+    TarveoTestAccess::setConvertedText(w, &edit, QStringLiteral("19.6133"), true, false);
     QCOMPARE(edit.text(), QStringLiteral("2.00"));
     QCOMPARE(edit.styleSheet(), QStringLiteral("QLineEdit {background-color: red}"));
     QCOMPARE(edit.toolTip(), QString());
     // A value wider than a narrow axle field shows its leading digits.
     QCOMPARE(edit.cursorPosition(), 0);
 
-    w.setConvertedMaxAxleDistText(&edit, QStringLiteral("12"), false, 1);
+    TarveoTestAccess::setConvertedMaxAxleDistText(w, &edit, QStringLiteral("12"), false, 1);
     QCOMPARE(edit.text(), QStringLiteral("12.00"));
     QCOMPARE(edit.styleSheet(), QStringLiteral("QLineEdit {background-color: yellow}"));
     QCOMPARE(edit.toolTip(), QStringLiteral("Value is lower than some subclasses."));
 
     QTest::ignoreMessage(QtWarningMsg, "Could not set converted text to edit");
-    w.setConvertedText(nullptr, QStringLiteral("1"), true, true);
+    TarveoTestAccess::setConvertedText(w, nullptr, QStringLiteral("1"), true, true);
     QTest::ignoreMessage(QtWarningMsg, "Could not set converted text to edit");
-    w.setConvertedMaxAxleDistText(nullptr, QStringLiteral("1"), false, 0);
+    TarveoTestAccess::setConvertedMaxAxleDistText(w, nullptr, QStringLiteral("1"), false, 0);
 }
 
 void TestWindowUnits::fillHeaderFromADocument() {
@@ -286,7 +286,7 @@ void TestWindowUnits::fillHeaderFromADocument() {
     fillDocumentHeader(conf);
     conf.set_country_code(QStringLiteral("XX"));
     conf.set_min_avg_axle_weight(QStringLiteral("0"));
-    w.fillHeader();
+    TarveoTestAccess::fillHeader(w);
 
     using Expected::lime;
     using Expected::red;
@@ -304,7 +304,7 @@ void TestWindowUnits::fillHeaderFromADocument() {
 
     // A maximum below the minimum is red with its own tip.
     conf.set_max_axle_distance(QStringLiteral("0.1"));
-    w.fillHeader();
+    TarveoTestAccess::fillHeader(w);
     QCOMPARE(child<QLineEdit>(w, "lineEditMaxAxleDist")->styleSheet(), red);
     QCOMPARE(child<QLineEdit>(w, "lineEditMaxAxleDist")->toolTip(),
              QStringLiteral("Value must be higher than min axle distance."));
@@ -313,9 +313,9 @@ void TestWindowUnits::fillHeaderFromADocument() {
 void TestWindowUnits::fillHeaderGAndTheWeightUnit() {
     {
         Tarveo w;
-        w.receiveUnits(Kilonewtons, Meters, 0);
+        TarveoTestAccess::receiveUnits(w, Kilonewtons, Meters, 0);
         TarveoTestAccess::conf(w).set_g_acceleration_constant(QStringLiteral("9.81"));
-        w.fillHeader();
+        TarveoTestAccess::fillHeader(w);
         QCOMPARE(TarveoTestAccess::weightFactor(w), 1.0f);
         QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.81"));
     }
@@ -323,12 +323,12 @@ void TestWindowUnits::fillHeaderGAndTheWeightUnit() {
     fillDocumentHeader(TarveoTestAccess::conf(w));
     TarveoTestAccess::conf(w).set_g_acceleration_constant(QStringLiteral("9.81"));
     QTest::ignoreMessage(QtDebugMsg, "New conversion weight 9.81");
-    w.fillHeader();
+    TarveoTestAccess::fillHeader(w);
     QCOMPARE(TarveoTestAccess::weightFactor(w), 9.81f);
     QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.81"));
     // Weights are shown with the file's g: 196.133 kN / 9.81.
     TarveoTestAccess::conf(w).set_min_avg_axle_weight(QStringLiteral("196.133"));
-    w.applyUnits();
+    TarveoTestAccess::applyUnits(w);
     QCOMPARE(text(w, "lineEditMinAvgAxleWeight"), QStringLiteral("19.99"));
 
     // A next document without a usable g: the button shows the default, the
@@ -336,7 +336,7 @@ void TestWindowUnits::fillHeaderGAndTheWeightUnit() {
     for (const QString &g : {QString(), QStringLiteral("-1")}) {
         TarveoTestAccess::conf(w) = Conf();
         TarveoTestAccess::conf(w).set_g_acceleration_constant(g);
-        w.fillHeader();
+        TarveoTestAccess::fillHeader(w);
         QCOMPARE(text(w, "buttonGConstant"), QStringLiteral("9.80665"));
         QCOMPARE(TarveoTestAccess::weightFactor(w), 9.81f);
     }
@@ -344,7 +344,7 @@ void TestWindowUnits::fillHeaderGAndTheWeightUnit() {
 
 void TestWindowUnits::copyHeaderIntoTheDocument() {
     Tarveo w;
-    w.receiveUnits(Tons, Feet, 9.81f);
+    TarveoTestAccess::receiveUnits(w, Tons, Feet, 9.81f);
     TarveoTestAccess::conf(w) = Conf();
     const std::pair<const char *, const char *> typed[] = {
         {"lineEditCountry", "si"},       {"lineEditGroupMaxDist", "10"},
@@ -352,7 +352,7 @@ void TestWindowUnits::copyHeaderIntoTheDocument() {
         {"lineEditMinAxleDist", "-1"},   {"lineEditUnclassified", "140"}};
     for (const auto &[name, value] : typed)
         child<QLineEdit>(w, name)->setText(QString::fromLatin1(value));
-    w.copyHeaderToConf();
+    TarveoTestAccess::copyHeaderToConf(w);
 
     const Conf &conf = w.document();
     QCOMPARE(conf.get_g_acceleration_constant(), QStringLiteral("9.81"));
@@ -365,7 +365,7 @@ void TestWindowUnits::copyHeaderIntoTheDocument() {
 
     // The default g is not written.
     Tarveo plain;
-    plain.copyHeaderToConf();
+    TarveoTestAccess::copyHeaderToConf(plain);
     QVERIFY(!plain.document().get_header().contains(QStringLiteral("g_acceleration_constant")));
 }
 
@@ -450,7 +450,7 @@ void TestWindowUnits::dialogOkAndCancel() {
 void TestWindowUnits::dialogFromTheWindow() {
     Tarveo w;
     fillDocumentHeader(TarveoTestAccess::conf(w));
-    w.receiveUnits(Tons, Meters, 9.81f);
+    TarveoTestAccess::receiveUnits(w, Tons, Meters, 9.81f);
     w.show();
     // Notes the offered g, clicks the radio buttons, empties G if asked, OK.
     QString offered;
