@@ -7,18 +7,6 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-void logMissingIndex(const char *check, int index, int size) {
-    ModelLog::warning(QStringLiteral("%1: Checking if a nonexistent index %2 exists in array of "
-                                     "size %3")
-                          .arg(QLatin1String(check))
-                          .arg(index)
-                          .arg(size));
-}
-
-} // namespace
-
 Subclass::Judgement Subclass::judge() const {
     Judgement judgement;
     judgement.highestMaxDistance = get_highest_max_distance();
@@ -30,11 +18,11 @@ Subclass::Judgement Subclass::judge() const {
         // Each distance in use must exist, pair with its partner and be no
         // larger as a minimum than as a maximum.
         if (i >= min_axle_distances.size()) {
-            logMissingIndex("is_min_distance_valid", i, min_axle_distances.size());
+            ModelLog::missingIndex("is_min_distance_valid", i, min_axle_distances.size());
             return judgement;
         }
         if (!paired || i >= max_axle_distances.size()) {
-            logMissingIndex("is_max_distance_valid", i, max_axle_distances.size());
+            ModelLog::missingIndex("is_max_distance_valid", i, max_axle_distances.size());
             return judgement;
         }
         const float minimum = Numbers::asFloat(min_axle_distances.at(i));

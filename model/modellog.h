@@ -24,6 +24,14 @@ inline QString indexOutside(const char *operation, int index, int size) {
         .arg(size);
 }
 
+// A check asked about an index its list does not have.
+inline void missingIndex(const char *check, int index, int size) {
+    warning(QStringLiteral("%1: Checking if a nonexistent index %2 exists in array of size %3")
+                .arg(QLatin1String(check))
+                .arg(index)
+                .arg(size));
+}
+
 } // namespace ModelLog
 
 #endif

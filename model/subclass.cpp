@@ -82,18 +82,10 @@ double sumAsFloat(const QStringList &list) {
     return sum;
 }
 
-void logMissingIndex(const char *check, int index, int size) {
-    ModelLog::warning(QStringLiteral("%1: Checking if a nonexistent index %2 exists in array of "
-                                     "size %3")
-                          .arg(QLatin1String(check))
-                          .arg(index)
-                          .arg(size));
-}
-
 bool checkedIndexExists(const QStringList &list, int index, const char *check) {
     if (index >= 0 && index < list.size())
         return true;
-    logMissingIndex(check, index, list.size());
+    ModelLog::missingIndex(check, index, list.size());
     return false;
 }
 
@@ -464,7 +456,7 @@ bool Subclass::is_max_distance_valid(int index, const QString &header_min,
     // maximum can be judged against its minimum.
     const bool paired = min_axle_distances.size() == max_axle_distances.size();
     if (!paired || index < 0 || index >= max_axle_distances.size()) {
-        logMissingIndex("is_max_distance_valid", index, max_axle_distances.size());
+        ModelLog::missingIndex("is_max_distance_valid", index, max_axle_distances.size());
         return false;
     }
     const float mn = Numbers::asFloat(min_axle_distances.at(index));
