@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,23 +12,31 @@
 #include <QStringList>
 #include <QTimer>
 #include <deque>
+#include <functional>
 
-// Answers every modal dialog that opens while it lives, in order, from a
-// script, and records what was shown: "box: <title>\n<text>" for a message
-// box, "dialog: <caption>" for a file dialog. A message box is answered by
-// the next scripted button text ("Yes", "No", "OK"), a file dialog by the
-// next scripted path (empty text cancels). With the script used up, boxes
-// get their escape button and dialogs are cancelled.
+// The tests' one way to answer modal dialogs: every dialog that opens while
+// a script lives is answered in order and recorded, "box: <title>\n<text>"
+// for a message box and "dialog: <caption>" for a file dialog. A box takes
+// the next answer as the text of its button ("Yes", "Save", "OK"); a file
+// dialog the next answer as the path typed into it (an empty answer
+// cancels). Any other dialog, or a box or dialog once the answers are used
+// up, goes to the handler when there is one, or is closed. Answers are
+// given from the event loop, not from within the one that noticed the
+// dialog, so a box that opens while an answer is taken (saving over a file
+// asks "already exists, replace?") is answered too.
 class ModalScript {
 public:
-    explicit ModalScript(const QStringList &answers = {})
-        : answers(answers.begin(), answers.end()) {
+    using Handler = std::function<void(QWidget *)>;
+
+    explicit ModalScript(const QStringList &answers = {}, Handler handler = {})
+        : answers(answers.begin(), answers.end()), handler(std::move(handler)) {
         QObject::connect(&timer, &QTimer::timeout, [this]() { poll(); });
-        timer.start(pollMs);
+        timer.start(PollMs);
     }
 
     const QStringList &shown() const { return events; }
     QStringList boxTitles() const {
+        static const QString boxPrefix = QStringLiteral("box: ");
         QStringList titles;
         for (const QString &event : events)
             if (event.startsWith(boxPrefix))
@@ -36,77 +45,78 @@ public:
     }
 
 private:
-    static constexpr int pollMs = 10;
-    static constexpr int stuckMs = 2000;
-    const QString boxPrefix = QStringLiteral("box: ");
-
-    QString nextAnswer() {
-        if (answers.empty())
-            return QString();
-        QString answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
+    static constexpr int PollMs = 5;
+    static constexpr int StuckMs = 2000;
 
     void poll() {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return;
         if (modal == lastAnswered) {
-            // An answer the dialog did not take (a file dialog given a
-            // directory): close it rather than hang the test.
-            if (++pollsSinceAnswer * pollMs > stuckMs) {
+            // An answer the dialog did not take: close it rather than hang.
+            if (++pollsSinceAnswer * PollMs > StuckMs) {
                 events << QStringLiteral("stuck: ") + modal->windowTitle();
-                if (auto *dialog = qobject_cast<QDialog *>(modal))
-                    dialog->reject();
-                else
-                    modal->close();
+                modal->close();
             }
             return;
         }
         lastAnswered = modal;
         pollsSinceAnswer = 0;
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            events << boxPrefix + box->windowTitle() + QLatin1Char('\n') + box->text();
-            const QString answer = nextAnswer();
-            for (QAbstractButton *button : box->buttons()) {
-                if (!answer.isEmpty() && button->text().remove(QLatin1Char('&')) == answer) {
-                    button->click();
-                    return;
-                }
-            }
+        QPointer<QWidget> dialog(modal);
+        const QString answer = record(modal);
+        QTimer::singleShot(0, [this, dialog, answer]() {
+            if (dialog)
+                respond(dialog, answer);
+        });
+    }
+
+    // Notes what was shown and takes its answer from the script, if any.
+    QString record(QWidget *modal) {
+        const bool scripted =
+            qobject_cast<QMessageBox *>(modal) || qobject_cast<QFileDialog *>(modal);
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            events << QStringLiteral("box: ") + box->windowTitle() + QLatin1Char('\n') +
+                          box->text();
+        else if (qobject_cast<QFileDialog *>(modal))
+            events << QStringLiteral("dialog: ") + modal->windowTitle();
+        if (!scripted || answers.empty())
+            return QString();
+        const QString answer = answers.front();
+        answers.pop_front();
+        return answer.isEmpty() ? QStringLiteral("\n") : answer; // "\n": cancel
+    }
+
+    void respond(QWidget *modal, const QString &answer) {
+        if (answer.isEmpty() && handler) {
+            handler(modal);
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            for (QAbstractButton *button : box->buttons())
+                if (button->text().remove(QLatin1Char('&')) == answer)
+                    return button->click();
             if (QAbstractButton *escape = box->escapeButton())
                 escape->click();
             else
                 box->reject();
-        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            events << QStringLiteral("dialog: ") + dialog->windowTitle();
-            const QString path = nextAnswer();
-            if (path.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            // Typed into the name field as a user would. Any entry the file
+        } else if (auto *files = qobject_cast<QFileDialog *>(modal);
+                   files && answer != "\n" && !answer.isEmpty()) {
+            // Typed into the name field as a user would. An entry the file
             // list selected meanwhile (it loads in the background) would win
             // over the typed name, so the selection is cleared first.
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            auto *list = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
-            if (!name || !list) {
-                events << QStringLiteral("unknown file dialog layout");
-                dialog->reject();
-                return;
-            }
+            auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            auto *list = files->findChild<QAbstractItemView *>(QStringLiteral("listView"));
             list->clearSelection();
-            name->setText(path);
-            static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept is protected
+            name->setText(answer);
+            QMetaObject::invokeMethod(files, "accept");
+        } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+            dialog->reject();
         } else {
-            events << QStringLiteral("other: ") + modal->windowTitle();
             modal->close();
         }
     }
 
     QTimer timer;
     std::deque<QString> answers;
+    Handler handler;
     QStringList events;
     QPointer<QWidget> lastAnswered;
     int pollsSinceAnswer = 0;

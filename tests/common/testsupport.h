@@ -2,12 +2,11 @@
 #define TARVEO_TESTS_TESTSUPPORT_H
 
 #include "editor/tarveo.h"
+#include "testdata.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
-#include <memory>
 
 // Reaches the window's private state where a test cannot see it through
 // the widgets or the saved file.
@@ -51,25 +50,5 @@ struct TarveoTestAccess {
     static void redrawVehicle(Tarveo &w, const Subclass &subclass) { w.redrawVehicle(subclass); }
     static void clearVehicleDrawings(Tarveo &w) { w.clearVehicleDrawings(); }
 };
-
-// Answers the next modal dialog: polls until one is active, then hands it
-// to the answer (which must close it). Call before the code that opens it.
-inline void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000) {
-    auto *timer = new QTimer;
-    auto waited = std::make_shared<int>(0);
-    constexpr int pollMs = 10;
-    QObject::connect(timer, &QTimer::timeout, [timer, waited, answer, timeoutMs]() {
-        *waited += pollMs;
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            answer(modal);
-        } else if (*waited > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(pollMs);
-}
 
 #endif

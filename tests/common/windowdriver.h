@@ -2,6 +2,7 @@
 #define TARVEO_TESTS_WINDOWDRIVER_H
 
 #include "common/modalscript.h"
+#include "common/testsupport.h"
 #include "editor/tarveo.h"
 
 #include <QAction>
@@ -16,7 +17,7 @@
 namespace WindowDriver {
 
 inline QString dataPath(const QString &name) {
-    return qEnvironmentVariable("TARVEO_TEST_DATA") + QStringLiteral("/editing/") + name;
+    return testData(QStringLiteral("editing/") + name);
 }
 
 inline QStringList fileLines(const QString &path) {

@@ -1,5 +1,7 @@
 // tarveo-sheet as a user runs it: a file in, a picture or a report out, a
 // clear message and a non-zero exit when either end fails.
+#include "common/testdata.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -43,7 +45,7 @@ QString pdfText(const QString &pdf, int first = 1, int last = 0) {
 }
 
 QString dataFile(const QString &name) {
-    return qEnvironmentVariable("TARVEO_TEST_DATA") + "/drawing/" + name;
+    return testData("drawing/" + name);
 }
 
 // The layout: 10-pixel margins, a 26-pixel heading, a 150-pixel label
@@ -149,9 +151,8 @@ private slots:
                            "not drawable", "Subclass 20\n",
                            "Page 2 of 2"};
         QTest::newRow("kilonewtons and inches, constraints")
-            << qEnvironmentVariable("TARVEO_TEST_DATA") + "/rows/trucks.conf"
-            << QStringList{"--units", "kN", "--lengths", "in"} << "(A4)" << 3
-            << QStringList{"lengths in in"}
+            << testData("rows/trucks.conf") << QStringList{"--units", "kN", "--lengths", "in"}
+            << "(A4)" << 3 << QStringList{"lengths in in"}
             << QStringList{"Max. gross weight: 400.00 kN",
                            "Combined axle weight constraint: axles 3+4+5: 240.00 kN",
                            "Combined axle distance constraint: axles 3+4: 47.24 in to 59.06 in",
@@ -206,8 +207,7 @@ private slots:
         QTest::newRow("missing file")
             << QStringList{dataFile("nowhere.conf"), png} << 2 << "tarveo-sheet: cannot use";
         QTest::newRow("folder for a file")
-            << QStringList{qEnvironmentVariable("TARVEO_TEST_DATA"), pdf} << 2
-            << "tarveo-sheet: cannot use";
+            << QStringList{testData(QString()), pdf} << 2 << "tarveo-sheet: cannot use";
         QTest::newRow("line without =")
             << QStringList{dataFile("broken.conf"), pdf} << 1
             << "reading stopped at line 6, the rest of the file was not read: number_of_axles 2";

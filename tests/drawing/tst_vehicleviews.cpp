@@ -35,8 +35,7 @@ private slots:
 
     void followsTheUsersEdits() {
         // Subclass 5 of the sample is an H2 at 3.2 to 6 m.
-        WindowDriver::open(*window, qEnvironmentVariable("TARVEO_TEST_DATA") +
-                                        QStringLiteral("/drawing/sample.conf"));
+        WindowDriver::open(*window, testData("drawing/sample.conf"));
         QComboBox *subclasses = WindowDriver::subclassList(*window);
         const int entry = subclasses->findText("subclass_5");
         QVERIFY(entry >= 0);

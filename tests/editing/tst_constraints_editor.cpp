@@ -53,18 +53,15 @@ void typeBounds(Tarveo &window, const QString &kind, const QString &lower, const
 // or empty when none opened.
 QString clickAdd(Tarveo &window) {
     QString shown;
-    answeringModals(
-        [&shown](QWidget *modal) {
-            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                shown += box->windowTitle() + '\n' + box->text();
-                if (box->icon() != QMessageBox::Information)
-                    shown += QStringLiteral("\n(not an information box)");
-            }
-            modal->close();
-        },
-        [&window]() {
-            QTest::mouseClick(widget<QPushButton>(window, "buttonAddConstraint"), Qt::LeftButton);
-        });
+    ModalScript script({}, [&shown](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            shown += box->windowTitle() + '\n' + box->text();
+            if (box->icon() != QMessageBox::Information)
+                shown += QStringLiteral("\n(not an information box)");
+        }
+        modal->close();
+    });
+    QTest::mouseClick(widget<QPushButton>(window, "buttonAddConstraint"), Qt::LeftButton);
     return shown;
 }
 
@@ -386,7 +383,7 @@ void ConstraintEditorTest::aWholeSessionSavesWhatWasTyped() {
     QCOMPARE(WindowDriver::runCommand(window, "actionSave", {saved}),
              QStringList{QStringLiteral("dialog: Save as")});
 
-    const QStringList expected = WindowDriver::fileLines(dataFile("roundtrip-saved.conf"));
+    const QStringList expected = WindowDriver::fileLines(testData("rows/roundtrip-saved.conf"));
     const QStringList actual = WindowDriver::fileLines(saved);
     QVERIFY(!expected.isEmpty());
     for (int i = 0; i < qMax(expected.size(), actual.size()); ++i)

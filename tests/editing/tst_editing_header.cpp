@@ -187,7 +187,8 @@ void HeaderFieldsTest::numberReadersIgnoreTheLocale() {
                  {"-3", true, true},   {"", false, false},    {"abc", false, false}};
     QStringList wrong;
     for (const auto &c : cases)
-        if (TarveoTestAccess::isValidFloat(window, c.text) != c.isFloat || TarveoTestAccess::isValidInt(window, c.text) != c.isInt)
+        if (TarveoTestAccess::isValidFloat(window, c.text) != c.isFloat ||
+            TarveoTestAccess::isValidInt(window, c.text) != c.isInt)
             wrong << QString(c.text);
     QLocale::setDefault(previous);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(" | "))));

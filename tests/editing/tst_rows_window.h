@@ -17,13 +17,9 @@
 
 namespace RowsWindow {
 
-inline QString dataFile(const QString &name) {
-    return qEnvironmentVariable("TARVEO_TEST_DATA") + QStringLiteral("/rows/") + name;
-}
-
 // Opens the data file and shows the window; false when nothing was opened.
 inline bool openShown(Tarveo &window, const QString &name) {
-    window.openFile(dataFile(name));
+    window.openFile(testData(QStringLiteral("rows/") + name));
     window.show();
     return QTest::qWaitForWindowExposed(&window) &&
            window.document().get_subclass_numbers().size() > 0;
@@ -41,20 +37,6 @@ inline bool select(Tarveo &window, quint32 number) {
         return false;
     list->setCurrentIndex(index);
     return true;
-}
-
-// Runs the action; every modal dialog that opens meanwhile goes to answer,
-// which must close it. Nothing is left polling once the action returns.
-inline void answeringModals(const std::function<void(QWidget *)> &answer,
-                            const std::function<void()> &action) {
-    constexpr int pollMs = 10;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&answer]() {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            answer(modal);
-    });
-    poll.start(pollMs);
-    action();
 }
 
 inline bool isLime(const QLineEdit *edit) {

@@ -3,6 +3,8 @@
 #include "model/conf.h"
 #include "model/modeltestsupport.h"
 
+#include "common/testdata.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -241,9 +243,7 @@ private:
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
-    static QString data(const QString &name) {
-        return qEnvironmentVariable("TARVEO_TEST_DATA") + '/' + name;
-    }
+    static QString data(const QString &name) { return testData(name); }
     Run run(const QStringList &arguments);
 
     QTemporaryDir dir;

@@ -2,6 +2,7 @@
 // application identity.
 #include "about/about.h"
 #include "app/identity.h"
+#include "common/modalscript.h"
 #include "common/testsupport.h"
 
 #include <QAction>
@@ -78,7 +79,7 @@ void TestAboutIdentity::aboutFromTheHelpMenu() {
     Tarveo w;
     w.show();
     QString version;
-    answerNextModal([&version](QWidget *dialog) {
+    ModalScript script({}, [&version](QWidget *dialog) {
         version = dialog->findChild<QLabel *>(QStringLiteral("labelVersion"))->text();
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     });
@@ -93,7 +94,7 @@ void TestAboutIdentity::enterAndEscapeCloseTheAboutBox() {
     w.show();
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         bool answered = false;
-        answerNextModal([&answered, key](QWidget *dialog) {
+        ModalScript script({}, [&answered, key](QWidget *dialog) {
             answered = true;
             QTest::keyClick(dialog, key);
         });

@@ -15,10 +15,6 @@ namespace {
 constexpr int finishMs = 30000;
 const QString titleBase = QStringLiteral("Tarveo v") + QLatin1String(TARVEO_VERSION);
 
-QString dataDir() {
-    return qEnvironmentVariable("TARVEO_TEST_DATA");
-}
-
 } // namespace
 
 class TestCommandLine : public QObject {
@@ -87,9 +83,9 @@ void TestCommandLine::namedFileOpensAsFileOpenWould() {
     QFETCH(QString, argument);
     QFETCH(bool, opens);
     QFETCH(QStringList, boxes);
-    QDir::setCurrent(dataDir());
+    QDir::setCurrent(testData(QString()));
     const QString path = CommandLine::fileToOpen({QStringLiteral("tarveo"), argument});
-    QCOMPARE(path, QDir::cleanPath(QDir(dataDir()).absoluteFilePath(argument)));
+    QCOMPARE(path, QDir::cleanPath(QDir(testData(QString())).absoluteFilePath(argument)));
 
     Tarveo started;
     QStringList startShown;

@@ -1,5 +1,6 @@
 // The main window as built: the objects the code reaches by name, what the
 // construction hides, the tab order, the validators and the shortcuts.
+#include "common/modalscript.h"
 #include "common/testsupport.h"
 #include "common/windowdriver.h"
 
@@ -376,7 +377,7 @@ void TestWindowForm::gButtonAndConfigurationOpenTheUnitsDialog() {
     w.show();
     for (const bool fromButton : {true, false}) {
         QString opened;
-        answerNextModal([&opened](QWidget *dialog) {
+        ModalScript script({}, [&opened](QWidget *dialog) {
             opened = dialog->objectName();
             QTest::keyClick(dialog, Qt::Key_Escape);
         });

@@ -1,6 +1,7 @@
 // Units in the window: new units re-display the document, the header moves
 // between panel and document in displayed units, and the units dialog.
 #include "common/expectedtexts.h"
+#include "common/modalscript.h"
 #include "common/testsupport.h"
 #include "units/measurementunits.h"
 
@@ -455,29 +456,30 @@ void TestWindowUnits::dialogFromTheWindow() {
     // Notes the offered g, clicks the radio buttons, empties G if asked, OK.
     QString offered;
     auto answer = [&offered](QStringList radios, bool clearG) {
-        answerNextModal([&offered, radios, clearG](QWidget *dialog) {
-            for (const QString &radio : radios)
-                dialog->findChild<QRadioButton *>(radio)->click();
-            auto *gField = dialog->findChild<QLineEdit *>(QStringLiteral("lineEditG"));
-            offered = gField->text();
-            if (clearG)
-                gField->clear();
-            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-        });
+        return std::make_unique<ModalScript>(
+            QStringList{}, [&offered, radios, clearG](QWidget *dialog) {
+                for (const QString &radio : radios)
+                    dialog->findChild<QRadioButton *>(radio)->click();
+                auto *gField = dialog->findChild<QLineEdit *>(QStringLiteral("lineEditG"));
+                offered = gField->text();
+                if (clearG)
+                    gField->clear();
+                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            });
     };
 
     // The dialog opens on the window's g; OK applies the choice.
-    answer({"radioButtonFeet"}, false);
+    auto script = answer({"radioButtonFeet"}, false);
     child<QPushButton>(w, "buttonGConstant")->click();
     QCOMPARE(offered, QStringLiteral("9.810000"));
-    answer({"radioButtonKN"}, false);
+    script = answer({"radioButtonKN"}, false);
     child<QPushButton>(w, "buttonGConstant")->click();
     QCOMPARE(TarveoTestAccess::weightUnit(w), uchar(Kilonewtons));
     QCOMPARE(text(w, "lineEditGroupMaxDist"), QStringLiteral("10.00"));
 
     // Opened with kilonewtons, tonnes offer the default g; an emptied G field
     // then falls back to it.
-    answer({"radioButtonTons"}, true);
+    script = answer({"radioButtonTons"}, true);
     child<QPushButton>(w, "buttonGConstant")->click();
     QCOMPARE(offered, QStringLiteral("9.806650"));
     QCOMPARE(TarveoTestAccess::weightFactor(w), 9.80665f);
