@@ -4,6 +4,7 @@
 #include "drawing/bitmaps.h"
 #include "model/subclass.h"
 
+#include <QFileInfo>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
@@ -13,17 +14,12 @@
 // the whole geometry at once: "TruckWheel1 8,45" for a bitmap at (8, 45),
 // "black 37,5 60x40" for a black rectangle.
 inline QString itemText(const QGraphicsItem *item) {
-    static const char *const names[VehicleBitmapCount] = {
-        "TruckWheel1", "TruckHead1",        "LightTruckHead", "CarTireS",    "CarHeadS1",
-        "CarBackS1",   "VanTire",           "VanHead",        "VanBack",     "BusTire",
-        "BusHead",     "BusBack",           "BusLink",        "MotorTire2",  "MotorHead2",
-        "MotorBack2",  "UnclassifiedWheel", "TractorTire",    "TractorHead", "TractorBack"};
     const auto number = [](qreal value) { return QString::number(value); };
     if (const auto *pixmap = qgraphicsitem_cast<const QGraphicsPixmapItem *>(item)) {
         QString name = QStringLiteral("unknown bitmap");
         for (int i = 0; i < VehicleBitmapCount; ++i)
             if (vehicleBitmap(i).toImage() == pixmap->pixmap().toImage())
-                name = QLatin1String(names[i]);
+                name = QFileInfo(QLatin1String(vehicleBitmapInfo(i)->path)).baseName();
         return name + ' ' + number(pixmap->x()) + ',' + number(pixmap->y());
     }
     if (const auto *rect = qgraphicsitem_cast<const QGraphicsRectItem *>(item)) {

@@ -5,12 +5,11 @@
 #include "scenetext.h"
 
 #include <QGraphicsView>
-#include <QLineEdit>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Subclass)
 
-class VehicleViewsTest : public QObject {
+class TestVehicleViews : public QObject {
     Q_OBJECT
 
 private:
@@ -18,8 +17,10 @@ private:
     QGraphicsView *minView = nullptr;
     QGraphicsView *maxView = nullptr;
 
-    bool bothViewsEmpty() const {
-        return minView->scene()->items().isEmpty() && maxView->scene()->items().isEmpty();
+    // Both views' scenes, "minimum | maximum".
+    QString views() const {
+        return sceneText(minView->scene()).join("; ") + " | " +
+               sceneText(maxView->scene()).join("; ");
     }
 
 private slots:
@@ -27,7 +28,6 @@ private slots:
         window = std::make_unique<Tarveo>();
         minView = window->findChild<QGraphicsView *>("graphicsViewMin");
         maxView = window->findChild<QGraphicsView *>("graphicsViewMax");
-        QVERIFY(minView && maxView);
         QCOMPARE(minView->height(), 90); // the geometry below is laid out from it
     }
 
@@ -37,9 +37,7 @@ private slots:
         // Subclass 5 of the sample is an H2 at 3.2 to 6 m.
         WindowDriver::open(*window, testData("drawing/sample.conf"));
         QComboBox *subclasses = WindowDriver::subclassList(*window);
-        const int entry = subclasses->findText("subclass_5");
-        QVERIFY(entry >= 0);
-        subclasses->setCurrentIndex(entry);
+        subclasses->setCurrentIndex(subclasses->findText("subclass_5"));
         QVERIFY(sceneText(minView->scene()).contains("TruckWheel1 75.2,45"));
         QVERIFY(sceneText(maxView->scene()).contains("TruckWheel1 134,45"));
 
@@ -48,7 +46,7 @@ private slots:
         QVERIFY(sceneText(minView->scene()).contains("TruckWheel1 75.2,45"));
 
         WindowDriver::retype(*window, "MinAxleDist1", "0");
-        QVERIFY(bothViewsEmpty());
+        QCOMPARE(views(), QStringLiteral(" | "));
     }
 
     void appendIsReadInDisplayedUnits() {
@@ -57,8 +55,7 @@ private slots:
         window->findChild<QLineEdit *>("lineEditPrepend")->setText("5");
         TarveoTestAccess::lengthFactor(*window) = 0.3048f;
         TarveoTestAccess::redrawVehicle(*window, subclassOf("H2T1", "3", "3,4", "3,4"));
-        QVERIFY(sceneText(minView->scene()).contains("black 176,5 12.8016x52"));
-        QVERIFY(sceneText(maxView->scene()).contains("black 176,5 12.8016x52"));
+        QCOMPARE(views().count("black 176,5 12.8016x52"), 2);
     }
 
     void undrawableSubclassClearsBothViews_data() {
@@ -82,11 +79,10 @@ private slots:
 
         LogCapture log;
         TarveoTestAccess::redrawVehicle(*window, subclass);
-        QStringList expected("debug: Clearing image");
-        if (!reason.isEmpty())
-            expected.prepend("debug: Can't draw because " + reason);
-        QCOMPARE(log.lines(), expected);
-        QVERIFY(bothViewsEmpty());
+        QCOMPARE(log.lines().join('\n'),
+                 (reason.isEmpty() ? "" : "debug: Can't draw because " + reason + '\n') +
+                     "debug: Clearing image");
+        QCOMPARE(views(), QStringLiteral(" | "));
     }
 
     void clearingWithoutDrawingDoesNothing() {
@@ -97,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(VehicleViewsTest)
+QTEST_MAIN(TestVehicleViews)
 #include "tst_vehicleviews.moc"

@@ -1,335 +1,201 @@
-// The subclass panel: picking the displayed subclass by list, number,
-// invalid list and arrow keys; typing in its fields; New, Delete and Copy.
-#include "common/expectedtexts.h"
-#include "common/testsupport.h"
-#include "common/windowdriver.h"
+// The subclass panel: picking the displayed subclass by list, number and
+// invalid list; typing in its fields; New, Delete and Copy.
+#include "editingwindow.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
-
-using namespace WindowDriver;
-using namespace Expected;
+using namespace EditingWindow;
 
 namespace {
-// The key lines of one subclass section of the document's text form.
-QStringList sectionLines(Tarveo &window, quint32 number) {
-    const Conf &conf = TarveoTestAccess::conf(window);
-    if (!conf.has_subclass(number))
-        return {};
-    return conf.get_subclass(number).to_string().split(QLatin1Char('\n')).mid(1);
-}
+const QString missing =
+    QStringLiteral("red: Subclass does not exist. Click on button \"New\" to create one");
+const QString tipReclass =
+    QStringLiteral("red: Subclass must exist and have the same number of axles as current.");
 
-QString text(Tarveo &window, const char *name) {
-    return widget(window, name)->text();
-}
-QString style(Tarveo &window, const char *name) {
-    return widget(window, name)->styleSheet();
-}
+// Typed into the fields of subclass 3 of fleet.conf (two axles); "|" parts
+// are typed one after the other.
+const struct FieldCase {
+    const char *name, *field, *typed;
+    const char *line; // "key=" alone: nothing written for the key
+    QString marking;  // null: not marked
+} fieldCases[] = {
+    {"category cleared", "Category", "", "category=", "red"},
+    {"gross weight in tonnes", "MaxGrossWeight", "10", "max_GVW__kN=98.0665", "lime"},
+    {"gross weight zero", "MaxGrossWeight", "0", "max_GVW__kN=0", "lime"},
+    {"gross weight negative", "MaxGrossWeight", "-5", "max_GVW__kN=", "red"},
+    {"configuration upper-cased", "ConfString", "c2", "axle_configuration=C2", "lime"},
+    {"configuration, other axle count", "ConfString", "H2S3", "axle_configuration=H2S3",
+     "red: " + tipAxleConf},
+    {"append zero", "Append", "0", "append__m=0", QString()},
+    {"lower limit in tonnes", "ReclassDownGvw", "1", "lower_GVW_limit__kN=9.80665", QString()},
+    {"total distance", "TotalDistanceConstraint", "10,25.5", "adsl_0=10,25.5", "lime"},
+    {"total distance unreadable kept as typed", "TotalDistanceConstraint", "10", "adsl_0=10",
+     "red: " + tipRefman},
+    {"total weight in tonnes", "TotalWeightConstraint", "5,3;40,7", "awsl_0=49.0332,3;392.266,7",
+     "lime"},
+    {"target with as many axles", "ReclassUpTo", "3", "reclassify_up_to_subclass=3", "lime"},
+    {"target with other axles", "ReclassDownTo", "4", "reclassify_down_to_subclass=4", tipReclass},
+    {"missing target", "ReclassUpTo", "77", "reclassify_up_to_subclass=77", tipReclass},
+    {"target emptied", "ReclassDownTo", "77|", "reclassify_down_to_subclass=", "lime"},
+};
 
-void click(Tarveo &window, const char *button) {
-    QTest::mouseClick(widget<QPushButton>(window, button), Qt::LeftButton);
-}
-
-QStringList invalidEntries(Tarveo &window) {
-    return entries(widget<QComboBox>(window, "comboBoxInvalid"));
-}
-
-// Whether the invalid list and its label agree with the entries expected.
-bool invalidListShows(Tarveo &window, const QStringList &expected) {
-    auto *label = widget<QLabel>(window, "labelInvalid");
-    const bool hidden = widget<QComboBox>(window, "comboBoxInvalid")->isHidden();
-    return invalidEntries(window) == expected && hidden == expected.isEmpty() &&
-           label->text() == (expected.isEmpty() ? QStringLiteral("Subclasses are valid.")
-                                                : QStringLiteral("Invalid subclasses:"));
+// The panel in one line: the number field, the list with its current entry
+// starred, the invalid list with its label, and the button.
+QString panel(Tarveo &window) {
+    QStringList list = entries(subclassList(window));
+    if (subclassList(window)->currentIndex() >= 0)
+        list[subclassList(window)->currentIndex()].prepend('*');
+    const QString invalid =
+        label(window, "labelInvalid") + (isShown(window, "comboBoxInvalid") ? "" : " (hidden)");
+    return QStringList{text(window, "lineEditSubclass"), list.join(' '),
+                       (QStringList{invalid} + invalidEntries(window)).join(' '),
+                       widget<QPushButton>(window, "buttonSubclass")->text()}
+        .join(" | ");
 }
 } // namespace
 
-class SubclassPanelTest : public QObject {
+class TestSubclassPanel : public QObject {
     Q_OBJECT
 
+private slots:
     // fleet.conf: valid subclasses 3 (2 axles), 4 and 9 (5 axles each).
-    // incomplete.conf: subclass 2 valid, subclass 5 without gross weight.
-    void openData(Tarveo &window, const QString &name) {
-        window.openFile(dataPath(name));
-        QVERIFY(!TarveoTestAccess::conf(window).get_subclass_numbers().isEmpty());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    void listAndTypedNumberSelect() {
+        Tarveo window;
+        QVERIFY(openShown(window, "editing/fleet.conf"));
+        QCOMPARE(seen(window, {"lineEditSubclass", "lineEditMaxGrossWeight"}),
+                 (QStringList{"3 lime", "3.57 lime"})); // 35 kN
+        subclassList(window)->setCurrentIndex(1);
+        QCOMPARE(seen(window, {"lineEditSubclass", "lineEditReclassUpGvw"}),
+                 (QStringList{"4 lime", "42.83 lime"}));
+        retype(window, "lineEditSubclass", "9");
+        QCOMPARE(seen(window, {"lineEditSubclass", "lineEditConfString"}),
+                 (QStringList{"9 lime", "H3S2 lime"}));
+        const QString list =
+            " | subclass_3 subclass_4 *subclass_9 | Subclasses are valid. (hidden)";
+        QCOMPARE(panel(window), "9" + list + " | Delete");
+        // "09" is not how the list names subclass 9: nothing is selected.
+        retype(window, "lineEditSubclass", "09");
+        QCOMPARE(marking(window, "lineEditSubclass"), missing);
+        QCOMPARE(panel(window), "09" + list + " | New");
     }
 
-private slots:
-    void listAndTypedNumberSelect();
-    void arrowKeysStepThroughTheList();
-    void invalidListFollowsEditsAndSelects();
-    void namedFieldsStoreAndMark_data();
-    void namedFieldsStoreAndMark();
-    void reclassificationTargetNeedsSameAxleCount();
-    void newAndDeleteKeepDocumentAndListsInStep();
-    void copyFollowsTheSourceIntoTheInvalidList();
-    void copyTargetMustBeFree();
+    // incomplete.conf: subclass 2 valid, subclass 5 without gross weight.
+    void invalidListFollowsEditsAndSelects() {
+        Tarveo window;
+        QVERIFY(openShown(window, "editing/incomplete.conf"));
+        QCOMPARE(panel(window),
+                 "2 | *subclass_2 subclass_5 | Invalid subclasses: subclass_5 | Delete");
+        // What the list emits when the user picks the entry; the window's
+        // slot is bound by name to this form of the signal.
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        emit widget<QComboBox>(window, "comboBoxInvalid")->activated(QStringLiteral("subclass_5"));
+        QT_WARNING_POP
+        QCOMPARE(seen(window, {"lineEditSubclass", "lineEditMaxGrossWeight"}),
+                 (QStringList{"5 lime", "red"}));
+        retype(window, "lineEditMaxGrossWeight", "4");
+        QCOMPARE(panel(window),
+                 "5 | subclass_2 *subclass_5 | Subclasses are valid. (hidden) | Delete");
+        retype(window, "lineEditMaxGrossWeight", "");
+        QCOMPARE(panel(window),
+                 "5 | subclass_2 *subclass_5 | Invalid subclasses: subclass_5 | Delete");
+    }
+
+    void namedFieldsStoreAndMark_data() { addCases(fieldCases); }
+
+    void namedFieldsStoreAndMark() {
+        const FieldCase &c = fetchCase(fieldCases);
+        Tarveo window;
+        QVERIFY(openShown(window, "editing/fleet.conf"));
+        const QString field = QStringLiteral("lineEdit") + c.field;
+        const QString before = marking(window, field);
+        for (const QString &typed : QString(c.typed).split(QLatin1Char('|')))
+            retype(window, field, typed);
+
+        const QString key = QString(c.line).section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
+        QCOMPARE(sectionLines(window, 3, key), key == c.line ? QStringList() : QStringList{c.line});
+        QCOMPARE(marking(window, field), c.marking.isNull() ? before : c.marking);
+    }
+
+    void newAndDeleteKeepDocumentAndListsInStep() {
+        Tarveo window;
+        QVERIFY(openShown(window, "editing/incomplete.conf"));
+        // "02" names no listed subclass, so the button offers New; it must
+        // not replace subclass 2, only show it.
+        const QStringList before = sectionLines(window, 2);
+        subclassList(window)->setCurrentIndex(1);
+        retype(window, "lineEditSubclass", "02");
+        QCOMPARE(panel(window).right(3), QStringLiteral("New"));
+        click(window, "buttonSubclass");
+        QCOMPARE(sectionLines(window, 2), before);
+        QCOMPARE(panel(window),
+                 "2 | *subclass_2 subclass_5 | Invalid subclasses: subclass_5 | Delete");
+
+        // The category is taken from the unclassified subclass field.
+        tick(window, {1});
+        retype(window, "lineEditSubclass", "7");
+        click(window, "buttonSubclass");
+        QCOMPARE(panel(window), "7 | subclass_2 subclass_5 *subclass_7 | Invalid subclasses: "
+                                "subclass_5 subclass_7 | Delete");
+        QCOMPARE(sectionLines(window, 7, "category"), QStringList{"category=140"});
+        QCOMPARE(
+            seen(window, {"lineEditSubclass", "TyreType1", "MaxAxleWeightEdit1", "MaxAxleDist1"}),
+            (QStringList{"7 lime", "red", "red", "hidden"}));
+        QVERIFY(ticked(window).isEmpty());
+
+        for (const char *number : {"7", "5"}) {
+            retype(window, "lineEditSubclass", number);
+            click(window, "buttonSubclass");
+        }
+        QCOMPARE(document(window).get_subclass_numbers(), QVector<quint32>{2});
+        QCOMPARE(panel(window), "2 | *subclass_2 | Subclasses are valid. (hidden) | Delete");
+        // With the last one gone, the number left in the field names nothing.
+        click(window, "buttonSubclass");
+        QVERIFY(document(window).get_subclass_numbers().isEmpty());
+        QCOMPARE(panel(window), "2 |  | Subclasses are valid. (hidden) | New");
+        QCOMPARE(marking(window, "lineEditSubclass"), missing);
+    }
+
+    // A copy goes to a free number only, and into the invalid list when its
+    // source is there.
+    void copyNeedsAFreeNumberAndFollowsTheSource() {
+        Tarveo window;
+        QVERIFY(openShown(window, "editing/incomplete.conf"));
+        auto *copy = widget<QPushButton>(window, "buttonCopy");
+        retype(window, "lineEditCopy", "5");
+        QCOMPARE(marking(window, "lineEditCopy"),
+                 "red: The subclass you wish to copy to already exists. Please choose a "
+                 "different value or delete the subclass.");
+        QVERIFY(!copy->isEnabled());
+        retype(window, "lineEditCopy", "");
+        QCOMPARE(widget(window, "lineEditCopy")->styleSheet(), white);
+        QVERIFY(!copy->isEnabled());
+
+        const QString invalid = " | Invalid subclasses: subclass_5 subclass_12 | Delete";
+        for (const auto &[source, target, shown] :
+             {std::tuple{"5", "12", "12 | subclass_2 subclass_5 *subclass_12" + invalid},
+              std::tuple{"2", "13",
+                         "13 | subclass_2 subclass_5 subclass_12 *subclass_13" + invalid}}) {
+            retype(window, "lineEditSubclass", source);
+            retype(window, "lineEditCopy", target);
+            QCOMPARE(marking(window, "lineEditCopy"), "lime");
+            QVERIFY(copy->isEnabled());
+            click(window, "buttonCopy");
+            QCOMPARE(panel(window), shown);
+            QCOMPARE(marking(window, "lineEditCopy"), "red");
+            QVERIFY(!copy->isEnabled());
+            QCOMPARE(sectionLines(window, QString(target).toUInt()),
+                     sectionLines(window, QString(source).toUInt()));
+        }
+
+        // Open empties the field without the user typing; the button that
+        // was enabled for the old text must not copy to subclass 0.
+        retype(window, "lineEditCopy", "8");
+        QVERIFY(copy->isEnabled());
+        window.openFile(testData("editing/incomplete.conf"));
+        if (copy->isEnabled())
+            QTest::mouseClick(copy, Qt::LeftButton);
+        QCOMPARE(document(window).get_subclass_numbers(), (QVector<quint32>{2, 5}));
+    }
 };
 
-void SubclassPanelTest::listAndTypedNumberSelect() {
-    Tarveo window;
-    openData(window, "fleet.conf");
-    QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("3"));
-    QCOMPARE(text(window, "lineEditMaxGrossWeight"), QStringLiteral("3.57")); // 35 kN
-
-    subclassList(window)->setCurrentIndex(1);
-    QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("4"));
-    QCOMPARE(text(window, "lineEditReclassUpGvw"), QStringLiteral("42.83"));
-
-    auto *button = widget<QPushButton>(window, "buttonSubclass");
-    retype(window, "lineEditSubclass", "9");
-    QCOMPARE(subclassList(window)->currentText(), QStringLiteral("subclass_9"));
-    QCOMPARE(text(window, "lineEditConfString"), QStringLiteral("H3S2"));
-    QCOMPARE(style(window, "lineEditSubclass"), lime);
-    QCOMPARE(button->text(), QStringLiteral("Delete"));
-
-    // "09" is not how the list names subclass 9: nothing is selected, and a
-    // field typed meanwhile changes nothing.
-    retype(window, "lineEditSubclass", "09");
-    QCOMPARE(style(window, "lineEditSubclass"), red);
-    QCOMPARE(widget(window, "lineEditSubclass")->toolTip(),
-             QStringLiteral("Subclass does not exist. Click on button \"New\" to create one"));
-    QCOMPARE(button->text(), QStringLiteral("New"));
-    QCOMPARE(subclassList(window)->currentText(), QStringLiteral("subclass_9"));
-    const QString categoryStyle = style(window, "lineEditCategory");
-    const QString before = TarveoTestAccess::conf(window).to_string();
-    retype(window, "lineEditCategory", "");
-    QCOMPARE(TarveoTestAccess::conf(window).to_string(), before);
-    QCOMPARE(style(window, "lineEditCategory"), categoryStyle);
-}
-
-void SubclassPanelTest::arrowKeysStepThroughTheList() {
-    Tarveo window;
-    openData(window, "fleet.conf");
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    // The shortcuts work from inside a header field too.
-    QLineEdit *country = widget(window, "lineEditCountry");
-    country->setFocus();
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        const char *shown;
-    } steps[] = {{Qt::Key_Up, Qt::NoModifier, "3"},
-                 {Qt::Key_Down, Qt::NoModifier, "4"},
-                 {Qt::Key_Right, Qt::AltModifier, "9"},
-                 {Qt::Key_Down, Qt::NoModifier, "9"},
-                 {Qt::Key_Left, Qt::AltModifier, "4"}};
-    for (const auto &step : steps) {
-        QTest::keyClick(country, step.key, step.modifiers);
-        QCOMPARE(text(window, "lineEditSubclass"), QString(step.shown));
-    }
-    QCOMPARE(country->text(), QStringLiteral("SI"));
-}
-
-void SubclassPanelTest::invalidListFollowsEditsAndSelects() {
-    Tarveo window;
-    openData(window, "incomplete.conf");
-    auto *invalid = widget<QComboBox>(window, "comboBoxInvalid");
-    QVERIFY(invalidListShows(window, {QStringLiteral("subclass_5")}));
-    QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("2"));
-    // What the list emits when the user picks the entry; the window's slot
-    // is bound by name to this form of the signal.
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    emit invalid->activated(QStringLiteral("subclass_5"));
-    QT_WARNING_POP
-    QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("5"));
-    QCOMPARE(style(window, "lineEditMaxGrossWeight"), red);
-
-    retype(window, "lineEditMaxGrossWeight", "4");
-    QVERIFY(invalidListShows(window, {}));
-    retype(window, "lineEditMaxGrossWeight", "");
-    QVERIFY(invalidListShows(window, {QStringLiteral("subclass_5")}));
-}
-
-void SubclassPanelTest::namedFieldsStoreAndMark_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("line");  // "key=" alone: nothing written for the key
-    QTest::addColumn<QString>("style"); // empty: not marked
-    QTest::addColumn<QString>("tip");
-
-    const QString tipAxleConf = QStringLiteral(
-        "Proper format is XaYb where X must be one of:\nA=tractor, B=bus, C=car, H=heavy truck, "
-        "L=light truck, M=motorbike, V=van\nand Y is one of (D=dolly, T=trailer, "
-        "S=semi-trailer).\na and b represent the number of axles on the part and must be equal "
-        "to number of axles.");
-    const QString tipRefman = QStringLiteral("Consult Kestrune refman for proper format");
-    const struct {
-        const char *name, *field, *typed, *line;
-        QString style, tip;
-    } rows[] = {
-        {"category cleared", "Category", "", "category=", red, {}},
-        {"gross weight in tonnes", "MaxGrossWeight", "10", "max_GVW__kN=98.0665", lime, {}},
-        {"gross weight zero", "MaxGrossWeight", "0", "max_GVW__kN=0", lime, {}},
-        {"gross weight negative", "MaxGrossWeight", "-5", "max_GVW__kN=", red, {}},
-        {"configuration upper-cased", "ConfString", "c2", "axle_configuration=C2", lime, {}},
-        {"configuration, other axle count", "ConfString", "H2S3", "axle_configuration=H2S3", red,
-         tipAxleConf},
-        {"append zero", "Append", "0", "append__m=0", {}, {}},
-        {"lower limit in tonnes", "ReclassDownGvw", "1", "lower_GVW_limit__kN=9.80665", {}, {}},
-        {"total distance", "TotalDistanceConstraint", "10,25.5", "adsl_0=10,25.5", lime, {}},
-        {"total distance unreadable kept as typed", "TotalDistanceConstraint", "10", "adsl_0=10",
-         red, tipRefman},
-        {"total weight in tonnes",
-         "TotalWeightConstraint",
-         "5,3;40,7",
-         "awsl_0=49.0332,3;392.266,7",
-         lime,
-         {}},
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row.name) << QStringLiteral("lineEdit") + row.field << QString(row.typed)
-                                << QString(row.line) << row.style << row.tip;
-}
-
-void SubclassPanelTest::namedFieldsStoreAndMark() {
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, line);
-    QFETCH(QString, style);
-    QFETCH(QString, tip);
-
-    Tarveo window;
-    openData(window, "fleet.conf");
-    QLineEdit *edit = widget(window, field);
-    const QString styleBefore = edit->styleSheet();
-    retype(window, field, typed);
-
-    const QString key = line.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
-    const QStringList withKey = sectionLines(window, 3).filter(QRegularExpression('^' + key));
-    if (line == key)
-        QVERIFY2(withKey.isEmpty(), qPrintable(withKey.join(' ')));
-    else
-        QCOMPARE(withKey, QStringList{line});
-    QCOMPARE(edit->styleSheet(), style.isEmpty() ? styleBefore : style);
-    QCOMPARE(edit->toolTip(), tip);
-}
-
-void SubclassPanelTest::reclassificationTargetNeedsSameAxleCount() {
-    Tarveo window;
-    openData(window, "fleet.conf");
-    retype(window, "lineEditSubclass", "4");
-    for (const char *field : {"lineEditReclassUpTo", "lineEditReclassDownTo"}) {
-        const struct {
-            const char *typed;
-            const QString &style;
-        } cases[] = {{"9", lime}, {"3", red}, {"", lime}, {"77", red}};
-        for (const auto &target : cases) {
-            retype(window, field, target.typed);
-            QVERIFY2(style(window, field) == target.style,
-                     qPrintable(QStringLiteral("%1 = %2").arg(field, target.typed)));
-            QCOMPARE(widget(window, field)->toolTip(),
-                     target.style == red ? QStringLiteral("Subclass must exist and have the same "
-                                                          "number of axles as current.")
-                                         : QString());
-        }
-    }
-    retype(window, "lineEditReclassDownTo", "9");
-    QVERIFY(sectionLines(window, 4).contains(QStringLiteral("reclassify_down_to_subclass=9")));
-}
-
-void SubclassPanelTest::newAndDeleteKeepDocumentAndListsInStep() {
-    Tarveo window;
-    openData(window, "incomplete.conf");
-    // "02" names no listed subclass, so the button offers New; it must not
-    // replace subclass 2.
-    const QStringList before = sectionLines(window, 2);
-    subclassList(window)->setCurrentIndex(1);
-    retype(window, "lineEditSubclass", "02");
-    QCOMPARE(widget<QPushButton>(window, "buttonSubclass")->text(), QStringLiteral("New"));
-    click(window, "buttonSubclass");
-    QCOMPARE(sectionLines(window, 2), before);
-    QCOMPARE(subclassList(window)->count(), 2);
-    QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("2"));
-
-    retype(window, "lineEditSubclass", "7");
-    click(window, "buttonSubclass");
-    QCOMPARE(entries(subclassList(window)),
-             (QStringList{"subclass_2", "subclass_5", "subclass_7"}));
-    QVERIFY(invalidListShows(window, {"subclass_5", "subclass_7"}));
-    QCOMPARE(subclassList(window)->currentText(), QStringLiteral("subclass_7"));
-    QCOMPARE(widget<QPushButton>(window, "buttonSubclass")->text(), QStringLiteral("Delete"));
-    QCOMPARE(style(window, "lineEditSubclass"), lime);
-    // The category is taken from the unclassified subclass field.
-    QCOMPARE(sectionLines(window, 7).first(), QStringLiteral("category=140"));
-    QCOMPARE(style(window, "TyreType1"), red);
-    QCOMPARE(style(window, "MaxAxleWeightEdit1"), red);
-    QVERIFY(widget(window, "MaxAxleDist1")->isHidden());
-
-    for (const char *number : {"7", "5"}) {
-        retype(window, "lineEditSubclass", number);
-        click(window, "buttonSubclass");
-        QVERIFY(!TarveoTestAccess::conf(window).has_subclass(QString(number).toUInt()));
-    }
-    QCOMPARE(entries(subclassList(window)), QStringList{QStringLiteral("subclass_2")});
-    QVERIFY(invalidListShows(window, {}));
-    QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("2"));
-
-    click(window, "buttonSubclass");
-    QVERIFY(TarveoTestAccess::conf(window).get_subclass_numbers().isEmpty());
-    QCOMPARE(subclassList(window)->count(), 0);
-    // The number left in the field names nothing now.
-    QCOMPARE(style(window, "lineEditSubclass"), red);
-    QCOMPARE(widget<QPushButton>(window, "buttonSubclass")->text(), QStringLiteral("New"));
-}
-
-void SubclassPanelTest::copyFollowsTheSourceIntoTheInvalidList() {
-    Tarveo window;
-    openData(window, "incomplete.conf");
-    auto *copyButton = widget<QPushButton>(window, "buttonCopy");
-    const struct {
-        const char *source;
-        const char *target;
-        bool listed;
-    } copies[] = {{"5", "12", true}, {"2", "13", false}};
-    for (const auto &copy : copies) {
-        retype(window, "lineEditSubclass", copy.source);
-        retype(window, "lineEditCopy", copy.target);
-        QCOMPARE(style(window, "lineEditCopy"), lime);
-        QVERIFY(copyButton->isEnabled());
-        click(window, "buttonCopy");
-
-        const QString entry = QStringLiteral("subclass_") + copy.target;
-        QCOMPARE(subclassList(window)->itemText(subclassList(window)->count() - 1), entry);
-        QCOMPARE(invalidEntries(window).contains(entry), copy.listed);
-        QCOMPARE(text(window, "lineEditSubclass"), QString(copy.target));
-        QVERIFY(!copyButton->isEnabled());
-        QCOMPARE(style(window, "lineEditCopy"), red);
-        QCOMPARE(sectionLines(window, QString(copy.target).toUInt()),
-                 sectionLines(window, QString(copy.source).toUInt()));
-    }
-}
-
-void SubclassPanelTest::copyTargetMustBeFree() {
-    Tarveo window;
-    openData(window, "incomplete.conf");
-    auto *copyButton = widget<QPushButton>(window, "buttonCopy");
-
-    retype(window, "lineEditCopy", "5");
-    QCOMPARE(style(window, "lineEditCopy"), red);
-    QCOMPARE(widget(window, "lineEditCopy")->toolTip(),
-             QStringLiteral("The subclass you wish to copy to already exists. Please choose a "
-                            "different value or delete the subclass."));
-    QVERIFY(!copyButton->isEnabled());
-
-    retype(window, "lineEditCopy", "");
-    QCOMPARE(style(window, "lineEditCopy"), white);
-    QVERIFY(!copyButton->isEnabled());
-
-    // Open empties the field without the user typing; the button that was
-    // enabled for the old text must not copy to subclass 0.
-    retype(window, "lineEditCopy", "8");
-    QVERIFY(copyButton->isEnabled());
-    window.openFile(dataPath("incomplete.conf"));
-    if (copyButton->isEnabled())
-        QTest::mouseClick(copyButton, Qt::LeftButton);
-    QCOMPARE(TarveoTestAccess::conf(window).get_subclass_numbers(), (QVector<quint32>{2, 5}));
-}
-
-QTEST_MAIN(SubclassPanelTest)
+QTEST_MAIN(TestSubclassPanel)
 #include "tst_editing_subclasses.moc"

@@ -1,10 +1,6 @@
 // Comparing two classifications in content rather than in text.
-#include "model/conf.h"
 #include "model/confdiff.h"
 #include "modeltestsupport.h"
-
-#include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 
@@ -39,65 +35,56 @@ private slots:
     void changes_data() {
         QTest::addColumn<QString>("edits");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("equal in content")
-            << "max_GVW__kN=400>max_GVW__kN=400.00|12.0>12|4.5,9>4.50,09.|adsl_1=3+4:1.2,1.5\n"
-               "adsl_2=4+5:1.2,1.5>adsl_1=4+5:1.20,1.5\nadsl_2=3+4:1.2,1.50|[subclass_3]>"
-               "[subclass_003]|country_code=SI>country_code = SI"
-            << QStringList();
-        QTest::newRow("header") << "2.10>2.1|max_axle_distance__m=12.0>min_axle_distance__m=0.8"
-                                << QStringList{"header classification_version 2.10 -> 2.1 changed",
-                                               "header max_axle_distance__m 12.0 ->  removed",
-                                               "header min_axle_distance__m  -> 0.8 added"};
-        QTest::newRow("subclasses added and removed")
-            << "[subclass_3]>[subclass_30]"
-            << QStringList{"subclass 3  ->  removed", "subclass 30  ->  added"};
-        QTest::newRow("plain values and per-axle entries")
-            << "Truck 07>Truck 7|max_GVW__kN=400>max_GVW__kN=410|1,2,3,3,3>1,2,2,3,3|"
-               "2,115>2,11.5|4.5,9>4.5,8|3,5,1.2,1.2>3,5,1.2,"
-            << QStringList{"subclass 4: alias Truck 07 -> Truck 7 changed",
-                           "subclass 4: max_GVW__kN 400 -> 410 changed",
-                           "subclass 4: tyre_type, axle 3 3 -> 2 changed",
-                           "subclass 4: max_axle_weight__kN, axle 2 115 -> 11.5 changed",
-                           "subclass 4: max_axle_distance__m, axles 2-3 9 -> 8 changed",
-                           "subclass 4: min_axle_distance__m, axles 4-5 1.2 ->  removed"};
-        QTest::newRow("constraints as a collection")
-            << "3+4+5,240>3+4+5,250|adsl_2=4+5:1.2,1.5>adsl_2=3+4:1.2,1.5\nadsl_3=4+5:1.2,1.5\n"
-               "awsl_1=2+3:100,5;180,6"
-            << QStringList{"subclass 4: max_axle_weight__kN 3+4+5,240 -> 3+4+5,250 changed",
-                           "subclass 4: adsl  -> 3+4:1.2,1.5 added",
-                           "subclass 4: awsl  -> 2+3:100,5;180,6 added"};
+        const auto row = [](const char *name, const QString &edits, const QStringList &expected) {
+            QTest::newRow(name) << edits << expected;
+        };
+        row("equal in content",
+            "max_GVW__kN=400>max_GVW__kN=400.00|12.0>12|4.5,9>4.50,09.|adsl_1=3+4:1.2,1.5\n"
+            "adsl_2=4+5:1.2,1.5>adsl_1=4+5:1.20,1.5\nadsl_2=3+4:1.2,1.50|[subclass_3]>"
+            "[subclass_003]|country_code=SI>country_code = SI",
+            {});
+        row("header", "2.10>2.1|max_axle_distance__m=12.0>min_axle_distance__m=0.8",
+            {"header classification_version 2.10 -> 2.1 changed",
+             "header max_axle_distance__m 12.0 ->  removed",
+             "header min_axle_distance__m  -> 0.8 added"});
+        row("subclasses added and removed", "[subclass_3]>[subclass_30]",
+            {"subclass 3  ->  removed", "subclass 30  ->  added"});
+        row("plain values and per-axle entries",
+            "Truck 07>Truck 7|max_GVW__kN=400>max_GVW__kN=410|1,2,3,3,3>1,2,2,3,3|"
+            "2,115>2,11.5|4.5,9>4.5,8|3,5,1.2,1.2>3,5,1.2,",
+            {"subclass 4: alias Truck 07 -> Truck 7 changed",
+             "subclass 4: max_GVW__kN 400 -> 410 changed",
+             "subclass 4: tyre_type, axle 3 3 -> 2 changed",
+             "subclass 4: max_axle_weight__kN, axle 2 115 -> 11.5 changed",
+             "subclass 4: max_axle_distance__m, axles 2-3 9 -> 8 changed",
+             "subclass 4: min_axle_distance__m, axles 4-5 1.2 ->  removed"});
+        row("constraints as a collection",
+            "3+4+5,240>3+4+5,250|adsl_2=4+5:1.2,1.5>adsl_2=3+4:1.2,1.5\nadsl_3=4+5:1.2,1.5\n"
+            "awsl_1=2+3:100,5;180,6",
+            {"subclass 4: max_axle_weight__kN 3+4+5,240 -> 3+4+5,250 changed",
+             "subclass 4: adsl  -> 3+4:1.2,1.5 added",
+             "subclass 4: awsl  -> 2+3:100,5;180,6 added"});
         // Only the entries the writer writes count: a third tyre type and a
         // second distance of a two-axle car are not in use.
-        QTest::newRow("spare entries") << "tyre_type=1,1\n>tyre_type=1,1,4\n|=3.5\n>=3.5,7\n"
-                                       << QStringList();
-        QTest::newRow("more axles")
-            << "number_of_axles=2\ntyre_type=1,1\nmax_axle_weight__kN=1,20;2,20\n"
-               "max_axle_distance__m=3.5\nmin_axle_distance__m=2.2>number_of_axles=3\n"
-               "tyre_type=1,1,1\nmax_axle_weight__kN=1,20;2,20;3,10\nmax_axle_distance__m=3.5,"
-               "1.5\nmin_axle_distance__m=2.2,1"
-            << QStringList{"subclass 3: number_of_axles 2 -> 3 changed",
-                           "subclass 3: tyre_type, axle 3  -> 1 added",
-                           "subclass 3: max_axle_weight__kN, axle 3  -> 10 added",
-                           "subclass 3: max_axle_distance__m, axles 2-3  -> 1.5 added",
-                           "subclass 3: min_axle_distance__m, axles 2-3  -> 1 added"};
+        row("spare entries", "tyre_type=1,1\n>tyre_type=1,1,4\n|=3.5\n>=3.5,7\n", {});
+        row("more axles",
+            "axles=2>axles=3|=1,1\n>=1,1,1\n|2,20\n>2,20;3,10\n|=3.5\n>=3.5,1.5\n|=2.2\n>=2.2,1\n",
+            {"subclass 3: number_of_axles 2 -> 3 changed",
+             "subclass 3: tyre_type, axle 3  -> 1 added",
+             "subclass 3: max_axle_weight__kN, axle 3  -> 10 added",
+             "subclass 3: max_axle_distance__m, axles 2-3  -> 1.5 added",
+             "subclass 3: min_axle_distance__m, axles 2-3  -> 1 added"});
     }
 
     void changes() {
         QFETCH(QString, edits);
-        QFETCH(QStringList, expected);
-        const QString oldPath = dir.filePath("old.conf");
-        const QString newPath = dir.filePath("new.conf");
-        QVERIFY(writeBytes(oldPath, edited(QString())));
-        QVERIFY(writeBytes(newPath, edited(edits)));
+        const char *const kinds[] = {"added", "removed", "changed"};
         QStringList lines;
         for (const ConfChange &c :
-             ConfDiff::compare(Conf(oldPath, nullptr), Conf(newPath, nullptr)))
-            lines << QStringLiteral("%1 %2 -> %3 %4")
-                         .arg(ConfDiff::where(c), c.oldValue, c.newValue,
-                              c.kind == ConfChange::Kind::Added     ? "added"
-                              : c.kind == ConfChange::Kind::Removed ? "removed"
-                                                                    : "changed");
-        QCOMPARE(lines, expected);
+             ConfDiff::compare(files.read(edited("")), files.read(edited(edits))))
+            lines << ConfDiff::where(c) + ' ' + c.oldValue + " -> " + c.newValue + ' ' +
+                         kinds[int(c.kind)];
+        QTEST(lines, "expected");
     }
 
     void sameContent_data() {
@@ -105,54 +92,33 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("same");
-        QTest::newRow("trailing zeros") << "max_GVW__kN"
-                                        << "2.50"
-                                        << "2.5" << true;
-        QTest::newRow("leading zeros") << "reclassify_up_to_subclass"
-                                       << "007"
-                                       << "7" << true;
-        QTest::newRow("bare point") << "prepend__m"
-                                    << "3."
-                                    << "3" << true;
-        QTest::newRow("leading point") << "append__m"
-                                       << ".5"
-                                       << "0.5" << true;
-        QTest::newRow("blanks around") << "category"
-                                       << " 5"
-                                       << "5" << true;
-        QTest::newRow("inside constraints") << "adsl"
-                                            << "1+2:3.50,4"
-                                            << "1+2:3.5,4.0" << true;
-        QTest::newRow("other value") << "max_GVW__kN"
-                                     << "2.5"
-                                     << "2.05" << false;
-        QTest::newRow("exponent is no number") << "max_GVW__kN"
-                                               << "1e3"
-                                               << "1000" << false;
-        QTest::newRow("sign stays") << "prepend__m"
-                                    << "-1"
-                                    << "1" << false;
-        QTest::newRow("axles differ") << "adsl"
-                                      << "1+2:3,4"
-                                      << "1+3:3,4" << false;
-        QTest::newRow("text field") << "alias"
-                                    << "Truck 07"
-                                    << "Truck 7" << false;
-        QTest::newRow("version is text") << "classification_version"
-                                         << "2.10"
-                                         << "2.1" << false;
+        const auto row = [](const char *name, const char *field, const char *a, const char *b,
+                            bool same) {
+            QTest::newRow(name) << QString(field) << QString(a) << QString(b) << same;
+        };
+        row("trailing zeros", "max_GVW__kN", "2.50", "2.5", true);
+        row("leading zeros", "reclassify_up_to_subclass", "007", "7", true);
+        row("bare point", "prepend__m", "3.", "3", true);
+        row("leading point", "append__m", ".5", "0.5", true);
+        row("blanks around", "category", " 5", "5", true);
+        row("inside constraints", "adsl", "1+2:3.50,4", "1+2:3.5,4.0", true);
+        row("other value", "max_GVW__kN", "2.5", "2.05", false);
+        row("exponent is no number", "max_GVW__kN", "1e3", "1000", false);
+        row("sign stays", "prepend__m", "-1", "1", false);
+        row("axles differ", "adsl", "1+2:3,4", "1+3:3,4", false);
+        row("text field", "alias", "Truck 07", "Truck 7", false);
+        row("version is text", "classification_version", "2.10", "2.1", false);
     }
 
     void sameContent() {
         QFETCH(QString, field);
         QFETCH(QString, a);
         QFETCH(QString, b);
-        QFETCH(bool, same);
-        QCOMPARE(ConfDiff::sameContent(field, a, b), same);
+        QTEST(ConfDiff::sameContent(field, a, b), "same");
     }
 
 private:
-    QTemporaryDir dir;
+    TestFiles files;
 };
 
 QTEST_GUILESS_MAIN(TestConfDiff)

@@ -1,6 +1,5 @@
 // What the file keeps safe: text that reads back exactly as it was saved,
 // hostile files refused, saving that keeps the file what it was.
-#include "model/conf.h"
 #include "model/initext.h"
 #include "model/savefile.h"
 #include "model/weightentries.h"
@@ -9,13 +8,14 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextCodec>
-#include <QtTest>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+using Match = WeightEntries::Match;
 
 QString pick(QRandomGenerator &random, const QStringList &choices) {
     return choices.at(random.bounded(choices.size()));
@@ -28,45 +28,27 @@ QString randomText(QRandomGenerator &random, const QStringList &alphabet, int ma
     return text;
 }
 
-QStringList characters(const QString &text) {
-    QStringList list;
-    for (const QChar c : text)
-        list << QString(c);
-    return list;
+// Every match of a search that goes on where the last match ended.
+QStringList matches(const QString &text, const std::function<Match(int)> &next) {
+    QStringList found;
+    for (Match match = next(0); match.found(); match = next(match.end))
+        found << text.mid(match.start, match.end - match.start);
+    return found;
 }
 
 // The searches as the file format states them, for comparison.
-QStringList patternWeights(const QString &text) {
-    static const QRegularExpression axle(QStringLiteral("(?:[^+]|^)(\\d+,\\d+\\.?\\d*)"),
-                                         QRegularExpression::UseUnicodePropertiesOption);
-    QStringList found;
-    for (int from = 0;;) {
-        const QRegularExpressionMatch match = axle.match(text, from);
-        if (!match.hasMatch())
-            return found;
-        found << match.captured(0);
-        from = match.capturedEnd(0);
-    }
-}
+const QRegularExpression AxleWeight("(?:[^+]|^)(\\d+,\\d+\\.?\\d*)",
+                                    QRegularExpression::UseUnicodePropertiesOption);
+const QRegularExpression Combined("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*",
+                                  QRegularExpression::UseUnicodePropertiesOption);
 
-QStringList scannedWeights(const QString &text) {
-    QStringList found;
-    for (int from = 0;;) {
-        const WeightEntries::Match match = WeightEntries::nextAxleWeight(text, from);
-        if (!match.found())
-            return found;
-        found << text.mid(match.start, match.end - match.start);
-        from = match.end;
-    }
-}
-
-QStringList patternCombined(const QString &text) {
-    static const QRegularExpression combined(QStringLiteral("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*"),
-                                             QRegularExpression::UseUnicodePropertiesOption);
-    QStringList found;
-    for (QRegularExpressionMatchIterator it = combined.globalMatch(text); it.hasNext();)
-        found << it.next().captured(0);
-    return found;
+QStringList patternMatches(const QRegularExpression &expression, const QString &text) {
+    return matches(
+        text,
+        [&](int from) {
+            const QRegularExpressionMatch match = expression.match(text, from);
+            return match.hasMatch() ? Match{match.capturedStart(), match.capturedEnd()} : Match{};
+        });
 }
 
 } // namespace
@@ -79,13 +61,15 @@ private slots:
 
     void weightSearchesFindWhatThePatternsFind() {
         // Arabic-Indic and mathematical digits are digits to the patterns too.
-        const QStringList alphabet = characters(QStringLiteral("12+,.;x ") + QChar(0x0663))
+        const QStringList alphabet = QStringLiteral("12+,.;x \u0663").split("", Qt::SkipEmptyParts)
                                      << QStringLiteral("\U0001D7CE");
         QRandomGenerator random(7);
         for (int round = 0; round < 20000; ++round) {
             const QString text = randomText(random, alphabet, 24);
-            QVERIFY2(scannedWeights(text) == patternWeights(text), qPrintable(text));
-            QCOMPARE(WeightEntries::combinedEntries(text), patternCombined(text));
+            QCOMPARE(
+                matches(text, [&](int from) { return WeightEntries::nextAxleWeight(text, from); }),
+                patternMatches(AxleWeight, text));
+            QCOMPARE(WeightEntries::combinedEntries(text), patternMatches(Combined, text));
         }
     }
 
@@ -97,7 +81,7 @@ private slots:
         for (int section = 1; section <= 100; ++section)
             file += "[subclass_" + QByteArray::number(section) + "]\nmax_axle_weight__kN=" + chain +
                     "\n";
-        const Conf conf(write(file), nullptr);
+        const Conf conf = files.read(file);
         QVERIFY(conf.get_read_outcome().readWhole());
         QCOMPARE(conf.get_subclass(100).get_number_of_constraints(ConstraintType::Default), 0);
     }
@@ -105,40 +89,45 @@ private slots:
     void hostileFilesAreRefused_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("device") << "/dev/zero"
-                                << "it is not a regular file";
-        QTest::newRow("folder") << dir.path() << "it is not a regular file";
-        QTest::newRow("missing") << dir.filePath("absent.conf") << "there is no such file";
-        const QString fifo = dir.filePath("pipe.conf");
+        const QString notRegular = "it is not a regular file";
+        QTest::newRow("device") << "/dev/zero" << notRegular;
+        QTest::newRow("folder") << files.path(".") << notRegular;
+        QTest::newRow("missing") << files.path("absent.conf") << "there is no such file";
+        const QString fifo = files.path("pipe.conf");
         QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-        QTest::newRow("pipe") << fifo << "it is not a regular file";
-        const QString huge = dir.filePath("huge.conf");
-        QFile sparse(huge);
-        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(65 * 1024 * 1024));
-        QTest::newRow("too large") << huge << "it is larger than 64 MiB";
+        QTest::newRow("pipe") << fifo << notRegular;
+        QFile sparse(files.path("huge.conf"));
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(64 * 1024 * 1024 + 1));
+        QTest::newRow("too large") << sparse.fileName() << "it is larger than 64 MiB";
         QTest::newRow("long line")
-            << write("[classes]\nnote=x\n[subclass_1]\nalias=" + QByteArray(64 * 1024, '7') + "\n")
+            << files.write("[classes]\nnote=x\n[subclass_1]\nalias=" + QByteArray(65536 - 5, '7') +
+                           "\n")
             << "line 4 is longer than 65536 bytes";
     }
 
     void hostileFilesAreRefused() {
         QFETCH(QString, path);
-        QFETCH(QString, reason);
         const Conf conf(path, nullptr);
         QVERIFY(!conf.get_read_outcome().opened);
-        QCOMPARE(conf.get_read_outcome().failure, reason);
+        QTEST(conf.get_read_outcome().failure, "reason");
         QVERIFY(conf.get_header().isEmpty() && conf.get_subclass_numbers().isEmpty());
     }
 
+    void longestLineIsRead() {
+        const QByteArray file = "[subclass_1]\nalias=" + QByteArray(65536 - 6, '7') + "\n";
+        QVERIFY(files.read(file).get_read_outcome().readWhole());
+    }
+
     void headerTextReadsBackExactly() {
-        const QStringList alphabet = characters(QStringLiteral("ab9 \t=;\",@%[]\\()UF\né"));
+        const QStringList alphabet =
+            QStringLiteral("ab9 \t=;\",@%[]\\()UF\né").split("", Qt::SkipEmptyParts);
         QRandomGenerator random(11);
         for (int round = 0; round < 300; ++round) {
             // Written as it stands exactly when the INI reader returns it so...
             const QString raw = randomText(random, alphabet, 8).remove('\n').prepend('k');
-            const Conf rawValue(write("[classes]\nkey=" + raw.toUtf8() + "\n"), nullptr);
+            const Conf rawValue = files.read("[classes]\nkey=" + raw.toUtf8() + "\n");
             QCOMPARE(rawValue.get_header().value("key") == raw, IniText::valueReadsBack(raw));
-            const Conf rawKey(write("[classes]\n" + raw.toUtf8() + "=1\n"), nullptr);
+            const Conf rawKey = files.read("[classes]\n" + raw.toUtf8() + "=1\n");
             QVERIFY2((rawKey.get_header().value(raw) == "1") == IniText::keyReadsBack(raw),
                      qPrintable(raw));
 
@@ -148,11 +137,11 @@ private slots:
             const QString weight = randomText(random, alphabet, 10);
             conf.set_classification_version(version);
             conf.set_min_avg_axle_weight(weight);
-            const Conf again(write(conf.to_string().toUtf8()), nullptr);
+            const Conf again = files.read(conf.to_string().toUtf8());
             QCOMPARE(again.get_classification_version(), version);
             QCOMPARE(again.get_min_avg_axle_weight(), weight);
             const QString key = randomText(random, alphabet, 6).remove('/');
-            const Conf keyed(write("[classes]\n" + IniText::key(key).toUtf8() + "=1\n"), nullptr);
+            const Conf keyed = files.read("[classes]\n" + IniText::key(key).toUtf8() + "=1\n");
             QCOMPARE(keyed.get_header().keys(), QStringList{key});
         }
         // Ordinary texts stay as they are.
@@ -174,7 +163,7 @@ private slots:
             Conf conf;
             conf.set_classification_version(pick(random, plain));
             for (quint32 number = 1; number <= 2; ++number) {
-                Subclass s(completeTwoAxleTable(QString::number(number)));
+                Subclass s = twoAxles("", QString::number(number));
                 s.set_number_of_axles(QString::number(random.bounded(1, 6)));
                 s.set_alias(pick(random, plain));
                 s.set_max_axle_weight_at_index(pick(random, weights), random.bounded(4));
@@ -191,7 +180,7 @@ private slots:
                 ++refused;
                 continue;
             }
-            const QString path = dir.filePath(QStringLiteral("round%1.conf").arg(round));
+            const QString path = files.write("");
             QVERIFY(conf.write_to_file(path));
             QCOMPARE(Conf(path, nullptr).to_string(), conf.to_string());
         }
@@ -199,11 +188,10 @@ private slots:
     }
 
     void saveKeepsWhatTheFileIs() {
-        const Conf conf(write(WorkedExample), nullptr);
+        const Conf conf = files.read(WorkedExample);
         // A hard link and the permissions stay.
-        const QString target = dir.filePath("linked.conf");
-        const QString other = dir.filePath("other-name.conf");
-        QVERIFY(writeBytes(target, "old\n"));
+        const QString target = files.write("old\n");
+        const QString other = files.path("other-name.conf");
         QVERIFY(::link(QFile::encodeName(target), QFile::encodeName(other)) == 0);
         QVERIFY(
             QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
@@ -212,39 +200,28 @@ private slots:
         QCOMPARE(QFileInfo(target).permissions() & (QFile::ReadGroup | QFile::WriteGroup),
                  QFile::ReadGroup);
         // A symbolic link stays a link to the file it names.
-        const QString link = dir.filePath("link.conf");
+        const QString link = files.path("link.conf");
         QVERIFY(QFile::link(other, link));
         QVERIFY(conf.write_to_file(link));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(readBytes(target), WorkedExample);
+        QCOMPARE(SaveFile::factsOf(link).links, 2);
+        // A save that cannot be made says why and leaves nothing behind.
+        QString error;
+        QVERIFY(!conf.write_to_file(files.path("no-such-dir/out.conf"), &error));
+        QVERIFY(!error.isEmpty() && !QFile::exists(files.path("no-such-dir/out.conf")));
 
+        // Facts: exists, folder writable, links, owned by us.
         using SaveFile::Method;
-        const auto facts = [](bool exists, bool folderWritable, int links, bool ownedByUs) {
-            SaveFile::Facts f;
-            f.exists = exists;
-            f.folderWritable = folderWritable;
-            f.links = links;
-            f.ownedByUs = ownedByUs;
-            return SaveFile::choose(f);
-        };
-        QCOMPARE(facts(false, false, 1, true), Method::Atomic);
-        QCOMPARE(facts(true, true, 1, true), Method::Atomic);
-        QCOMPARE(facts(true, false, 1, true), Method::InPlace);
-        QCOMPARE(facts(true, true, 2, true), Method::InPlace);
-        QCOMPARE(facts(true, true, 1, false), Method::InPlace);
-        QCOMPARE(SaveFile::factsOf(other).links, 2);
+        QCOMPARE(SaveFile::choose({false, false, 1, true}), Method::Atomic);
+        QCOMPARE(SaveFile::choose({true, true, 1, true}), Method::Atomic);
+        QCOMPARE(SaveFile::choose({true, false, 1, true}), Method::InPlace);
+        QCOMPARE(SaveFile::choose({true, true, 2, true}), Method::InPlace);
+        QCOMPARE(SaveFile::choose({true, true, 1, false}), Method::InPlace);
     }
 
 private:
-    QString write(const QByteArray &bytes) {
-        const QString path = dir.filePath(QStringLiteral("f%1.conf").arg(++fileCount));
-        if (!writeBytes(path, bytes))
-            qFatal("cannot write test file");
-        return path;
-    }
-
-    QTemporaryDir dir;
-    int fileCount = 0;
+    TestFiles files;
 };
 
 QTEST_GUILESS_MAIN(TestFileSafety)

@@ -3,6 +3,7 @@
 // text that was written and that no subclass the session never displayed has
 // changed. A failure names its seed, so that it replays:
 //   tarveo-monkey [--seed N] [--seconds S | --actions N] [--trace] FILE...
+#include "common/modalscript.h"
 #include "common/testsupport.h"
 #include "model/numbers.h"
 
@@ -20,14 +21,12 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -50,15 +49,14 @@ const QStringList Pieces{"0",          "1",          "2",
 class Monkey : public QObject {
 public:
     Monkey(quint32 seed, const QStringList &dataFiles, bool trace)
-        : random(seed), seed(seed), openable(dataFiles), trace(trace) {
-        connect(&answerer, &QTimer::timeout, this, &Monkey::answerModal);
+        : random(seed), seed(seed), openable(dataFiles), trace(trace),
+          answerer({}, [this](QWidget *modal) { answerModal(modal); }) {
         // Every entry made current is displayed, however briefly.
         auto *list = find<QComboBox>("comboBoxSubclasses");
         connect(
             list, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this, list](int i) {
                 displayed.insert(Numbers::asUnsigned(list->itemText(i).mid(EntryPrefix.size())));
             });
-        answerer.start(AnswerMs);
         window.show();
     }
 
@@ -83,8 +81,6 @@ public:
     }
 
 private:
-    static constexpr int AnswerMs = 5;
-    static constexpr int StuckMs = 2000;
     static constexpr int LogLength = 12;
     static constexpr ushort FirstNonAscii = 0x80;
 
@@ -107,36 +103,24 @@ private:
         noteDisplayed();
         command_.clear();
         promptSaving = false;
-        switch (pick(12)) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
+        // Typing is the commonest action, then saving and opening.
+        const int roll = pick(12);
+        if (roll < 4)
             typeSomewhere();
-            break;
-        case 4:
+        else if (roll == 4)
             chooseSubclass();
-            break;
-        case 5:
+        else if (roll == 5)
             createDeleteOrCopy();
-            break;
-        case 6:
+        else if (roll == 6)
             addConstraint();
-            break;
-        case 7:
+        else if (roll == 7)
             retype(find<QLineEdit>("lineEditNumOfAxles"), QString::number(pick(8)));
-            break;
-        case 8:
+        else if (roll == 8)
             trigger("actionConfiguration");
-            break;
-        case 9:
-        case 10:
+        else if (roll < 11)
             trigger(chance(80) ? "actionSave" : "actionNew");
-            break;
-        default:
+        else
             trigger(chance(90) ? "actionOpen" : "close");
-            break;
-        }
         noteDisplayed();
         failure = changedUndisplayed(conf(), snapshot, displayed);
         checkSaves();
@@ -291,18 +275,7 @@ private:
         }
     }
 
-    void answerModal() {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (modal == answered) {
-            // An answer the dialog did not take: close it rather than hang.
-            if (sinceAnswer.elapsed() > StuckMs)
-                modal->close();
-            return;
-        }
-        answered = modal;
-        sinceAnswer.start();
+    void answerModal(QWidget *modal) {
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             QList<QAbstractButton *> buttons = box->buttons();
             note("box " + box->windowTitle());
@@ -360,7 +333,7 @@ private:
         list->clearSelection();
         name->setText(path);
         // Later, not from here: accepting may open a box of its own ("already
-        // exists, replace?"), which this timer must be free to answer.
+        // exists, replace?"), which must find the answerer free.
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     }
 
@@ -401,9 +374,7 @@ private:
     bool trace;
     QStringList saved;
     QTemporaryDir dir;
-    QTimer answerer;
-    QPointer<QWidget> answered;
-    QElapsedTimer sinceAnswer;
+    ModalScript answerer;
     QString command_;
     bool promptSaving = false;
     QList<PendingSave> pending;

@@ -10,107 +10,97 @@
 #include <QProcess>
 #include <QtTest>
 
-namespace {
-
-constexpr int finishMs = 30000;
-const QString titleBase = QStringLiteral("Tarveo v") + QLatin1String(TARVEO_VERSION);
-
-} // namespace
-
 class TestCommandLine : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { Identity::apply(); }
     void cleanup() { QDir::setCurrent(startDir); }
-    void programAnswers_data();
-    void programAnswers();
-    void namedFileOpensAsFileOpenWould_data();
-    void namedFileOpensAsFileOpenWould();
+
+    void programAnswers_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("line"); // a line the program must print
+        QTest::newRow("--version")
+            << QStringList{"--version"} << 0 << QStringLiteral("Tarveo " TARVEO_VERSION);
+        QTest::newRow("--help") << QStringList{"--help"} << 0
+                                << QStringLiteral("Usage: " TARVEO_PATH " [options] [FILE]");
+        QTest::newRow("unknown option")
+            << QStringList{"--frobnicate"} << 1 << "Tarveo: Unknown option 'frobnicate'.";
+        QTest::newRow("two files")
+            << QStringList{"a.conf", "b.conf"} << 1 << "Tarveo: Only one FILE can be opened.";
+    }
+
+    void programAnswers() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, line);
+        QProcess program;
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        // --help and --version must answer without any display.
+        if (status == 0) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                environment.remove(QString::fromLatin1(name));
+            program.setProcessEnvironment(environment);
+        }
+        program.start(QStringLiteral(TARVEO_PATH), arguments);
+        // A program that went on to show its window would never finish.
+        QVERIFY(program.waitForFinished(30000));
+        const QStringList lines = QString::fromUtf8(program.readAll()).split('\n');
+        QVERIFY2(lines.contains(line), qPrintable(lines.join('\n')));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+    }
+
+    void namedFileOpensAsFileOpenWould_data() {
+        QTest::addColumn<QString>("argument"); // relative to the test data
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("whole file") << "./editing/fleet.conf" << true << QStringList();
+        QTest::newRow("read in part")
+            << "editing/stopped.conf" << true << QStringList{"Configuration read only in part"};
+        QTest::newRow("no such file")
+            << "editing/missing.conf" << false << QStringList{"Could not open configuration"};
+    }
+
+    void namedFileOpensAsFileOpenWould() {
+        QFETCH(QString, argument);
+        QFETCH(bool, opens);
+        QFETCH(QStringList, boxes);
+        QDir::setCurrent(testData(QString()));
+        const QString path = CommandLine::fileToOpen({QStringLiteral("tarveo"), argument});
+        QCOMPARE(path, QDir::cleanPath(QDir(testData(QString())).absoluteFilePath(argument)));
+
+        const QString title = QStringLiteral("Tarveo v" TARVEO_VERSION);
+        Tarveo started;
+        QStringList startShown;
+        {
+            ModalScript script;
+            CommandLine::showAndOpen(started, path);
+            // Shown at once; the file waits for the event loop, so that its
+            // boxes come up over the window.
+            QVERIFY(started.isVisible());
+            QCOMPARE(started.windowTitle(), title);
+            QTRY_COMPARE(script.boxTitles(), boxes);
+            QTRY_COMPARE(started.windowTitle(), opens ? title + ' ' + path : title);
+            startShown = script.shown();
+        }
+        if (!opens)
+            return; // the Open dialog takes only an existing file
+
+        Tarveo opened;
+        opened.show();
+        QCOMPARE(WindowDriver::open(opened, path), QStringList{"dialog: Open file"} + startShown);
+        QCOMPARE(opened.windowTitle(), started.windowTitle());
+        QCOMPARE(WindowDriver::entries(WindowDriver::subclassList(started)),
+                 WindowDriver::entries(WindowDriver::subclassList(opened)));
+        QCOMPARE(started.document().to_string(), opened.document().to_string());
+    }
 
 private:
     const QString startDir = QDir::currentPath();
 };
-
-void TestCommandLine::programAnswers_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("line"); // a line the program must print
-    QTest::newRow("--version") << QStringList{"--version"} << 0
-                               << QStringLiteral("Tarveo " TARVEO_VERSION);
-    QTest::newRow("--help") << QStringList{"--help"} << 0
-                            << QStringLiteral("Usage: " TARVEO_PATH " [options] [FILE]");
-    QTest::newRow("unknown option")
-        << QStringList{"--frobnicate"} << 1 << "Tarveo: Unknown option 'frobnicate'.";
-    QTest::newRow("two files") << QStringList{"a.conf", "b.conf"} << 1
-                               << "Tarveo: Only one FILE can be opened.";
-}
-
-void TestCommandLine::programAnswers() {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, status);
-    QFETCH(QString, line);
-    QProcess program;
-    program.setProcessChannelMode(QProcess::MergedChannels);
-    // --help and --version must answer without any display.
-    if (status == 0) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-            environment.remove(QString::fromLatin1(name));
-        program.setProcessEnvironment(environment);
-    }
-    program.start(QStringLiteral(TARVEO_PATH), arguments);
-    // A program that went on to show its window would never finish.
-    QVERIFY(program.waitForFinished(finishMs));
-    const QStringList lines = QString::fromUtf8(program.readAll()).split('\n');
-    QVERIFY2(lines.contains(line), qPrintable(lines.join('\n')));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), status);
-}
-
-void TestCommandLine::namedFileOpensAsFileOpenWould_data() {
-    QTest::addColumn<QString>("argument"); // relative to the test data
-    QTest::addColumn<bool>("opens");
-    QTest::addColumn<QStringList>("boxes");
-    QTest::newRow("whole file") << "./editing/fleet.conf" << true << QStringList();
-    QTest::newRow("read in part") << "editing/stopped.conf" << true
-                                  << QStringList{"Configuration read only in part"};
-    QTest::newRow("no such file") << "editing/missing.conf" << false
-                                  << QStringList{"Could not open configuration"};
-}
-
-void TestCommandLine::namedFileOpensAsFileOpenWould() {
-    QFETCH(QString, argument);
-    QFETCH(bool, opens);
-    QFETCH(QStringList, boxes);
-    QDir::setCurrent(testData(QString()));
-    const QString path = CommandLine::fileToOpen({QStringLiteral("tarveo"), argument});
-    QCOMPARE(path, QDir::cleanPath(QDir(testData(QString())).absoluteFilePath(argument)));
-
-    Tarveo started;
-    QStringList startShown;
-    {
-        ModalScript script;
-        CommandLine::showAndOpen(started, path);
-        // Shown at once; the file waits for the event loop, so that its boxes
-        // come up over the window.
-        QVERIFY(started.isVisible());
-        QCOMPARE(started.windowTitle(), titleBase);
-        QTRY_COMPARE(script.boxTitles(), boxes);
-        QTRY_COMPARE(started.windowTitle(), opens ? titleBase + ' ' + path : titleBase);
-        startShown = script.shown();
-    }
-    if (!opens)
-        return; // the Open dialog takes only an existing file
-
-    Tarveo opened;
-    opened.show();
-    QCOMPARE(WindowDriver::open(opened, path), QStringList{"dialog: Open file"} + startShown);
-    QCOMPARE(opened.windowTitle(), started.windowTitle());
-    QCOMPARE(WindowDriver::entries(WindowDriver::subclassList(started)),
-             WindowDriver::entries(WindowDriver::subclassList(opened)));
-    QCOMPARE(started.document().to_string(), opened.document().to_string());
-}
 
 QTEST_MAIN(TestCommandLine)
 #include "tst_commandline.moc"
