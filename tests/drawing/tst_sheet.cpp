@@ -156,8 +156,6 @@ private slots:
         const QString shortConf = dataFile("short.conf");
         QTest::newRow("missing file")
             << QStringList{dataFile("nowhere.conf"), png} << 2 << "tarveo-sheet: cannot use";
-        QTest::newRow("folder for a file")
-            << QStringList{testData(QString()), pdf} << 2 << "tarveo-sheet: cannot use";
         QTest::newRow("line without =")
             << QStringList{dataFile("broken.conf"), pdf} << 1
             << "reading stopped at line 6, the rest of the file was not read: number_of_axles 2";
@@ -180,12 +178,6 @@ private slots:
         QCOMPARE(failed.status, exitCode);
         QVERIFY2(failed.err.contains(message), qPrintable(failed.err));
         QVERIFY(!QFile::exists(dir.filePath("out.png")) && !QFile::exists(dir.filePath("out.pdf")));
-    }
-
-    void readersWarningOnlyOnRequest() {
-        const QStringList broken{dataFile("broken.conf"), dir.filePath("out.pdf")};
-        QVERIFY(!run(broken).err.contains("Read a line without equals"));
-        QVERIFY(run(QStringList{"--log"} + broken).err.contains("Read a line without equals"));
     }
 };
 

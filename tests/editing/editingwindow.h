@@ -38,8 +38,7 @@ inline bool openShown(Tarveo &window, const QString &file) {
 }
 
 inline QString text(Tarveo &window, const QString &name) {
-    const QLineEdit *edit = widget(window, name);
-    return edit ? edit->text() : QStringLiteral("<no field>");
+    return widget(window, name)->text();
 }
 
 // "lime", "red", "yellow" or "white", then the tool tip after a colon.
@@ -47,35 +46,36 @@ inline QString marking(Tarveo &window, const QString &name) {
     static const QMap<QString, QString> colours = {
         {lime, "lime"}, {red, "red"}, {yellow, "yellow"}, {white, "white"}};
     const QLineEdit *edit = widget(window, name);
-    if (!edit)
-        return QStringLiteral("<no field>");
     const QString colour = colours.value(edit->styleSheet(), edit->styleSheet());
     return edit->toolTip().isEmpty() ? colour : colour + QStringLiteral(": ") + edit->toolTip();
+}
+
+// Retypes the fields in order, each given as "name=text"; false when one
+// is missing.
+inline bool retypeAll(Tarveo &window, const QStringList &edits) {
+    for (const QString &edit : edits)
+        if (!retype(window, edit.section('=', 0, 0), edit.section('=', 1)))
+            return false;
+    return true;
+}
+
+inline bool isShown(Tarveo &window, const QString &name) {
+    return widget<QWidget>(window, name)->isVisible();
 }
 
 // Fields as the user sees them: "hidden", or the text and the marking
 // ("9.00 lime"; "red: <tip>" when empty).
 inline QStringList seen(Tarveo &window, const QStringList &names) {
     QStringList found;
-    for (const QString &name : names) {
-        const QLineEdit *edit = widget(window, name);
-        if (!edit || !edit->isVisible())
-            found << (edit ? QStringLiteral("hidden") : QStringLiteral("<no field>"));
-        else
-            found << (edit->text().isEmpty() ? QString() : edit->text() + QLatin1Char(' ')) +
-                         marking(window, name);
-    }
+    for (const QString &name : names)
+        found << (isShown(window, name)
+                      ? (text(window, name) + ' ' + marking(window, name)).trimmed()
+                      : QStringLiteral("hidden"));
     return found;
 }
 
-inline bool isShown(Tarveo &window, const QString &name) {
-    const QWidget *found = widget<QWidget>(window, name);
-    return found && found->isVisible();
-}
-
 inline QString label(Tarveo &window, const QString &name) {
-    const QLabel *found = widget<QLabel>(window, name);
-    return found ? found->text() : QStringLiteral("<no label>");
+    return widget<QLabel>(window, name)->text();
 }
 
 inline void click(Tarveo &window, const QString &button) {
@@ -111,8 +111,6 @@ inline QStringList invalidEntries(Tarveo &window) {
 // The key lines of a subclass section, as Save writes them; those whose key
 // matches the pattern, when one is given.
 inline QStringList sectionLines(Tarveo &window, quint32 number, const QString &keys = {}) {
-    if (!document(window).has_subclass(number))
-        return {};
     const QStringList lines =
         document(window).get_subclass(number).to_string().split(QLatin1Char('\n')).mid(1);
     return keys.isEmpty() ? lines : lines.filter(QRegularExpression(QLatin1Char('^') + keys));

@@ -10,7 +10,7 @@ namespace {
 // (distance 2.2 to 3.5), subclasses 4 and 9 five axles with distances up to
 // 9; all three valid.
 const struct HeaderCase {
-    const char *name, *field, *typed; // " ft": typed with feet shown
+    const char *name, *field, *typed; // a name ending "in feet": feet are shown
     const char *line;                 // "key=" alone: the key is not written
     QString marking;                  // null: as before the edit
 } headerCases[] = {
@@ -18,8 +18,8 @@ const struct HeaderCase {
     {"country upper-cased", "Country", "it", "country_code=IT", "lime"},
     {"unknown country", "Country", "XX", "country_code=XX", "red: Enter a two letter ISO code."},
     {"group distance cleared", "GroupMaxDist", "", "group_max_distance__m=", "red"},
-    {"group distance in feet", "GroupMaxDist", "100 ft", "group_max_distance__m=30.48", "lime"},
-    {"spacing in feet", "MinAxleSpacing", "10 ft", "min_2axle_truck_spacing__m=3.048", QString()},
+    {"group distance in feet", "GroupMaxDist", "100", "group_max_distance__m=30.48", "lime"},
+    {"spacing in feet", "MinAxleSpacing", "10", "min_2axle_truck_spacing__m=3.048", QString()},
     {"zero spacing", "MinAxleSpacing", "0", "min_2axle_truck_spacing__m=", QString()},
     {"weight in tonnes", "MinAvgAxleWeight", "2", "min_avg_axle_weight__kN=19.6133", QString()},
     {"unclassified taken", "Unclassified", "4", "unclassified_vehicle_subclass=4", "red"},
@@ -35,11 +35,6 @@ const struct HeaderCase {
     {"maximum as high as a subclass's", "MaxAxleDist", "9", "max_axle_distance__m=9", "lime"},
 };
 
-// The [classes] lines of the document's text form, the form Save writes.
-QStringList headerLines(Tarveo &window) {
-    const QString text = document(window).to_string();
-    return text.left(text.indexOf(QStringLiteral("\n\n"))).split(QLatin1Char('\n')).mid(1);
-}
 } // namespace
 
 class TestHeaderFields : public QObject {
@@ -52,19 +47,17 @@ private slots:
         const HeaderCase &c = fetchCase(headerCases);
         Tarveo window;
         QVERIFY(openShown(window, "editing/fleet.conf"));
-        QString typed = c.typed;
-        if (typed.endsWith(" ft")) {
-            typed.chop(3);
-            TarveoTestAccess::lengthUnit(window) = Feet;
-            TarveoTestAccess::lengthFactor(window) = 0.3048f;
-        }
+        if (QByteArray(c.name).endsWith("in feet"))
+            TarveoTestAccess::receiveUnits(window, Tons, Feet, 9.80665f);
         const QString field = QStringLiteral("lineEdit") + c.field;
         const QString before = marking(window, field);
-        retype(window, field, typed);
+        retype(window, field, c.typed);
 
-        const QString key = QString(c.line).section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
-        const QStringList withKey = headerLines(window).filter(QRegularExpression('^' + key));
-        QCOMPARE(withKey, key == c.line ? QStringList() : QStringList{c.line});
+        const QString key = QString(c.line).section('=', 0, 0) + '=';
+        // The header's line comes first in the text that Save writes.
+        const QStringList lines = document(window).to_string().split('\n');
+        QCOMPARE(lines.filter(QRegularExpression('^' + key)).mid(0, 1),
+                 key == c.line ? QStringList() : QStringList{c.line});
         QCOMPARE(marking(window, field), c.marking.isNull() ? before : c.marking);
     }
 
@@ -87,7 +80,6 @@ private slots:
         QCOMPARE(invalidEntries(window), all);
         retype(window, "lineEditMinAxleDist", "0.8");
         retype(window, "lineEditMaxAxleDist", "12");
-        QCOMPARE(seen(window, row), (QStringList{"3.50 lime", "2.20 lime"}));
         QVERIFY(invalidEntries(window).isEmpty() && !isShown(window, "comboBoxInvalid"));
     }
 };

@@ -1,6 +1,7 @@
 #ifndef TARVEO_TESTS_MODELTESTSUPPORT_H
 #define TARVEO_TESTS_MODELTESTSUPPORT_H
 
+#include "common/testdata.h"
 #include "model/conf.h"
 
 #include <QFile>
@@ -9,12 +10,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+inline QByteArray readBytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // A small valid file, exactly as the writer lays it out.
-inline const QByteArray WorkedExample =
-    "[classes]\ncountry_code=SI\ngroup_max_distance__m=30\nunclassified_vehicle_subclass=99\n\n"
-    "[subclass_11]\naxle_configuration=C2\ncategory=1\nmax_GVW__kN=35\nnumber_of_axles=2\n"
-    "tyre_type=1,1\nmax_axle_weight__kN=1,20;2,20\nmax_axle_distance__m=3.5\n"
-    "min_axle_distance__m=2.2\n\n";
+inline const QByteArray WorkedExample = readBytes(testData("model/worked.conf"));
 
 // A key table as the reader collects it, with keys set from "key=value|key=value".
 inline QMap<QString, QString> withKeys(QMap<QString, QString> table, const QString &changes) {
@@ -23,27 +25,13 @@ inline QMap<QString, QString> withKeys(QMap<QString, QString> table, const QStri
     return table;
 }
 
-// Key table of a complete, valid two-axle subclass.
-inline QMap<QString, QString> completeTwoAxleTable(const QString &number = QStringLiteral("11")) {
-    return withKeys({{"subclass", number}},
-                    "axle_configuration=C2|category=1|max_GVW__kN=35|number_of_axles=2|"
-                    "tyre_type=1,1|max_axle_weight__kN=1,20;2,20|max_axle_distance__m=3.5|"
-                    "min_axle_distance__m=2.2");
-}
-
-// That subclass with some keys changed.
+// A complete, valid two-axle subclass with some keys changed.
 inline Subclass twoAxles(const QString &changes = {}, const QString &number = "11") {
-    return Subclass(withKeys(completeTwoAxleTable(number), changes));
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray readBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return Subclass(withKeys(withKeys({{"subclass", number}},
+                                      "axle_configuration=C2|category=1|max_GVW__kN=35|"
+                                      "number_of_axles=2|tyre_type=1,1|max_axle_weight__kN=1,20;"
+                                      "2,20|max_axle_distance__m=3.5|min_axle_distance__m=2.2"),
+                             changes));
 }
 
 // Files in a temporary folder, each under a name of its own: the INI reader
@@ -52,8 +40,9 @@ class TestFiles {
 public:
     QString path(const QString &name) const { return dir.filePath(name); }
     QString write(const QByteArray &bytes) {
-        const QString file = path(QStringLiteral("f%1.conf").arg(++count));
-        return writeBytes(file, bytes) ? file : QString();
+        QFile file(path(QStringLiteral("f%1.conf").arg(++count)));
+        const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        return written ? file.fileName() : QString();
     }
     Conf read(const QByteArray &bytes) { return Conf(write(bytes), nullptr); }
 

@@ -40,7 +40,8 @@ private slots:
     }
 
     void axleDistanceBounds() {
-        // Whether the minimum is valid, and the state of the maximum.
+        // Whether the minimum is valid, and the state of the maximum; the
+        // subclasses judged by these header distances.
         Conf conf;
         const auto judged = [&conf](const char *min, const char *max) {
             conf.set_min_axle_distance(min);
@@ -53,10 +54,20 @@ private slots:
         QCOMPARE(judged("1.2", "1.2"), QStringLiteral("1 0"));
         QCOMPARE(judged("1.3", "1.2"), QStringLiteral("0 2"));
         conf.insert_subclass(11, twoAxles("max_axle_distance__m=10"));
+        conf.insert_subclass(3, twoAxles("", "3"));
+        QCOMPARE(judged("", ""), QStringLiteral("1 2"));
+        QCOMPARE(conf.get_invalid_subclasses(), (QVector<quint32>{3, 11})); // by the header
         QCOMPARE(judged("1", "10"), QStringLiteral("1 0"));
+        QVERIFY(conf.get_invalid_subclasses().isEmpty());
+        conf.get_subclass(3).set_tyre_type_at_index("9", 0);
+        QCOMPARE(conf.get_invalid_subclasses(), QVector<quint32>{3});
         // A spare entry past the used ones counts as well.
         conf.get_subclass(11).set_max_distance_at_index("10.5", 1);
         QCOMPARE(judged("1", "10"), QStringLiteral("1 1"));
+        // A missing number yields a throw-away record, and a warning.
+        conf.get_subclass(42).set_category("5");
+        QVERIFY(!conf.has_subclass(42));
+        QCOMPARE(conf.get_subclass(42).get_category(), QString());
     }
 
     void documentCheckOrder() {
@@ -95,25 +106,6 @@ private slots:
         QCOMPARE(conf.find_duplicate_subclasses(), QStringLiteral("2 = 9"));
         conf.remove_subclass(9);
         QCOMPARE(conf.find_duplicate_subclasses(), QStringLiteral("3 = 4"));
-    }
-
-    void invalidSubclassesUseHeaderDistances() {
-        Conf conf;
-        conf.insert_subclass(3, twoAxles("", "3"));
-        conf.insert_subclass(1, twoAxles("", "1"));
-        QCOMPARE(conf.get_invalid_subclasses(), (QVector<quint32>{1, 3})); // header maximum empty
-        conf.set_max_axle_distance("10");
-        conf.set_min_axle_distance("1");
-        QVERIFY(conf.get_invalid_subclasses().isEmpty());
-        conf.get_subclass(3).set_tyre_type_at_index("9", 0);
-        QCOMPARE(conf.get_invalid_subclasses(), QVector<quint32>{3});
-    }
-
-    void missingSubclassYieldsThrowAwayRecord() {
-        Conf conf;
-        conf.get_subclass(42).set_category("5"); // warns
-        QVERIFY(!conf.has_subclass(42));
-        QCOMPARE(conf.get_subclass(42).get_category(), QString()); // no trace of the change
     }
 };
 

@@ -4,23 +4,10 @@
 
 namespace {
 
-const QByteArray Header = "[classes]\nclassification_version=2.10\ncountry_code=SI\n"
-                          "max_axle_distance__m=12.0\n\n";
-
-// A five-axle truck as the old file has it.
-const QByteArray Truck = "[subclass_4]\nalias=Truck 07\naxle_configuration=H2S3\ncategory=5\n"
-                         "max_GVW__kN=400\nnumber_of_axles=5\ntyre_type=1,2,3,3,3\n"
-                         "max_axle_weight__kN=1,70;2,115;3,90;4,90;5,90;3+4+5,240\n"
-                         "max_axle_distance__m=4.5,9,1.5,1.5\nmin_axle_distance__m=3,5,1.2,1.2\n"
-                         "adsl_1=3+4:1.2,1.5\nadsl_2=4+5:1.2,1.5\n\n";
-
-const QByteArray Car = "[subclass_3]\naxle_configuration=C2\ncategory=1\nmax_GVW__kN=35\n"
-                       "number_of_axles=2\ntyre_type=1,1\nmax_axle_weight__kN=1,20;2,20\n"
-                       "max_axle_distance__m=3.5\nmin_axle_distance__m=2.2\n\n";
-
-// The old file with its text replaced: "before>after|before>after".
+// The old file, a five-axle truck and a car, with its text replaced:
+// "before>after|before>after".
 QByteArray edited(const QString &edits) {
-    QByteArray text = Header + Truck + Car;
+    QByteArray text = readBytes(testData("model/fleet-old.conf"));
     for (const QString &edit : edits.split('|', Qt::SkipEmptyParts))
         text.replace(edit.section('>', 0, 0).toUtf8(), edit.section('>', 1).toUtf8());
     return text;
@@ -87,6 +74,7 @@ private slots:
         QTEST(lines, "expected");
     }
 
+    // Beside what the changes above show equal or changed.
     void sameContent_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("a");
@@ -96,18 +84,13 @@ private slots:
                             bool same) {
             QTest::newRow(name) << QString(field) << QString(a) << QString(b) << same;
         };
-        row("trailing zeros", "max_GVW__kN", "2.50", "2.5", true);
         row("leading zeros", "reclassify_up_to_subclass", "007", "7", true);
-        row("bare point", "prepend__m", "3.", "3", true);
         row("leading point", "append__m", ".5", "0.5", true);
         row("blanks around", "category", " 5", "5", true);
-        row("inside constraints", "adsl", "1+2:3.50,4", "1+2:3.5,4.0", true);
         row("other value", "max_GVW__kN", "2.5", "2.05", false);
         row("exponent is no number", "max_GVW__kN", "1e3", "1000", false);
         row("sign stays", "prepend__m", "-1", "1", false);
         row("axles differ", "adsl", "1+2:3,4", "1+3:3,4", false);
-        row("text field", "alias", "Truck 07", "Truck 7", false);
-        row("version is text", "classification_version", "2.10", "2.1", false);
     }
 
     void sameContent() {

@@ -1,7 +1,6 @@
 // Reading a classification file and writing it back.
 #include "modeltestsupport.h"
 
-#include <QElapsedTimer>
 #include <QTextCodec>
 
 class TestConfFile : public QObject {
@@ -29,19 +28,14 @@ private slots:
         Subclass bare;
         bare.set_number(8);
         conf.insert_subclass(8, bare);
-        QCOMPARE(conf.to_string(),
-                 QStringLiteral("[classes]\nmin_avg_axle_weight__kN=7\n\n"
-                                "[subclass_4]\naxle_configuration=C2\ncategory=1\nmax_GVW__kN=35\n"
-                                "number_of_axles=3\ntyre_type=1,1,\n"
-                                "max_axle_weight__kN=1,20;2,20;3,;1+2,40\n"
-                                "max_axle_distance__m=3.5,\nmin_axle_distance__m=2.2,\n\n"
-                                "[subclass_8]\ntyre_type=\nmax_axle_weight__kN=\n"
-                                "max_axle_distance__m=\nmin_axle_distance__m=\n\n"));
+        QCOMPARE(conf.to_string().toUtf8(), readBytes(testData("model/padded.conf")));
     }
 
     void sectionRules() {
         const Conf conf = files.read("number_of_axles=2\n" // before any header: subclass 0
                                      "[subclass_3]\nsubclass=12\ncategory=3\n"
+                                     // read in the header pass only, comment and all
+                                     "[classes]\n; site notes\nmystery_key = 5\ncountry_code=si\n"
                                      "[subclass_5]\ncategory=first\n"
                                      "[subclass_007]\ncategory=7\n"
                                      "[subclass_5]\ncategory=second\n"
@@ -54,6 +48,8 @@ private slots:
         QCOMPARE(conf.get_subclass(6).get_number_of_tyre_types(), 1);
         QCOMPARE(conf.get_subclass(6).get_tyre_type_at_index(0), QString());
         QVERIFY(conf.to_string().contains("\n[subclass_7]\n"));
+        // Stored as read, not as the setter would.
+        QVERIFY(conf.to_string().startsWith("[classes]\ncountry_code=si\nmystery_key=5\n\n"));
 
         const Conf empty = files.read("");
         QVERIFY(empty.get_header().isEmpty() && empty.get_subclass_numbers().isEmpty());
@@ -85,42 +81,17 @@ private slots:
         QTEST(conf.get_read_outcome().stopText, "stopText");
     }
 
-    void classesSectionOnlyForHeaderPass() {
-        const Conf conf = files.read("[subclass_1]\ncategory=1\n"
-                                     "[classes]\n; site notes\nmystery_key = 5\ncountry_code=si\n"
-                                     "[subclass_2]\ncategory=2\n");
-        QCOMPARE(conf.get_subclass_numbers(), (QVector<quint32>{1, 2}));
-        QCOMPARE(conf.get_subclass(1).get_category(), QStringLiteral("1"));
-        QCOMPARE(conf.get_country_code(), QStringLiteral("si")); // stored as read
-        QVERIFY(conf.to_string().startsWith("[classes]\ncountry_code=si\nmystery_key=5\n\n"));
-    }
-
     void constraintsKeepTheOrderOfTheirNumbers() {
         // Keys sorted as text, as an INI writer leaves them, are read in the
         // order of their numbers: saving and opening again never reorders them.
-        const QByteArray totals = "[subclass_1]\nadsl_0=10,20\nawsl_0=50,3;400,7\n";
-        QStringList lines;
-        for (int k = 1; k <= 12; ++k)
-            lines << QStringLiteral("adsl_%1=%1:1,2\n").arg(k);
-        QStringList sorted = lines;
-        sorted.sort();
-        QCOMPARE(
-            files.read(totals + sorted.join("").toUtf8()).to_string(),
-            "[classes]\n\n" + totals +
-                "tyre_type=\nmax_axle_weight__kN=\nmax_axle_distance__m=\nmin_axle_distance__m=\n" +
-                lines.join("") + "\n");
+        QCOMPARE(Conf(testData("model/sorted.conf"), nullptr).to_string().toUtf8(),
+                 readBytes(testData("model/sorted-saved.conf")));
     }
 
     void nonAsciiHeaderSurvivesOpenAndSave() {
-        const QString version = QStringLiteral("2026-11 Ljubljana–Šentvid");
-        const QByteArray utf8 = "[classes]\nclassification_version=" + version.toUtf8() +
-                                "\nštevec_osi=" + version.toUtf8() + "\n\n";
-        const Conf conf = files.read(utf8);
+        // In UTF-8 see the saved random documents of tst_filesafety.
         const QString saved = files.write("");
-        QVERIFY(conf.write_to_file(saved));
-        QCOMPARE(readBytes(saved), utf8);
-
-        // A single-byte locale codec: both passes and the writer agree on it too.
+        // A single-byte locale codec: both passes and the writer agree on it.
         QTextCodec *latin2 = QTextCodec::codecForName("ISO-8859-2");
         QVERIFY(latin2);
         QTextCodec::setCodecForLocale(latin2);
@@ -132,26 +103,21 @@ private slots:
         QVERIFY(readBytes(saved).startsWith("[classes]\nclassification_version=" + plain + "\n"));
     }
 
-    void hugeAxleCountOpensAtOnce() {
-        // The two tyre types read and spares up to the cap, with or without
-        // weights: refilling the weights, which do not read back, must not
-        // lengthen the tyre list on every save.
+    void hugeAxleCountIsCapped() {
+        // Lists stop at the cap, with or without weights: refilling the
+        // weights, which do not read back, must not lengthen the tyre list on
+        // every save.
         const QString tyres = "\ntyre_type=1,2," + QString(",").repeated(Subclass::MaxAxles - 2);
-        QElapsedTimer timer;
-        timer.start();
-        const QString text = files
-                                 .read("[subclass_1]\nnumber_of_axles=2000000000\ntyre_type=1,2\n"
-                                       "max_axle_weight__kN=1,10;2,20\n")
-                                 .to_string();
-        QVERIFY(timer.elapsed() < 2000);
+        const QByteArray file = "[subclass_1]\nnumber_of_axles=2000000000\ntyre_type=1,2\n";
+        const Conf conf = files.read(file + "max_axle_weight__kN=1,10;2,20\n");
+        const QString text = conf.to_string();
+        const Subclass &s = conf.get_subclass(1);
+        QVERIFY(!s.is_complete() && !s.is_valid("0", "100") && !s.can_draw());
         QVERIFY(text.contains(tyres + "\n"));
         QVERIFY(text.contains(
             "\nmin_axle_distance__m=" + QString(",").repeated(Subclass::MaxAxles - 1) + "\n"));
-        QString saved =
-            files.read("[subclass_1]\nnumber_of_axles=2000000000\ntyre_type=1,2\n").to_string();
-        for (int save = 0; save < 2; ++save)
-            saved = files.read(saved.toUtf8()).to_string();
-        QCOMPARE(files.read(saved.toUtf8()).to_string(), saved);
+        const QString saved = files.read(file).to_string();
+        QCOMPARE(files.read(files.read(saved.toUtf8()).to_string().toUtf8()).to_string(), saved);
         QVERIFY(saved.contains(tyres + "\n"));
     }
 

@@ -12,20 +12,14 @@ namespace {
 Conf classification(const QStringList &subclasses) {
     Conf conf;
     for (const QString &entry : subclasses) {
-        QStringList mins;
-        QStringList maxs;
-        for (const QString &window : entry.section(':', 1).split(',')) {
-            mins << window.section('-', 0, 0);
-            maxs << window.section('-', 1);
+        const QStringList windows = entry.section(':', 1).split(',');
+        Subclass s;
+        s.set_number_of_axles(QString::number(windows.size() + 1));
+        for (int gap = 0; gap < windows.size(); ++gap) {
+            s.set_min_distance_at_index(windows[gap].section('-', 0, 0), gap);
+            s.set_max_distance_at_index(windows[gap].section('-', 1), gap);
         }
-        const QString number = entry.section(':', 0, 0);
-        conf.insert_subclass(number.toUInt(),
-                             Subclass(withKeys({}, QStringLiteral("subclass=%1|number_of_axles=%2|"
-                                                                  "min_axle_distance__m=%3|"
-                                                                  "max_axle_distance__m=%4")
-                                                       .arg(number)
-                                                       .arg(mins.size() + 1)
-                                                       .arg(mins.join(','), maxs.join(',')))));
+        conf.insert_subclass(entry.section(':', 0, 0).toUInt(), s);
     }
     return conf;
 }
@@ -37,10 +31,8 @@ QStringList found(const QStringList &subclasses) {
         QStringList windows;
         for (const DistanceWindow &w : overlap.shared)
             windows << Numbers::general(w.min) + '-' + Numbers::general(w.max);
-        pairs << QStringLiteral("%1+%2:%3")
-                     .arg(overlap.first)
-                     .arg(overlap.second)
-                     .arg(windows.join(','));
+        pairs << QString::number(overlap.first) + '+' + QString::number(overlap.second) + ':' +
+                     windows.join(',');
     }
     return pairs;
 }
@@ -82,31 +74,30 @@ private slots:
     // The sweep finds what comparing every pair, window by window, finds.
     void sweepMatchesEveryPair() {
         QRandomGenerator random(3);
-        QVector<QStringList> windows;
-        QStringList subclasses;
         constexpr int Count = 600;
-        for (int n = 1; n <= Count; ++n) {
-            windows.append(QStringList());
-            for (int g = 0, gaps = 1 + n % 3; g < gaps; ++g) {
+        QVector<QVector<QPair<int, int>>> windows(Count); // in tenths of a metre
+        QStringList subclasses;
+        const auto text = [](int min, int max) {
+            return Numbers::general(min / 10.0) + '-' + Numbers::general(max / 10.0);
+        };
+        for (int n = 0; n < Count; ++n) {
+            QStringList gaps;
+            for (int g = 0; g <= n % 3; ++g) {
                 const int min = 10 + random.bounded(90);
-                windows.last() << QStringLiteral("%1-%2")
-                                      .arg(min / 10.0)
-                                      .arg((min + random.bounded(25)) / 10.0);
+                windows[n] << qMakePair(min, min + random.bounded(25));
+                gaps << text(min, windows[n].last().second);
             }
-            subclasses << QStringLiteral("%1:%2").arg(n).arg(windows.last().join(','));
+            subclasses << QStringLiteral("%1:%2").arg(n + 1).arg(gaps.join(','));
         }
         QStringList expected;
         for (int a = 0; a < Count; ++a) {
             for (int b = a + 3; b < Count; b += 3) { // the same number of gaps
                 QStringList shared;
                 for (int g = 0; g < windows[a].size(); ++g) {
-                    const auto bound = [&](int n, int side) {
-                        return windows[n][g].section('-', side, side).toDouble();
-                    };
-                    const double lo = qMax(bound(a, 0), bound(b, 0));
-                    const double hi = qMin(bound(a, 1), bound(b, 1));
+                    const int lo = qMax(windows[a][g].first, windows[b][g].first);
+                    const int hi = qMin(windows[a][g].second, windows[b][g].second);
                     if (lo <= hi)
-                        shared << Numbers::general(lo) + '-' + Numbers::general(hi);
+                        shared << text(lo, hi);
                 }
                 if (shared.size() == windows[a].size())
                     expected

@@ -1,4 +1,4 @@
-// The Help menu (About box, update page) and the built-in icon.
+// The Help menu: the About box and the update page.
 #include "about/about.h"
 #include "app/identity.h"
 #include "common/modalscript.h"
@@ -6,9 +6,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
-#include <QImageReader>
 #include <QLabel>
-#include <QSet>
 #include <QTest>
 
 // Stands in for the browser: records the addresses it is asked to open.
@@ -52,20 +50,6 @@ private slots:
         QCOMPARE(
             catcher.opened,
             QList<QUrl>{QUrl("https://updates.tarveo.org/ls.php?sw=kestrune-tarveo&ch=stable")});
-    }
-
-    void iconHoldsSeveralSizes() {
-        QImageReader reader(QStringLiteral(":/res/icon.ico"));
-        QSet<int> widths;
-        do {
-            // Drawn, not blank: an opaque middle, a transparent corner.
-            const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
-            QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
-            QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-            widths << image.width();
-        } while (reader.jumpToNextImage());
-        for (int size : {16, 32, 48, 256})
-            QVERIFY2(widths.contains(size), qPrintable(QString::number(size)));
     }
 };
 
