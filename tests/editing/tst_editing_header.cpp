@@ -70,7 +70,8 @@ private slots:
         retype(window, "lineEditMaxAxleDist", "3");
         QCOMPARE(seen(window, row), (QStringList{"3.50 red: " + tipMaxDistRange, "2.20 lime"}));
         QCOMPARE(invalidEntries(window), all);
-        retype(window, "lineEditMaxAxleDist", "4");
+        // A bound equal to the row's value holds it.
+        retype(window, "lineEditMaxAxleDist", "3.5");
         QCOMPARE(seen(window, row), (QStringList{"3.50 lime", "2.20 lime"}));
         QCOMPARE(invalidEntries(window), (QStringList{"subclass_4", "subclass_9"}));
 

@@ -71,6 +71,9 @@ private slots:
         const QString list =
             " | subclass_3 subclass_4 *subclass_9 | Subclasses are valid. (hidden)";
         QCOMPARE(panel(window), "9" + list + " | Delete");
+        // Indices past the list are refused, not followed.
+        QVERIFY(!subclassList(window)->model()->data(QModelIndex()).isValid());
+        QVERIFY(!subclassList(window)->model()->removeRows(3, 1));
         // "09" is not how the list names subclass 9: nothing is selected.
         retype(window, "lineEditSubclass", "09");
         QCOMPARE(marking(window, "lineEditSubclass"), missing);

@@ -68,8 +68,9 @@ private slots:
         // Per-axle fields are numbered by position; the last axle has no gap.
         const QString shown = QStringLiteral(
             "buttonGConstant lineEditMinAvgAxleWeight lineEditGroupMaxDist lineEditMinAxleSpacing "
-            "lineEditMaxAxleDist lineEditMinAxleDist lineEditPrepend lineEditMaxGrossWeight "
-            "lineEditReclassDownGvw MaxAxleDist1 MinAxleDist2 MaxAxleWeightEdit3 "
+            "lineEditMaxAxleDist lineEditMinAxleDist lineEditPrepend lineEditAppend "
+            "lineEditMaxGrossWeight lineEditReclassDownGvw lineEditReclassUpGvw MaxAxleDist1 "
+            "MinAxleDist2 MaxAxleWeightEdit3 "
             "labelSumMaxAxleWeights labelSumMaxAxleDist labelSumMinAxleDist "
             "lineEditTotalDistanceConstraint lineEditTotalWeightConstraint");
         // Every unit label takes its unit.
@@ -85,7 +86,7 @@ private slots:
         const QString before = w.document().to_string();
         Access::receiveUnits(w, Kilonewtons, Feet, 0);
         QCOMPARE(texts(w, shown),
-                 QStringLiteral("0|98.07|10.00|20.00|100.00|1.00|1.00|196.13|19.61|"
+                 QStringLiteral("0|98.07|10.00|20.00|100.00|1.00|1.00|2.00|196.13|19.61|294.20|"
                                 "20.00|5.00|49.03|196.133|30|15|10.0,30.0|"
                                 "98.1,3;196.1,7"));
         // Re-displayed, a header field is marked valid.
@@ -94,9 +95,10 @@ private slots:
         QCOMPARE(texts(w, lengthLabels).count(QLatin1String(" (ft):")), 10);
 
         Access::receiveUnits(w, Tons, Meters, 9.80665f);
-        QCOMPARE(texts(w, shown), QStringLiteral("9.80665|10.00|3.05|6.10|30.48|0.30|0.30|20.00|"
-                                                 "2.00|6.10|1.52|5.00|20|9.144|4.572|3.0,9.1|"
-                                                 "10.0,3;20.0,7"));
+        QCOMPARE(texts(w, shown),
+                 QStringLiteral("9.80665|10.00|3.05|6.10|30.48|0.30|0.30|0.61|20.00|"
+                                "2.00|30.00|6.10|1.52|5.00|20|9.144|4.572|3.0,9.1|"
+                                "10.0,3;20.0,7"));
         // The document itself never changes with the units.
         QCOMPARE(w.document().to_string(), before);
     }
