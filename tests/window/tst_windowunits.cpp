@@ -32,14 +32,12 @@ QString texts(Tarveo &w, const QString &names) {
 
 // The named fields' marks, "colour tip", joined by "|".
 QString marks(Tarveo &w, const QString &names) {
+    static const QMap<QString, QString> colours = {
+        {Expected::lime, "lime"}, {Expected::red, "red"}, {Expected::yellow, "yellow"}};
     QStringList found;
     for (const QString &name : names.split(QLatin1Char(' '))) {
-        const QString style = child(w, name)->styleSheet();
-        const QString colour = style == Expected::lime     ? "lime"
-                               : style == Expected::red    ? "red"
-                               : style == Expected::yellow ? "yellow"
-                                                           : style;
-        found << (colour + ' ' + child(w, name)->toolTip()).trimmed();
+        const QWidget *field = child(w, name);
+        found << (colours.value(field->styleSheet()) + ' ' + field->toolTip()).trimmed();
     }
     return found.join(QLatin1Char('|'));
 }
@@ -65,6 +63,7 @@ private slots:
         Tarveo w;
         w.openFile(unitsConf);
         w.show();
+        QCOMPARE(texts(w, "lineEditAppend lineEditReclassUpGvw"), QStringLiteral("0.61|30.00"));
         // Per-axle fields are numbered by position; the last axle has no gap.
         const QString shown = QStringLiteral(
             "buttonGConstant lineEditMinAvgAxleWeight lineEditGroupMaxDist lineEditMinAxleSpacing "
