@@ -72,14 +72,13 @@ private:
 
     // Notes what was shown and takes its answer from the script, if any.
     QString record(QWidget *modal) {
-        const bool scripted =
-            qobject_cast<QMessageBox *>(modal) || qobject_cast<QFileDialog *>(modal);
         if (auto *box = qobject_cast<QMessageBox *>(modal))
-            events << QStringLiteral("box: ") + box->windowTitle() + QLatin1Char('\n') +
-                          box->text();
+            events << QStringLiteral("box: ") + box->windowTitle() + '\n' + box->text();
         else if (qobject_cast<QFileDialog *>(modal))
             events << QStringLiteral("dialog: ") + modal->windowTitle();
-        if (!scripted || answers.empty())
+        else
+            return QString(); // not scripted: the handler's, or closed
+        if (answers.empty())
             return QString();
         const QString answer = answers.front();
         answers.pop_front();

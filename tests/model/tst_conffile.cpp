@@ -101,6 +101,9 @@ private slots:
         QCOMPARE(local.get_subclass(1).get_alias(), QStringLiteral("Šentvid"));
         QVERIFY(local.write_to_file(saved));
         QVERIFY(readBytes(saved).startsWith("[classes]\nclassification_version=" + plain + "\n"));
+        // What the locale cannot encode would come back as "?": it is no value to write.
+        QCOMPARE(Subclass(withKeys({}, "alias=5 €")).find_unwritable().key,
+                 QStringLiteral("alias"));
     }
 
     void hugeAxleCountIsCapped() {

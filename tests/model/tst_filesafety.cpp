@@ -181,8 +181,9 @@ private slots:
 
     void saveKeepsWhatTheFileIs() {
         const Conf conf = files.read(WorkedExample);
-        // A hard link and the permissions stay.
-        const QString target = files.write("old\n");
+        // A hard link and the permissions stay; nothing of the longer old
+        // text is left behind.
+        const QString target = files.write(WorkedExample + WorkedExample);
         const QString other = files.path("other-name.conf");
         QVERIFY(::link(QFile::encodeName(target), QFile::encodeName(other)) == 0);
         QVERIFY(
