@@ -79,6 +79,8 @@ private slots:
         retype(window, "lineEditMinAxleDist", "2.5");
         QCOMPARE(seen(window, row), (QStringList{"3.50 lime", "2.20 red: " + tipMinDistRange}));
         QCOMPARE(invalidEntries(window), all);
+        retype(window, "lineEditMinAxleDist", "2.2");
+        QCOMPARE(seen(window, row), (QStringList{"3.50 lime", "2.20 lime"}));
         retype(window, "lineEditMinAxleDist", "0.8");
         retype(window, "lineEditMaxAxleDist", "12");
         QVERIFY(invalidEntries(window).isEmpty() && !isShown(window, "comboBoxInvalid"));

@@ -1,5 +1,4 @@
 // The Help menu: the About box and the update page.
-#include "about/about.h"
 #include "app/identity.h"
 #include "common/modalscript.h"
 #include "common/testsupport.h"
@@ -37,8 +36,6 @@ private slots:
         const QString release = QCoreApplication::applicationVersion();
         QCOMPARE(version, QStringLiteral("Tarveo %1 (x64)").arg(release));
         QCOMPARE(w.windowTitle(), QStringLiteral("Tarveo v") + release);
-        // The box lives only while it is shown.
-        QVERIFY(!w.findChild<About *>());
     }
 
     void updateOpensTheUpdatePage() {
