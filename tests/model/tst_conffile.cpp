@@ -64,9 +64,9 @@ private slots:
         QTest::newRow("comment") << QByteArray("[subclass_1]\ncategory=1\n[subclass_2]\n"
                                                "category=2\n; retired\n[subclass_3]\ncategory=3\n")
                                  << 5 << "; retired" << QVector<quint32>{1};
-        QTest::newRow("capitalised header")
-            << QByteArray("[subclass_1]\ncategory=1\n[Classes]\ncountry_code=SI\n") << 3
-            << "[Classes]" << QVector<quint32>{};
+        QTest::newRow("header without a number")
+            << QByteArray("[subclass_1]\ncategory=1\n[subclass_]\ncategory=2\n") << 3
+            << "[subclass_]" << QVector<quint32>{};
         QTest::newRow("two equals")
             << QByteArray("[subclass_1]\na=b=c\n") << 2 << "a=b=c" << QVector<quint32>{};
         QTest::newRow("blank after header") << QByteArray("[subclass_1]\n[subclass_2] \n") << 2
