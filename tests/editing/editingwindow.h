@@ -116,6 +116,15 @@ inline QStringList sectionLines(Tarveo &window, quint32 number, const QString &k
     return keys.isEmpty() ? lines : lines.filter(QRegularExpression(QLatin1Char('^') + keys));
 }
 
+// A field typed into ("lineEdit" + field): the line Save then writes for its
+// key ("key=" alone: the key is not written) and the field's marking (null:
+// as before the edit).
+struct FieldCase {
+    const char *name, *field, *typed;
+    const char *line;
+    QString marking;
+};
+
 // A table of cases as the rows of a test's data, named by their first
 // member; the test takes its case with fetchCase.
 template <typename Case, std::size_t N> void addCases(const Case (&cases)[N]) {

@@ -9,11 +9,8 @@ namespace {
 // fleet.conf: header minimum 0.8 and maximum 12; subclass 3 has two axles
 // (distance 2.2 to 3.5), subclasses 4 and 9 five axles with distances up to
 // 9; all three valid.
-const struct HeaderCase {
-    const char *name, *field, *typed; // a name ending "in feet": feet are shown
-    const char *line;                 // "key=" alone: the key is not written
-    QString marking;                  // null: as before the edit
-} headerCases[] = {
+// A name ending "in feet": feet are shown.
+const FieldCase headerCases[] = {
     {"version, never marked", "Version", "2026 b", "classification_version=2026 b", QString()},
     {"country upper-cased", "Country", "it", "country_code=IT", "lime"},
     {"unknown country", "Country", "XX", "country_code=XX", "red: Enter a two letter ISO code."},
@@ -44,7 +41,7 @@ private slots:
     void editStoresAndMarks_data() { addCases(headerCases); }
 
     void editStoresAndMarks() {
-        const HeaderCase &c = fetchCase(headerCases);
+        const FieldCase &c = fetchCase(headerCases);
         Tarveo window;
         QVERIFY(openShown(window, "editing/fleet.conf"));
         if (QByteArray(c.name).endsWith("in feet"))

@@ -12,11 +12,7 @@ const QString tipReclass =
 
 // Typed into the fields of subclass 3 of fleet.conf (two axles); "|" parts
 // are typed one after the other.
-const struct FieldCase {
-    const char *name, *field, *typed;
-    const char *line; // "key=" alone: nothing written for the key
-    QString marking;  // null: not marked
-} fieldCases[] = {
+const FieldCase fieldCases[] = {
     {"category cleared", "Category", "", "category=", "red"},
     {"gross weight in tonnes", "MaxGrossWeight", "10", "max_GVW__kN=98.0665", "lime"},
     {"gross weight zero", "MaxGrossWeight", "0", "max_GVW__kN=0", "lime"},
