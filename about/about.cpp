@@ -1,6 +1,6 @@
 #include "about/about.h"
 
-#include "app/identity.h"
+#include "about/identity.h"
 #include "ui_about.h"
 
 #include <QUrl>

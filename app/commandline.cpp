@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include "app/identity.h"
+#include "about/identity.h"
 #include "editor/tarveo.h"
 
 #include <QCommandLineParser>

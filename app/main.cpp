@@ -1,5 +1,5 @@
 #include "app/commandline.h"
-#include "app/identity.h"
+#include "about/identity.h"
 #include "editor/tarveo.h"
 
 #include <QApplication>

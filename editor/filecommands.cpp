@@ -1,30 +1,19 @@
-// The File menu: New, Open and Save move the document between the form and
-// a .conf file.
-#include "editor/rowwidgets.h"
-#include "editor/subclasslist.h"
-#include "editor/subclasslookup.h"
+// The File menu: New, Open and Save move the document between the window
+// and a .conf file.
+#include "document/confdocument.h"
+#include "editor/conffiledialog.h"
+#include "editor/editorcontext.h"
 #include "editor/tarveo.h"
+#include "model/numbers.h"
 #include "ui_tarveo.h"
 
-#include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLayout>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QStringList>
-#include <utility>
+#include <QPushButton>
 
 namespace {
 
-const char *const CaptionSave = QT_TRANSLATE_NOOP("Tarveo", "Save as");
-const char *const CaptionOpen = QT_TRANSLATE_NOOP("Tarveo", "Open file");
-const char *const FilterConf = QT_TRANSLATE_NOOP("Tarveo", "Configuration (*.conf)");
-const QString SuffixConf = QStringLiteral("conf");
+using Fields::Id;
 
 const char *const TitleCouldNotSave = QT_TRANSLATE_NOOP("Tarveo", "Could not save configuration");
 const char *const TextNewInvalid = QT_TRANSLATE_NOOP(
@@ -61,21 +50,12 @@ const char *const TitleHeaderInvalid = QT_TRANSLATE_NOOP("Tarveo", "Header inval
 const char *const TextHeaderInvalid =
     QT_TRANSLATE_NOOP("Tarveo", "Please make sure all required fields are filled and valid.");
 
-// The widgets are the toolkit's own so that they look the same everywhere;
-// an empty result means the user cancelled.
-QString askFileName(QWidget *parent, QFileDialog::AcceptMode mode) {
-    const bool saving = mode == QFileDialog::AcceptSave;
-    QFileDialog dialog(parent, Tarveo::tr(saving ? CaptionSave : CaptionOpen), QString(),
-                       Tarveo::tr(FilterConf));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (saving)
-        dialog.setDefaultSuffix(SuffixConf);
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    return dialog.selectedFiles().value(0);
-}
+// The header keys New carries into the new file.
+const Id CarriedHeader[] = {
+    Id::ClassificationVersion, Id::CountryCode,           Id::GroupMaxDistance,
+    Id::Min2AxleTruckSpacing,  Id::MinAvgAxleWeight,      Id::UnclassifiedVehicleSubclass,
+    Id::HeaderMaxAxleDistance, Id::HeaderMinAxleDistance, Id::UncategorisedVehicleCategory,
+};
 
 void warn(const char *title, const QString &text) {
     QMessageBox::warning(nullptr, Tarveo::tr(title), text);
@@ -84,42 +64,45 @@ void warn(const char *title, const QString &text) {
 } // namespace
 
 void Tarveo::menuNewClicked() {
-    // New carries the header fields into the new document; only edits of the
+    // New carries the header into the new document; only edits of the
     // subclasses would be lost.
     if (!maybeSave(UnsavedScope::Subclasses))
         return;
     // The new document is built aside: a refusal or a cancelled dialog must
-    // leave the current document and the form as they are.
-    Conf previous = std::exchange(conf, Conf());
-    copyHeaderToConf();
-    Conf fresh = std::exchange(conf, std::move(previous));
+    // leave the current document and the window as they are. Its header is
+    // the document's, exactly as stored, not as the fields round it.
+    const Conf &current = document();
+    Conf fresh;
+    const DisplayUnits &units = context->units();
+    if (current.get_header().contains(Fields::field(Id::GAccelerationConstant).key))
+        fresh.set_header_value(Id::GAccelerationConstant, current.get_g_acceleration_constant());
+    else if (units.weightUnit() == Tons && !Units::isDefaultG(units.weightFactor()))
+        fresh.set_header_value(Id::GAccelerationConstant, Numbers::general(units.weightFactor()));
+    for (Id id : CarriedHeader)
+        fresh.set_header_value(id, current.get_header_value(id));
 
-    if (!fresh.is_valid().valid) {
+    if (!fresh.is_valid().valid || ui->groupBoxHeader->holdsUnstoredText()) {
         warn(TitleCouldNotSave, tr(TextNewInvalid));
         return;
     }
-    const QString path = askFileName(this, QFileDialog::AcceptSave);
+    const QString path = ConfFileDialog::ask(this, QFileDialog::AcceptSave);
     if (path.isEmpty() || !writeDocument(fresh, path))
         return;
 
-    conf = std::move(fresh);
-    savedDocument = conf;
-    judgements.judgeAll(conf);
-    setWindowTitle(titleBase + QLatin1Char(' ') + path);
-    clearAndHideSubclassPanel();
+    confDocument->replace(std::move(fresh), path);
+    context->setCurrent(std::nullopt);
+    ui->groupBoxSubclass->showEmptyDocument();
     ui->groupBoxSubclass->show();
-    ui->frameSubclassBottom->hide();
-    ui->comboBoxSubclasses->clear();
-    ui->comboBoxInvalid->clear();
-    ui->comboBoxInvalid->hide();
-    ui->labelInvalid->setText(textSubclassesValid);
-    clearVehicleDrawings();
+    setSubclassPartsVisible(false);
+    ui->groupBoxReclassify->clear();
+    ui->vehicleViews->clear();
+    ui->groupBoxHeader->showDocument(true);
 }
 
 void Tarveo::menuOpenClicked() {
     if (!maybeSave(UnsavedScope::Document))
         return;
-    const QString path = askFileName(this, QFileDialog::AcceptOpen);
+    const QString path = ConfFileDialog::ask(this, QFileDialog::AcceptOpen);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -132,44 +115,17 @@ void Tarveo::openFile(const QString &path) {
              tr(TextOpenFailed).arg(QDir::toNativeSeparators(path), outcome.failure));
         return;
     }
-    setWindowTitle(titleBase + QLatin1Char(' ') + path);
-    conf = std::move(read);
-    savedDocument = conf;
-    judgements.judgeAll(conf);
-
-    for (QLineEdit *edit :
-         {ui->lineEditSubclass, ui->lineEditOverrideClass, ui->lineEditOverrideGroups,
-          ui->lineEditAlias, ui->lineEditCopy, ui->lineEditCategory, ui->lineEditNumOfAxles,
-          ui->lineEditMaxGrossWeight, ui->lineEditConfString, ui->lineEditAppend,
-          ui->lineEditPrepend, ui->lineEditTotalDistanceConstraint,
-          ui->lineEditTotalWeightConstraint})
-        edit->setText(QString());
-    ui->comboBoxSubclasses->clear();
-    ui->comboBoxInvalid->clear();
-    // Also takes the gravitational constant of the file as the tonne factor.
-    fillHeader();
-
-    // All entries at once, none current yet: the first is displayed below.
-    subclassEntries->setNumbers(conf.get_subclass_numbers());
-    refreshInvalidList();
-
-    if (ui->comboBoxSubclasses->count() > 0) {
-        for (QWidget *panel : {static_cast<QWidget *>(ui->groupBoxSubclass),
-                               static_cast<QWidget *>(ui->frameSubclassBottom),
-                               static_cast<QWidget *>(ui->groupBoxReclassify),
-                               static_cast<QWidget *>(ui->frameMiddle)})
-            panel->show();
-        if (ui->comboBoxSubclasses->currentIndex() == 0)
-            on_comboBoxSubclasses_currentIndexChanged(ui->comboBoxSubclasses->currentText());
-        else
-            ui->comboBoxSubclasses->setCurrentIndex(0);
+    confDocument->replace(std::move(read), path);
+    // The factor of tonnes is this file's g, whatever the last file had.
+    takeDocumentG();
+    ui->groupBoxReclassify->clear();
+    ui->groupBoxHeader->showDocument(true);
+    ui->groupBoxSubclass->showDocument();
+    if (ui->groupBoxSubclass->hasSubclasses()) {
+        ui->groupBoxSubclass->show();
+        setSubclassPartsVisible(true);
     }
-
-    constexpr int FirstAxle = 1;
-    for (QFrame *row :
-         {ui->frameMaxAxleWeightsEdits, ui->frameMaxAxleWeightsBoxes, ui->frameTyreTypes})
-        if (QWidget *widget = RowWidgets::at(row, FirstAxle))
-            widget->show();
+    ui->axleGrid->showFirstAxle();
 
     if (!outcome.readWhole())
         warn(TitleReadStopped, tr(TextReadStopped)
@@ -185,40 +141,32 @@ void Tarveo::menuSaveClicked() {
 bool Tarveo::saveDocument() {
     if (!saveChecksPass())
         return false;
-    const QString path = askFileName(this, QFileDialog::AcceptSave);
-    if (path.isEmpty() || !writeDocument(conf, path))
+    const QString path = ConfFileDialog::ask(this, QFileDialog::AcceptSave);
+    if (path.isEmpty() || !writeDocument(document(), path))
         return false;
-    savedDocument = conf;
+    confDocument->markSaved(path);
     return true;
 }
 
-bool Tarveo::isModified(UnsavedScope scope) const {
-    // What Save would write differs from what was last opened, created or
-    // saved: an edit typed and undone again is no change.
-    if (scope == UnsavedScope::Subclasses)
-        return conf.subclasses_to_string() != savedDocument.subclasses_to_string();
-    return conf.to_string() != savedDocument.to_string();
-}
-
 bool Tarveo::maybeSave(UnsavedScope scope) {
-    if (!isModified(scope))
+    const bool unsaved = scope == UnsavedScope::Subclasses
+                             ? confDocument->hasUnsavedSubclassChanges()
+                             : confDocument->isModified();
+    if (!unsaved)
         return true;
-    const auto answer =
-        QMessageBox::warning(nullptr, tr(TitleUnsaved), tr(TextUnsaved),
-                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QMessageBox box(QMessageBox::Warning, tr(TitleUnsaved), tr(TextUnsaved),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    // Alt+S and Alt+D answer from the keyboard.
+    box.button(QMessageBox::Save)->setText(tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(tr("&Discard"));
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     if (answer == QMessageBox::Save)
         return saveDocument();
     return answer == QMessageBox::Discard;
 }
 
-void Tarveo::closeEvent(QCloseEvent *event) {
-    if (maybeSave(UnsavedScope::Document))
-        event->accept();
-    else
-        event->ignore();
-}
-
 bool Tarveo::saveChecksPass() {
+    const Conf &conf = document();
     const QString pair = conf.find_duplicate_subclasses();
     if (!pair.isEmpty()) {
         const auto answer = QMessageBox::warning(nullptr, tr(TitleDuplicates),
@@ -242,10 +190,40 @@ bool Tarveo::saveChecksPass() {
     return false;
 }
 
-bool Tarveo::writeDocument(const Conf &document, const QString &path) {
+bool Tarveo::writeDocument(const Conf &conf, const QString &path) {
     QString reason;
-    if (document.write_to_file(path, &reason))
+    if (conf.write_to_file(path, &reason))
         return true;
     warn(TitleCouldNotSave, tr(TextWriteFailed).arg(QDir::toNativeSeparators(path), reason));
     return false;
+}
+
+QString Tarveo::describeValue(const Conf::UnwritableValue &value) const {
+    const QString &key = value.value.key;
+    if (value.inHeader)
+        return tr("The header key %1").arg(key);
+    const Fields::Field *field = Fields::subclassField(key);
+    if (!field)
+        return tr("Subclass %1, %2,").arg(value.number).arg(key);
+    // The field as its label reads in the window: "Max. GVW (t)".
+    QString name = Fields::label(field->id);
+    const QString suffix = context->units().suffix(field->kind);
+    if (!suffix.isEmpty())
+        name += QLatin1Char(' ') + suffix.left(suffix.size() - 1);
+    QString where = QLatin1Char('"') + name + QLatin1Char('"');
+    const int index = value.value.index;
+    if (Fields::isList(field->id) && index >= 0) {
+        switch (field->scope) {
+        case Fields::Scope::Gap:
+            where += QLatin1Char(' ') + tr("distance %1").arg(index + 1);
+            break;
+        case Fields::Scope::Axle:
+            where += QLatin1Char(' ') + tr("axle %1").arg(index + 1);
+            break;
+        default:
+            where += QLatin1Char(' ') + tr("row %1").arg(index + 1);
+            break;
+        }
+    }
+    return tr("Subclass %1, %2,").arg(value.number).arg(where);
 }

@@ -2,12 +2,13 @@
 #include "editor/tarveo.h"
 
 #include "about/about.h"
+#include "tarveoversion.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
 void Tarveo::menuAboutClicked() {
-    About about(this, aboutVersion);
+    About about(this, QStringLiteral(TARVEO_VERSION));
     about.exec();
 }
 

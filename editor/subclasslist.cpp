@@ -34,6 +34,21 @@ int SubclassList::rowOf(quint32 number) const {
     return rows.value(number, -1);
 }
 
+void SubclassList::append(quint32 number) {
+    const int row = entries.size();
+    beginInsertRows(QModelIndex(), row, row);
+    entries.append(number);
+    if (!rowsStale && !rows.contains(number))
+        rows.insert(number, row);
+    endInsertRows();
+}
+
+void SubclassList::remove(quint32 number) {
+    const int row = rowOf(number);
+    if (row >= 0)
+        removeRows(row, 1);
+}
+
 int SubclassList::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : entries.size();
 }

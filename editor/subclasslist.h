@@ -17,6 +17,9 @@ public:
     void setNumbers(const QVector<quint32> &numbers);
     const QVector<quint32> &numbers() const { return entries; }
     bool contains(quint32 number) const { return rowOf(number) >= 0; }
+    void append(quint32 number);
+    // Removes the first entry of the number, if any.
+    void remove(quint32 number);
     // The row of the first entry for the number, or -1.
     int rowOf(quint32 number) const;
 

@@ -1,210 +1,333 @@
-// The subclass panel: which subclass is displayed, how it is shown, and the
-// creation, deletion and copying of subclasses.
-#include "editor/subclasslookup.h"
-#include "editor/tarveo.h"
-#include "model/filekeys.h"
-#include "model/numbers.h"
-#include "ui_tarveo.h"
+#include "editor/subclasspanel.h"
 
-#include <QComboBox>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include "editor/editorcontext.h"
+#include "editor/fieldmarking.h"
+#include "editor/subclasslist.h"
+#include "editor/subclasslookup.h"
+#include "model/numbers.h"
+#include "ui_subclasspanel.h"
+#include "units/numbervalidators.h"
 
 namespace {
-const QString StyleNeutral = QStringLiteral("QLineEdit {background-color: white}");
+
+using Fields::Id;
+
+// The width of a subclass list, in characters: "subclass_" and four digits.
+constexpr int EntryLength = 13;
+
+struct SubclassField {
+    Id id;
+    QLineEdit *Ui_SubclassPanel::*edit;
+    QLabel *Ui_SubclassPanel::*label;
+};
+
+const SubclassField Rows[] = {
+    {Id::OverrideClass, &Ui_SubclassPanel::lineEditOverrideClass,
+     &Ui_SubclassPanel::labelOverrideClass},
+    {Id::OverrideGroups, &Ui_SubclassPanel::lineEditOverrideGroups,
+     &Ui_SubclassPanel::labelOverrideGroups},
+    {Id::Alias, &Ui_SubclassPanel::lineEditAlias, &Ui_SubclassPanel::labelAlias},
+    {Id::Category, &Ui_SubclassPanel::lineEditCategory, &Ui_SubclassPanel::labelCategory},
+    {Id::NumberOfAxles, &Ui_SubclassPanel::lineEditNumOfAxles, &Ui_SubclassPanel::labelNumOfAxles},
+    {Id::MaxGVW, &Ui_SubclassPanel::lineEditMaxGrossWeight, &Ui_SubclassPanel::labelMaxGrossWeight},
+    {Id::AxleConfiguration, &Ui_SubclassPanel::lineEditConfString,
+     &Ui_SubclassPanel::labelConfString},
+    {Id::Prepend, &Ui_SubclassPanel::lineEditPrepend, &Ui_SubclassPanel::labelPrepend},
+    {Id::Append, &Ui_SubclassPanel::lineEditAppend, &Ui_SubclassPanel::labelAppend},
+};
+
 const char *const TextButtonNew = QT_TRANSLATE_NOOP("Tarveo", "New");
 const char *const TextButtonDelete = QT_TRANSLATE_NOOP("Tarveo", "Delete");
 const char *const TipButtonNew = QT_TRANSLATE_NOOP(
     "Tarveo", "Used to create a new subclass with corresponding subclass number.");
 const char *const TipButtonDelete = QT_TRANSLATE_NOOP(
     "Tarveo", "Used to delete the existing subclass with coresponding subclass number.");
+const char *const TipSubclassMissing =
+    QT_TRANSLATE_NOOP("Tarveo", "Subclass does not exist. Click on button \"New\" to create one");
+const char *const TipCopyExists =
+    QT_TRANSLATE_NOOP("Tarveo", "The subclass you wish to copy to already exists. Please "
+                                "choose a different value or delete the subclass.");
+const char *const TextSubclassesValid = QT_TRANSLATE_NOOP("Tarveo", "Subclasses are valid.");
+const char *const TextInvalidSubclasses = QT_TRANSLATE_NOOP("Tarveo", "Invalid subclasses:");
 
-constexpr Qt::MatchFlags ExactMatch = Qt::MatchExactly | Qt::MatchCaseSensitive;
+QString windowText(const char *text) {
+    return QCoreApplication::translate("Tarveo", text);
+}
+
 } // namespace
 
-void Tarveo::on_comboBoxSubclasses_currentIndexChanged(QString arg1) {
-    if (ui->comboBoxSubclasses->count() == 0)
+SubclassPanel::SubclassPanel(QWidget *parent)
+    : QGroupBox(parent), ui(new Ui::SubclassPanel), subclassEntries(new SubclassList(this)),
+      invalidEntries(new SubclassList(this)) {
+    ui->setupUi(this);
+    for (auto [combo, entries] : {std::pair{ui->comboBoxSubclasses, subclassEntries},
+                                  std::pair{ui->comboBoxInvalid, invalidEntries}}) {
+        combo->setModel(entries);
+        // Sized for an ordinary entry rather than by measuring every one,
+        // which takes long with many thousands of subclasses.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(EntryLength);
+    }
+    ui->lineEditSubclass->setValidator(NumberValidators::integer(this));
+    ui->lineEditCopy->setValidator(NumberValidators::integer(this));
+
+    connect(ui->comboBoxSubclasses, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &SubclassPanel::entryChosen);
+    connect(ui->lineEditSubclass, &QLineEdit::textChanged, this, &SubclassPanel::numberTyped);
+    connect(ui->buttonSubclass, &QPushButton::clicked, this, &SubclassPanel::numberButtonClicked);
+    connect(ui->lineEditCopy, &QLineEdit::textEdited, this, &SubclassPanel::copyTargetEdited);
+    connect(ui->buttonCopy, &QPushButton::clicked, this, &SubclassPanel::copyClicked);
+    connect(ui->comboBoxInvalid, QOverload<int>::of(&QComboBox::activated), this,
+            &SubclassPanel::invalidEntryActivated);
+
+    QSizePolicy policy = ui->frameSubclassBottom->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    ui->frameSubclassBottom->setSizePolicy(policy);
+}
+
+SubclassPanel::~SubclassPanel() {
+    delete ui;
+}
+
+void SubclassPanel::attach(EditorContext *editorContext) {
+    context = editorContext;
+    fields.setContext(context);
+    for (const SubclassField &row : Rows)
+        fields.add(ui->*row.edit, FieldRef{row.id}, ui->*row.label);
+    ConfDocument *document = context->document();
+    connect(document, &ConfDocument::subclassInserted, this, &SubclassPanel::subclassInserted);
+    connect(document, &ConfDocument::subclassRemoved, this, &SubclassPanel::subclassRemoved);
+    connect(document, &ConfDocument::subclassChanged, this, &SubclassPanel::subclassChanged);
+    connect(document, &ConfDocument::headerChanged, this, [this](Fields::Id id) {
+        // Only the axle distance bounds move subclasses in or out of the list.
+        if (id == Id::HeaderMinAxleDistance || id == Id::HeaderMaxAxleDistance)
+            refreshInvalidList();
+    });
+}
+
+bool SubclassPanel::hasSubclasses() const {
+    return subclassEntries->rowCount() > 0;
+}
+
+void SubclassPanel::clearFields() {
+    for (QLineEdit *edit : {ui->lineEditSubclass, ui->lineEditCopy})
+        edit->clear();
+    fields.clear();
+}
+
+void SubclassPanel::showDocument() {
+    const QSignalBlocker blocker(ui->comboBoxSubclasses);
+    clearFields();
+    // All entries at once, none current yet: the first is displayed below.
+    subclassEntries->setNumbers(context->conf().get_subclass_numbers());
+    refreshInvalidList();
+    if (!hasSubclasses()) {
+        numberTyped(ui->lineEditSubclass->text());
         return;
-    const QString number = SubclassLookup::numberText(arg1);
+    }
+    ui->comboBoxSubclasses->setCurrentIndex(0);
+    entryChosen(0);
+}
+
+void SubclassPanel::showEmptyDocument() {
+    clearFields();
+    subclassEntries->setNumbers({});
+    invalidEntries->setNumbers({});
+    ui->comboBoxInvalid->hide();
+    ui->labelInvalid->setText(windowText(TextSubclassesValid));
+    ui->frameSubclassBottom->hide();
+}
+
+void SubclassPanel::showSubclass(bool force) {
+    if (context->current())
+        fields.show(force);
+}
+
+void SubclassPanel::showUnits() {
+    fields.showUnits();
+}
+
+void SubclassPanel::display(quint32 number) {
+    const int row = subclassEntries->rowOf(number);
+    if (row < 0)
+        return;
+    if (ui->comboBoxSubclasses->currentIndex() == row)
+        entryChosen(row);
+    else
+        ui->comboBoxSubclasses->setCurrentIndex(row);
+}
+
+void SubclassPanel::previous() {
+    const int index = ui->comboBoxSubclasses->currentIndex();
+    if (index > 0)
+        ui->comboBoxSubclasses->setCurrentIndex(index - 1);
+}
+
+void SubclassPanel::next() {
+    const int index = ui->comboBoxSubclasses->currentIndex();
+    if (index < ui->comboBoxSubclasses->count() - 1)
+        ui->comboBoxSubclasses->setCurrentIndex(index + 1);
+}
+
+bool SubclassPanel::focusField(const FieldRef &ref) {
+    return fields.focus(ref);
+}
+
+void SubclassPanel::entryChosen(int row) {
+    if (row < 0 || row >= subclassEntries->rowCount())
+        return;
+    const QString number = QString::number(subclassEntries->numbers().at(row));
+    choosing = true;
     ui->lineEditSubclass->setText(number);
+    choosing = false;
     ui->labelSubclassLarge->setText(number);
-    Subclass *shown = currentSubclass();
-    if (!shown)
-        return;
-    Subclass &subclass = *shown;
-
-    for (auto [edit, text] : {std::pair{ui->lineEditOverrideClass, subclass.get_override_class()},
-                              std::pair{ui->lineEditOverrideGroups, subclass.get_override_groups()},
-                              std::pair{ui->lineEditAlias, subclass.get_alias()}}) {
-        edit->setText(text);
-        setFieldState(edit, true, QString());
-    }
-    ui->lineEditCategory->setText(subclass.get_category());
-    setFieldState(ui->lineEditCategory, subclass.is_category_valid(), QString());
-    ui->lineEditConfString->setText(subclass.get_axle_configuration());
-    setFieldState(ui->lineEditConfString, subclass.is_axle_configuration_valid(), tipAxleConf);
-    // Builds or hides the axle rows for the count before they are filled.
-    ui->lineEditNumOfAxles->setText(subclass.get_number_of_axles());
-    setFieldState(ui->lineEditNumOfAxles, subclass.is_number_of_axles_valid(), tipNumOfAxles);
-    setConvertedText(ui->lineEditMaxGrossWeight, subclass.get_max_GVW(), true,
-                     subclass.is_max_GVW_valid());
-    setConvertedText(ui->lineEditPrepend, subclass.get_prepend(), false, true);
-    setConvertedText(ui->lineEditAppend, subclass.get_append(), false, true);
-    showConstraint(ui->lineEditTotalDistanceConstraint, subclass.get_adsl_0(), true,
-                   FileKeys::Adsl0);
-    showConstraint(ui->lineEditTotalWeightConstraint, subclass.get_awsl_0(), true,
-                   FileKeys::Awsl0);
-
-    // Every part of the panel shows this subclass, whatever its axle count:
-    // nothing of the subclass shown before may stay where typing would store
-    // it into this one.
-    const int axles = displayedAxles();
-    if (axles < Subclass::MinAxles) {
-        resetAxleRows();
-    } else {
-        showAxleRowsFor(subclass, axles);
-        fillAxleRows(subclass, axles);
-    }
-    showAxleSums(subclass);
-    showConstraintRows(subclass);
-
-    struct Reclass {
-        QLineEdit *limit;
-        QString limitText;
-        QLineEdit *target;
-        QString targetText;
-        bool (Subclass::*check)(const QString &) const;
-    };
-    for (const Reclass &reclass :
-         {Reclass{ui->lineEditReclassUpGvw, subclass.get_upper_GVW_limit(), ui->lineEditReclassUpTo,
-                  subclass.get_reclassify_up_to_subclass(),
-                  &Subclass::is_reclassify_up_to_subclass_valid},
-          Reclass{ui->lineEditReclassDownGvw, subclass.get_lower_GVW_limit(),
-                  ui->lineEditReclassDownTo, subclass.get_reclassify_down_to_subclass(),
-                  &Subclass::is_reclassify_down_to_subclass_valid}}) {
-        setConvertedText(reclass.limit, reclass.limitText, true, true);
-        reclass.target->setText(reclass.targetText);
-        const QString targetAxles = SubclassLookup::shownTargetAxles(conf, reclass.targetText);
-        setFieldState(reclass.target, (subclass.*reclass.check)(targetAxles), tipReclassTarget);
-    }
-    // Clears the views when the subclass cannot be drawn.
-    redrawVehicle(subclass);
+    // Marked first: the display works on the subclass the field names.
+    FieldMarking::setValid(ui->lineEditSubclass, true, QString());
+    setNumberRole(NumberRole::Delete);
+    context->setCurrent(subclassEntries->numbers().at(row));
 }
 
-void Tarveo::on_lineEditSubclass_textChanged(QString arg1) {
-    const int row = ui->comboBoxSubclasses->findText(SubclassLookup::entry(arg1), ExactMatch);
+void SubclassPanel::numberTyped(const QString &text) {
+    if (choosing)
+        return;
+    // Only the plain decimal form names a listed subclass: "07" is no entry.
+    const int row = ui->comboBoxSubclasses->findText(SubclassLookup::entry(text),
+                                                     Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (row < 0) {
-        setFieldState(ui->lineEditSubclass, false, tipSubclassMissing);
-        ui->buttonSubclass->setText(tr(TextButtonNew));
-        ui->buttonSubclass->setStatusTip(tr(TipButtonNew));
+        FieldMarking::setValid(ui->lineEditSubclass, false, windowText(TipSubclassMissing));
+        setNumberRole(NumberRole::New);
+        if (context->current())
+            context->setCurrent(std::nullopt);
         return;
     }
-    // Marked first: the display that follows works on the subclass it names.
-    setFieldState(ui->lineEditSubclass, true, QString());
-    ui->comboBoxSubclasses->setCurrentIndex(row);
-    ui->buttonSubclass->setText(tr(TextButtonDelete));
-    ui->buttonSubclass->setStatusTip(tr(TipButtonDelete));
+    // The number turned green again: every field shows the document.
+    display(subclassEntries->numbers().at(row));
 }
 
-void Tarveo::on_buttonSubclass_clicked() {
-    const QString numberText = ui->lineEditSubclass->text();
-    bool isNumber = false;
-    const quint32 number = numberText.toUInt(&isNumber, 10);
+void SubclassPanel::setNumberRole(NumberRole role) {
+    numberRole = role;
+    const bool isNew = role == NumberRole::New;
+    ui->buttonSubclass->setText(windowText(isNew ? TextButtonNew : TextButtonDelete));
+    ui->buttonSubclass->setStatusTip(windowText(isNew ? TipButtonNew : TipButtonDelete));
+}
 
-    if (ui->buttonSubclass->text() == tr(TextButtonDelete)) {
-        conf.remove_subclass(number);
-        judgements.update(conf, number);
-        const int invalidRow =
-            ui->comboBoxInvalid->findText(ui->comboBoxSubclasses->currentText(), ExactMatch);
-        if (invalidRow >= 0) {
-            ui->comboBoxInvalid->removeItem(invalidRow);
-            showInvalidListState();
-        }
-        ui->comboBoxSubclasses->removeItem(ui->comboBoxSubclasses->currentIndex());
-        // With the last subclass gone the number names nothing any more: the
-        // field turns red and the button offers New again.
-        on_lineEditSubclass_textChanged(ui->lineEditSubclass->text());
+void SubclassPanel::numberButtonClicked() {
+    bool isNumber = false;
+    const quint32 number = ui->lineEditSubclass->text().toUInt(&isNumber, 10);
+    ConfDocument *document = context->document();
+    if (numberRole == NumberRole::Delete) {
+        if (const std::optional<quint32> shown = context->current())
+            document->removeSubclass(*shown);
         return;
     }
-
     // An empty or partial number ("-") would create a subclass whose entry
     // carries no number and can never be selected again.
     if (!isNumber)
         return;
-    // A number written with leading zeros ("07") is not listed as such but
-    // names an existing subclass, which New must not overwrite: show it.
-    if (conf.has_subclass(number)) {
+    // A number written with leading zeros ("07") names an existing subclass,
+    // which New must not overwrite: show it.
+    if (document->conf().has_subclass(number)) {
         ui->lineEditSubclass->setText(QString::number(number));
         return;
     }
-    Subclass created(QMap<QString, QString>{{QStringLiteral("subclass"), numberText}});
-    created.set_category(ui->lineEditUnclassified->text());
-    conf.insert_subclass(number, created);
-    judgements.update(conf, number);
-    setFieldState(ui->lineEditSubclass, conf.has_subclass(number), QString());
-
-    const QString entry = SubclassLookup::entry(number);
-    ui->comboBoxSubclasses->addItem(entry);
-    ui->comboBoxInvalid->addItem(entry); // a fresh subclass is incomplete
-    showInvalidListState();
-    ui->comboBoxSubclasses->setCurrentIndex(ui->comboBoxSubclasses->count() - 1);
-    if (ui->comboBoxSubclasses->count() == 1) {
-        ui->labelInvalid->setText(textInvalidSubclasses);
-        for (QWidget *widget : {static_cast<QWidget *>(ui->comboBoxInvalid),
-                                static_cast<QWidget *>(ui->frameSubclassBottom),
-                                static_cast<QWidget *>(ui->groupBoxReclassify),
-                                static_cast<QWidget *>(ui->frameMiddle)})
-            widget->show();
-    }
-    constexpr int FirstAxle = 1;
-    setFieldState(lineEditAt(ui->frameTyreTypes, FirstAxle), false, QString());
-    setFieldState(lineEditAt(ui->frameMaxAxleWeightsEdits, FirstAxle), false, QString());
-    ui->buttonSubclass->setText(tr(TextButtonDelete));
-    ui->buttonSubclass->setStatusTip(tr(TipButtonDelete));
-    clearVehicleDrawings();
+    // A new subclass falls into the header's category for vehicles without
+    // one until the user gives it its own.
+    document->newSubclass(number,
+                          document->conf().get_header_value(Id::UncategorisedVehicleCategory));
 }
 
-void Tarveo::on_lineEditCopy_textEdited(QString arg1) {
-    if (arg1.isEmpty()) {
-        ui->lineEditCopy->setStyleSheet(StyleNeutral);
+void SubclassPanel::copyTargetEdited(const QString &text) {
+    if (text.isEmpty()) {
+        FieldMarking::mark(ui->lineEditCopy, FieldMarking::StyleNeutral, QString());
         ui->buttonCopy->setEnabled(false);
         return;
     }
-    const bool free = !conf.has_subclass(Numbers::asUnsigned(arg1));
-    setFieldState(ui->lineEditCopy, free, tipCopyExists);
+    const bool free = !context->conf().has_subclass(Numbers::asUnsigned(text));
+    FieldMarking::setValid(ui->lineEditCopy, free, windowText(TipCopyExists));
     ui->buttonCopy->setEnabled(free);
 }
 
-void Tarveo::on_buttonCopy_clicked() {
-    const Subclass *shown = currentSubclass();
+void SubclassPanel::copyClicked() {
     bool isNumber = false;
     const quint32 target = ui->lineEditCopy->text().toUInt(&isNumber, 10);
+    const std::optional<quint32> source = context->current();
     // The button is enabled for a free target, but the target field may have
     // been emptied by Open, or may hold a partial number ("-"), and the
     // source may have been deleted or the number field left red since.
-    if (!isNumber || !shown || conf.has_subclass(target))
+    if (!isNumber || !source || context->conf().has_subclass(target))
         return;
-    const quint32 source = shown->get_number();
-
-    Subclass copy = *shown;
-    copy.set_number(target);
-    conf.insert_subclass(target, copy);
-    judgements.update(conf, target);
-
-    ui->comboBoxSubclasses->addItem(SubclassLookup::entry(target));
-    if (ui->comboBoxInvalid->findText(SubclassLookup::entry(source), ExactMatch) >= 0) {
-        ui->comboBoxInvalid->addItem(SubclassLookup::entry(target));
-        showInvalidListState();
-    }
+    context->document()->copySubclass(*source, target);
     ui->buttonCopy->setEnabled(false);
-    setFieldState(ui->lineEditCopy, false, QString());
-    ui->comboBoxSubclasses->setCurrentIndex(ui->comboBoxSubclasses->count() - 1);
+    FieldMarking::setValid(ui->lineEditCopy, false, QString());
 }
 
-void Tarveo::on_comboBoxInvalid_activated(QString arg1) {
-    const int row = ui->comboBoxSubclasses->findText(arg1, ExactMatch);
-    if (row >= 0)
-        ui->comboBoxSubclasses->setCurrentIndex(row);
+void SubclassPanel::invalidEntryActivated(int row) {
+    if (row >= 0 && row < invalidEntries->rowCount())
+        display(invalidEntries->numbers().at(row));
+}
+
+void SubclassPanel::subclassInserted(quint32 number) {
+    const bool first = !hasSubclasses();
+    subclassEntries->append(number);
+    updateInvalidEntry(number);
+    if (first) {
+        ui->labelInvalid->setText(windowText(TextInvalidSubclasses));
+        ui->comboBoxInvalid->setVisible(invalidEntries->rowCount() > 0);
+        ui->frameSubclassBottom->show();
+        emit subclassPartsVisible(true);
+    }
+    display(number);
+}
+
+void SubclassPanel::subclassRemoved(quint32 number) {
+    invalidEntries->remove(number);
+    showInvalidListState();
+    // The list moves to a neighbouring entry, which is displayed.
+    subclassEntries->remove(number);
+    // With the last subclass gone the number names nothing any more: the
+    // field turns red and the button offers New again.
+    if (!context->current())
+        numberTyped(ui->lineEditSubclass->text());
+}
+
+void SubclassPanel::subclassChanged(quint32 number) {
+    updateInvalidEntry(number);
+}
+
+void SubclassPanel::updateInvalidEntry(quint32 number) {
+    const bool listed = invalidEntries->contains(number);
+    const bool valid = context->document()->isValid(number);
+    if (listed && valid)
+        invalidEntries->remove(number);
+    else if (!listed && !valid)
+        invalidEntries->append(number);
+    showInvalidListState();
+}
+
+void SubclassPanel::refreshInvalidList() {
+    // Rebuilt in ascending order, which only takes work when the entries
+    // differ: a keystroke in the header often changes none.
+    const QVector<quint32> numbers = context->document()->invalidSubclasses();
+    if (numbers != invalidEntries->numbers())
+        invalidEntries->setNumbers(numbers);
+    if (numbers.isEmpty()) {
+        ui->comboBoxInvalid->hide();
+        ui->labelInvalid->setText(windowText(TextSubclassesValid));
+    } else {
+        ui->comboBoxInvalid->setCurrentIndex(0);
+        ui->comboBoxInvalid->show();
+        ui->labelInvalid->setText(windowText(TextInvalidSubclasses));
+    }
+}
+
+void SubclassPanel::showInvalidListState() {
+    if (invalidEntries->rowCount() > 0) {
+        if (ui->comboBoxInvalid->isHidden()) {
+            ui->labelInvalid->setText(windowText(TextInvalidSubclasses));
+            ui->comboBoxInvalid->show();
+        }
+    } else {
+        ui->labelInvalid->setText(windowText(TextSubclassesValid));
+        ui->comboBoxInvalid->hide();
+    }
 }

@@ -1,90 +1,54 @@
-// The window's construction, destruction and subclass stepping.
+// The window's construction: its panels, the connections between them and
+// the document, the units and the undo steps brought into view.
 #include "editor/tarveo.h"
 
-#include "app/identity.h"
-#include "editor/subclasslist.h"
-#include "model/messages.h"
+#include "about/identity.h"
+#include "document/confdocument.h"
+#include "editor/editorcontext.h"
+#include "model/numbers.h"
+#include "tarveoversion.h"
 #include "ui_tarveo.h"
-#include "units/numbervalidators.h"
+#include "units/measurementunits.h"
 
-#include <QCheckBox>
-#include <QComboBox>
+#include <QCloseEvent>
 #include <QDebug>
-#include <QLayout>
+#include <QFileInfo>
 #include <QShortcut>
-#include <initializer_list>
 
 namespace {
 
+using Fields::Id;
+
 const QKeySequence FallbackQuitKeys(Qt::CTRL + Qt::Key_Q);
+// Between the file's name and the program's in the title.
+constexpr ushort EmDash = 0x2014;
 
-// The width of a subclass list, in characters: "subclass_" and four digits.
-constexpr int EntryLength = 13;
-
-const QString FirstAxleWeightName = QStringLiteral("MaxAxleWeightEdit1");
-const QString FirstAxleBoxName = QStringLiteral("MaxAxleWeightBox1");
-const QString FirstTyreTypeName = QStringLiteral("TyreType1");
-// The check box of an axle shows its number and a blank.
-const QString FirstAxleBoxText = QStringLiteral("1 ");
+// The order Tab walks, across the panels.
+const char *const TabOrder[] = {
+    "lineEditVersion",        "lineEditCountry",          "lineEditGroupMaxDist",
+    "lineEditMinAxleSpacing", "lineEditMinAvgAxleWeight", "lineEditMaxAxleDist",
+    "lineEditMinAxleDist",    "lineEditUnclassified",     "lineEditUncategorised",
+    "comboBoxSubclasses",     "lineEditSubclass",         "buttonCopy",
+    "lineEditCopy",           "lineEditCategory",         "lineEditPrepend",
+    "lineEditAppend",         "comboBoxInvalid",          "lineEditNumOfAxles",
+    "lineEditMaxGrossWeight", "lineEditConfString",       "lineEditReclassUpGvw",
+    "lineEditReclassUpTo",    "lineEditReclassDownGvw",   "lineEditReclassDownTo",
+    "graphicsViewMin",        "graphicsViewMax",
+};
 
 } // namespace
 
 Tarveo::Tarveo(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::Tarveo),
-      styleValid(QStringLiteral("QLineEdit {background-color: lime}")),
-      styleInvalid(QStringLiteral("QLineEdit {background-color: red}")),
-      aboutVersion(QString::fromLatin1(Identity::Version)), textOriginal(tr("Original")),
-      textDistance(tr("Distance")), textWeight(tr("Weight")),
-      tipMaxAxleDist(tr("Accepts non-negative real values. Use decimal point. Must be higher "
-                        "than corresponding min. axle distance and between min. and max. axle "
-                        "distances defined in the header.")),
-      tipMinAxleDist(tr("Accepts non-negative real values. Use decimal point. Must be lower "
-                        "than corresponding max. axle distance and between min. and max. axle "
-                        "distances defined in the header.")),
-      tipRealValue(tr("Accepts non-negative real values. Use decimal point.")),
-      tipAxleSelect(tr("Used for selecting to which axles we want to apply the constraint.")),
-      tipTyreType(tr("Integer value representing tyre type. 1 for single, 2 for double, 3 for "
-                     "super single and 4 for quadruple.")),
-      tipRemoveConstraint(tr("To remove constraint, delete the text.")),
-      tipCountry(Messages::text(Messages::CountryCode)),
-      tipSubclassMissing(tr("Subclass does not exist. Click on button \"New\" to create one")),
-      tipCopyExists(tr("The subclass you wish to copy to already exists. Please choose a "
-                       "different value or delete the subclass.")),
-      tipAxleConf(Messages::text(Messages::AxleConfiguration)),
-      tipNumOfAxles(Messages::text(Messages::NumberOfAxles)),
-      tipMaxDistRange(Messages::text(Messages::MaxDistanceRange)),
-      tipMinDistRange(Messages::text(Messages::MinDistanceRange)),
-      tipCombinedWeight(Messages::text(Messages::CombinedWeight)),
-      tipTyreRange(Messages::text(Messages::TyreRange)),
-      tipReclassTarget(Messages::text(Messages::ReclassifyTarget)),
-      tipConsultRefman(Messages::text(Messages::ConsultReference)),
-      tipTooLarge(tr("The value is too large to be stored.")),
-      textSubclassesValid(tr("Subclasses are valid.")),
-      textInvalidSubclasses(tr("Invalid subclasses:")), weightFactor(Units::DefaultG),
-      lengthFactor(Units::MeterFactor), weightUnit(Tons), lengthUnit(Meters),
-      constraintRowsDefault(0), constraintRowsAdsl(0), constraintRowsAwsl(0) {
-    titleBase =
-        QStringLiteral("Tarveo ") + QStringLiteral("v") + QString::fromLatin1(Identity::Version);
-    qDebug().noquote() << "Starting" << titleBase;
-
+    : QMainWindow(parent), ui(new Ui::Tarveo), confDocument(new ConfDocument(this)),
+      context(new EditorContext(confDocument, this)) {
+    qDebug().noquote() << "Starting" << QStringLiteral("Tarveo v" TARVEO_VERSION);
     ui->setupUi(this);
-    setWindowTitle(titleBase);
-    subclassEntries = new SubclassList(ui->comboBoxSubclasses);
-    invalidEntries = new SubclassList(ui->comboBoxInvalid);
-    for (auto [combo, entries] : {std::pair{ui->comboBoxSubclasses, subclassEntries},
-                                  std::pair{ui->comboBoxInvalid, invalidEntries}}) {
-        combo->setModel(entries);
-        // Sized for an ordinary entry rather than by measuring every one,
-        // which takes long with many thousands of subclasses.
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        combo->setMinimumContentsLength(EntryLength);
-    }
 
-    weightUnit = Tons;
-    lengthUnit = Meters;
-    constraintRowsDefault = 0;
-    constraintRowsAdsl = 0;
-    constraintRowsAwsl = 0;
+    ui->groupBoxHeader->attach(context);
+    ui->groupBoxSubclass->attach(context);
+    ui->groupBoxReclassify->attach(context);
+    ui->axleGrid->attach(context);
+    ui->constraintPanel->attach(context, ui->axleGrid);
 
     connect(ui->actionNew, &QAction::triggered, this, &Tarveo::menuNewClicked);
     connect(ui->actionOpen, &QAction::triggered, this, &Tarveo::menuOpenClicked);
@@ -92,79 +56,44 @@ Tarveo::Tarveo(QWidget *parent)
     connect(ui->actionConfiguration, &QAction::triggered, this, &Tarveo::menuConfigurationClicked);
     connect(ui->actionAbout, &QAction::triggered, this, &Tarveo::menuAboutClicked);
     connect(ui->actionUpdate, &QAction::triggered, this, &Tarveo::menuUpdateClicked);
+    connect(ui->groupBoxHeader, &HeaderPanel::unitsRequested, this,
+            &Tarveo::menuConfigurationClicked);
+    connect(ui->groupBoxSubclass, &SubclassPanel::subclassPartsVisible, this,
+            &Tarveo::setSubclassPartsVisible);
 
-    connectHeaderHandlers();
-
-    connect(ui->buttonGConstant, &QPushButton::clicked, this, &Tarveo::menuConfigurationClicked);
-
-    for (QLineEdit *edit :
-         {ui->lineEditCategory, ui->lineEditMaxGrossWeight, ui->lineEditConfString,
-          ui->lineEditPrepend, ui->lineEditAppend, ui->lineEditReclassUpGvw,
-          ui->lineEditReclassUpTo, ui->lineEditReclassDownGvw, ui->lineEditReclassDownTo,
-          ui->lineEditTotalDistanceConstraint, ui->lineEditTotalWeightConstraint,
-          ui->lineEditOverrideClass, ui->lineEditOverrideGroups, ui->lineEditAlias})
-        connect(edit, &QLineEdit::textEdited, this, &Tarveo::textChanged);
-
-    weightFactor = Units::DefaultG;
-    lengthFactor = Units::MeterFactor;
-
-    installValidators();
-
-    ui->lineEditAddConstraint->hide();
-    ui->lineEditAddLowerConstraint->hide();
-    ui->lineEditAddUpperConstraint->hide();
-
-    clearAndHideSubclassPanel();
+    // Every change of the document shows in every part; a subclass shown
+    // afresh shows the document in every field.
+    connect(context, &EditorContext::currentChanged, this, [this] { showDocument(true); });
+    connect(confDocument, &ConfDocument::headerChanged, this, [this](Id id) {
+        if (id == Id::GAccelerationConstant)
+            takeDocumentG();
+        showDocument(false);
+    });
+    for (auto changed : {&ConfDocument::subclassChanged, &ConfDocument::subclassInserted,
+                         &ConfDocument::subclassRemoved})
+        connect(confDocument, changed, this, [this] { showDocument(false); });
+    connect(confDocument, &ConfDocument::stepShown, this, &Tarveo::showStep);
+    connect(confDocument, &ConfDocument::modificationChanged, this, &QWidget::setWindowModified);
+    connect(confDocument, &ConfDocument::filePathChanged, this, &Tarveo::showTitle);
+    showTitle(QString());
 
     createShortcuts();
+    setTabOrder();
 
-    createFirstAxleWidgets();
-
-    for (QWidget *frame : {static_cast<QWidget *>(ui->frameSubclassBottom),
-                           static_cast<QWidget *>(ui->frameMiddle)}) {
-        QSizePolicy policy = frame->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        frame->setSizePolicy(policy);
-    }
+    // The panels of a subclass wait for a document that has one.
+    ui->groupBoxSubclass->hide();
+    setSubclassPartsVisible(false);
+    QSizePolicy policy = ui->frameMiddle->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    ui->frameMiddle->setSizePolicy(policy);
 }
 
 Tarveo::~Tarveo() {
     delete ui;
 }
 
-void Tarveo::installValidators() {
-    enum class Kind { Real, Integer, AxleCount };
-    struct Entry {
-        QLineEdit *edit;
-        Kind kind;
-    };
-    const Entry entries[] = {
-        {ui->lineEditGroupMaxDist, Kind::Real},     {ui->lineEditMinAxleSpacing, Kind::Real},
-        {ui->lineEditMinAvgAxleWeight, Kind::Real}, {ui->lineEditUnclassified, Kind::Integer},
-        {ui->lineEditMaxAxleDist, Kind::Real},      {ui->lineEditMinAxleDist, Kind::Real},
-        {ui->lineEditUncategorised, Kind::Integer}, {ui->lineEditSubclass, Kind::Integer},
-        {ui->lineEditCopy, Kind::Integer},          {ui->lineEditCategory, Kind::Integer},
-        {ui->lineEditOverrideClass, Kind::Integer}, {ui->lineEditOverrideGroups, Kind::Integer},
-        {ui->lineEditAlias, Kind::Integer},         {ui->lineEditNumOfAxles, Kind::AxleCount},
-        {ui->lineEditMaxGrossWeight, Kind::Real},   {ui->lineEditAddConstraint, Kind::Real},
-        {ui->lineEditPrepend, Kind::Real},          {ui->lineEditAppend, Kind::Real},
-        {ui->lineEditReclassUpGvw, Kind::Real},     {ui->lineEditReclassUpTo, Kind::Real},
-        {ui->lineEditReclassDownGvw, Kind::Real},   {ui->lineEditReclassDownTo, Kind::Real},
-    };
-    for (const Entry &entry : entries) {
-        switch (entry.kind) {
-        case Kind::Real:
-            entry.edit->setValidator(NumberValidators::real(this));
-            break;
-        case Kind::Integer:
-            entry.edit->setValidator(NumberValidators::integer(this));
-            break;
-        case Kind::AxleCount:
-            entry.edit->setValidator(
-                NumberValidators::integer(Subclass::MinAxles, Subclass::MaxAxles, this));
-            break;
-        }
-    }
+const Conf &Tarveo::document() const {
+    return confDocument->conf();
 }
 
 void Tarveo::createShortcuts() {
@@ -177,75 +106,130 @@ void Tarveo::createShortcuts() {
     const QKeySequence quit(QKeySequence::Quit);
     ui->actionExit->setShortcut(quit.isEmpty() ? FallbackQuitKeys : quit);
 
-    const QKeySequence previousKeys[] = {QKeySequence(Qt::Key_Up),
-                                         QKeySequence(Qt::ALT + Qt::Key_Left)};
-    const QKeySequence nextKeys[] = {QKeySequence(Qt::Key_Down),
-                                     QKeySequence(Qt::ALT + Qt::Key_Right)};
-    for (const QKeySequence &keys : previousKeys) {
-        auto *shortcut = new QShortcut(keys, this);
+    const struct {
+        QKeySequence keys;
+        void (SubclassPanel::*step)();
+    } steps[] = {
+        {QKeySequence(Qt::Key_Up), &SubclassPanel::previous},
+        {QKeySequence(Qt::ALT + Qt::Key_Left), &SubclassPanel::previous},
+        {QKeySequence(Qt::Key_Down), &SubclassPanel::next},
+        {QKeySequence(Qt::ALT + Qt::Key_Right), &SubclassPanel::next},
+    };
+    for (const auto &step : steps) {
+        auto *shortcut = new QShortcut(step.keys, this);
         shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, &Tarveo::previousSubclass);
-    }
-    for (const QKeySequence &keys : nextKeys) {
-        auto *shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, &Tarveo::nextSubclass);
+        connect(shortcut, &QShortcut::activated, ui->groupBoxSubclass, step.step);
     }
 }
 
-void Tarveo::createFirstAxleWidgets() {
-    auto *weight = new QLineEdit(this);
-    setUpRowEdit(weight, true, tipRealValue, FirstAxleWeightName);
-    ui->frameMaxAxleWeightsEdits->layout()->addWidget(weight);
-    weight->hide();
-
-    auto *box = new QCheckBox(FirstAxleBoxText, this);
-    box->setStatusTip(tipAxleSelect);
-    box->setObjectName(FirstAxleBoxName);
-    ui->frameMaxAxleWeightsBoxes->layout()->addWidget(box);
-    box->hide();
-
-    auto *tyre = new QLineEdit(this);
-    setUpRowEdit(tyre, false, tipTyreType, FirstTyreTypeName);
-    ui->frameTyreTypes->layout()->addWidget(tyre);
-    tyre->hide();
+void Tarveo::setTabOrder() {
+    QWidget *previous = nullptr;
+    for (const char *name : TabOrder) {
+        auto *widget = findChild<QWidget *>(QLatin1String(name));
+        if (previous && widget)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
-Subclass *Tarveo::currentSubclass() {
-    // A red number names no listed subclass, whatever it reads as ("04" is
-    // not subclass 4 on display): nothing may read or change a subclass then.
-    if (ui->lineEditSubclass->styleSheet() == styleInvalid)
-        return nullptr;
-    bool ok = false;
-    const quint32 number = ui->lineEditSubclass->text().toUInt(&ok, 10);
-    if (!ok || !conf.has_subclass(number))
-        return nullptr;
-    // Whoever asks may change it.
-    judgements.touch(number);
-    return &conf.get_subclass(number);
+void Tarveo::showTitle(const QString &filePath) {
+    // As Qt programs name their window: the file, the mark of unsaved
+    // changes, the program; the whole path is the window's file path.
+    setWindowFilePath(filePath);
+    const QString program = QString::fromLatin1(Identity::ApplicationName);
+    if (filePath.isEmpty())
+        setWindowTitle(program);
+    else
+        setWindowTitle(QFileInfo(filePath).fileName() + QStringLiteral("[*] ") + QChar(EmDash) +
+                       QLatin1Char(' ') + program);
 }
 
-void Tarveo::clearAndHideSubclassPanel() {
-    for (QLineEdit *edit :
-         {ui->lineEditSubclass, ui->lineEditOverrideClass, ui->lineEditOverrideGroups,
-          ui->lineEditAlias, ui->lineEditCopy, ui->lineEditCategory, ui->lineEditNumOfAxles,
-          ui->lineEditMaxGrossWeight, ui->lineEditReclassUpGvw, ui->lineEditReclassUpTo,
-          ui->lineEditReclassDownGvw, ui->lineEditReclassDownTo,
-          ui->lineEditTotalDistanceConstraint, ui->lineEditTotalWeightConstraint})
-        edit->setText(QString());
-    ui->groupBoxSubclass->hide();
-    ui->groupBoxReclassify->hide();
-    ui->frameMiddle->hide();
+void Tarveo::setSubclassPartsVisible(bool visible) {
+    ui->groupBoxReclassify->setVisible(visible);
+    ui->frameMiddle->setVisible(visible);
 }
 
-void Tarveo::previousSubclass() {
-    const int index = ui->comboBoxSubclasses->currentIndex();
-    if (index > 0)
-        ui->comboBoxSubclasses->setCurrentIndex(index - 1);
+void Tarveo::showDocument(bool force) {
+    ui->groupBoxHeader->showDocument(force);
+    const Subclass *subclass = context->currentSubclass();
+    if (!subclass)
+        return;
+    ui->groupBoxSubclass->showSubclass(force);
+    ui->groupBoxReclassify->showSubclass(force);
+    ui->axleGrid->showSubclass(force);
+    ui->constraintPanel->showSubclass(force);
+    ui->vehicleViews->draw(*subclass);
 }
 
-void Tarveo::nextSubclass() {
-    const int index = ui->comboBoxSubclasses->currentIndex();
-    if (index < ui->comboBoxSubclasses->count() - 1)
-        ui->comboBoxSubclasses->setCurrentIndex(index + 1);
+void Tarveo::showStep(bool inHeader, quint32 number, const FieldRef &ref) {
+    if (inHeader) {
+        ui->groupBoxHeader->focusField(ref.id);
+        return;
+    }
+    if (!document().has_subclass(number))
+        return;
+    ui->groupBoxSubclass->display(number);
+    if (!ui->groupBoxSubclass->focusField(ref) && !ui->groupBoxReclassify->focusField(ref) &&
+        !ui->axleGrid->focusField(ref))
+        ui->constraintPanel->focusField(ref);
+}
+
+void Tarveo::showUnits() {
+    ui->groupBoxHeader->showUnits();
+    ui->groupBoxSubclass->showUnits();
+    ui->groupBoxReclassify->showUnits();
+    ui->axleGrid->showUnits();
+    ui->constraintPanel->showUnits();
+    showDocument(true);
+}
+
+void Tarveo::takeDocumentG() {
+    const float g = document().is_g_acceleration_constant_valid()
+                        ? Numbers::asFloat(document().get_g_acceleration_constant())
+                        : Units::DefaultG;
+    context->units().setTonneFactor(g);
+    ui->groupBoxHeader->showG(Numbers::general(g));
+}
+
+void Tarveo::receiveUnits(uchar weight, uchar length, float g) {
+    DisplayUnits &units = context->units();
+    // A g that is not above 0 (or not finite) would become the weight factor
+    // and every weight would be divided by it. Such a g is ignored: tonnes
+    // keep the g they had, while the units still change.
+    const bool gUsable = weight != Tons || (g > 0 && qIsFinite(g));
+    if (!gUsable) {
+        qDebug() << "Ignoring gravitational acceleration" << g;
+        g = units.weightUnit() == Tons ? units.weightFactor() : Units::DefaultG;
+    } else {
+        ui->groupBoxHeader->showG(Numbers::general(g));
+    }
+    units.setWeightUnit(weight, g);
+    units.setLengthUnit(length);
+    // The g of tonnes is the file's to keep; standard gravity goes without
+    // saying.
+    if (units.weightUnit() == Tons && !Units::isDefaultG(units.weightFactor()))
+        confDocument->setHeaderValue(Id::GAccelerationConstant,
+                                     Numbers::general(units.weightFactor()));
+    showUnits();
+}
+
+void Tarveo::menuConfigurationClicked() {
+    const DisplayUnits &units = context->units();
+    // The dialog's G field offers the g of tonnes; with another unit shown the
+    // factor is no g, so the default is offered.
+    const float g = units.weightUnit() == Tons ? units.weightFactor() : Units::DefaultG;
+    const uchar weight = units.weightUnit();
+    const uchar length = units.lengthUnit();
+    // Only the latest dialog is kept; an earlier one has done its work.
+    delete unitsDialog;
+    unitsDialog = new MeasurementUnits(this, &weight, &length, &g);
+    connect(unitsDialog, &MeasurementUnits::sendUnits, this, &Tarveo::receiveUnits);
+    unitsDialog->exec();
+}
+
+void Tarveo::closeEvent(QCloseEvent *event) {
+    if (maybeSave(UnsavedScope::Document))
+        event->accept();
+    else
+        event->ignore();
 }

@@ -1,25 +1,32 @@
-// The two side views of the displayed subclass, at minimum and at maximum
-// axle spacing.
+#include "editor/vehicleviews.h"
+
 #include "drawing/vehicledrawing.h"
-#include "editor/tarveo.h"
 #include "model/numbers.h"
-#include "ui_tarveo.h"
+#include "ui_vehicleviews.h"
 
 #include <QDebug>
 #include <QGraphicsScene>
 
-void Tarveo::redrawVehicle(const Subclass &subclass) {
+VehicleViews::VehicleViews(QWidget *parent) : QWidget(parent), ui(new Ui::VehicleViews) {
+    ui->setupUi(this);
+}
+
+VehicleViews::~VehicleViews() {
+    delete ui;
+}
+
+void VehicleViews::draw(const Subclass &subclass) {
     if (!VehicleDrawing::isDrawable(subclass)) {
-        clearVehicleDrawings();
+        clear();
         return;
     }
-    const float prepend = Numbers::asFloat(ui->lineEditPrepend->text()) * lengthFactor;
-    const float append = Numbers::asFloat(ui->lineEditAppend->text()) * lengthFactor;
+    const float prepend = Numbers::asFloat(subclass.get_prepend());
+    const float append = Numbers::asFloat(subclass.get_append());
     VehicleDrawing(ui->graphicsViewMin, false, prepend, append).draw(subclass);
     VehicleDrawing(ui->graphicsViewMax, true, prepend, append).draw(subclass);
 }
 
-void Tarveo::clearVehicleDrawings() {
+void VehicleViews::clear() {
     if (!ui->graphicsViewMin->scene())
         return;
     qDebug() << "Clearing image";

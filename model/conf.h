@@ -56,6 +56,12 @@ public:
     QString get_g_acceleration_constant() const;
     void set_g_acceleration_constant(const QString &value);
 
+    // A header value by its field.
+    QString get_header_value(Fields::Id id) const;
+    void set_header_value(Fields::Id id, const QString &value);
+    // Replaces every header key at once, unknown keys included.
+    void set_header(const QMap<QString, QString> &keys) { header = keys; }
+
     bool is_country_code_valid() const;
     bool is_group_max_distance_valid() const;
     // The states of check_max_axle_distance.

@@ -61,6 +61,10 @@ inline constexpr const char *UncategorisedTooLow =
 inline constexpr const char *DistanceCountsDiffer =
     QT_TRANSLATE_NOOP("Tarveo", "The file gives a different number of min and max axle distances.");
 
+// A combined constraint that names an axle beyond the subclass's count.
+inline constexpr const char *MissingAxle =
+    QT_TRANSLATE_NOOP("Tarveo", "The constraint names an axle this subclass does not have.");
+
 } // namespace Messages
 
 #endif

@@ -1,6 +1,7 @@
 #ifndef TARVEO_MODEL_SUBCLASS_H
 #define TARVEO_MODEL_SUBCLASS_H
 
+#include "model/fields.h"
 #include "model/plainvalues.h"
 
 #include <QMap>
@@ -71,6 +72,16 @@ public:
     void set_adsl_0(const QString &value);
     QString get_awsl_0() const;
     void set_awsl_0(const QString &value);
+
+    // Any value by its field: a single value, or an entry of a per-axle or
+    // constraint list (empty past the end). Setting an entry past the end of
+    // a per-axle list fills the gap with empty entries, the two distance
+    // lists together.
+    QString get_value(const FieldRef &ref) const;
+    void set_value(const FieldRef &ref, const QString &value);
+    // The axle count as the user sets it: a count of 2 to 20 first cuts the
+    // per-axle lists to the entries it uses, then the count is set.
+    void set_axle_count(const QString &value);
 
     // Per-axle access, index counted from 0. Getters give empty text past the
     // end; setters append when the index is past the end.
@@ -165,6 +176,9 @@ public:
     bool is_writable() const { return find_unwritable().isNull(); }
 
 private:
+    // The per-axle list of a Gap or Axle field.
+    QStringList &list(Fields::Id id);
+    const QStringList &list(Fields::Id id) const;
     // The constraint list a type text names; null for a foreign type.
     QStringList *constraint_list(const QString &type);
     const QStringList *constraint_list(const QString &type) const;

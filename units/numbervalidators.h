@@ -4,6 +4,9 @@
 #include <QDoubleValidator>
 #include <QIntValidator>
 
+#include "model/fields.h"
+
+class QLineEdit;
 class QObject;
 
 // Validators for fields whose text is later read by QString::toFloat or
@@ -19,6 +22,10 @@ QDoubleValidator *real(QObject *parent);
 QIntValidator *integer(QObject *parent);
 // An integer from bottom to top.
 QIntValidator *integer(int bottom, int top, QObject *parent);
+
+// Gives a field of the document the validator of its field, if any: reals
+// for lengths and weights, integers for counts, 2 to 20 for the axle count.
+void install(QLineEdit *edit, Fields::Id id);
 
 } // namespace NumberValidators
 

@@ -48,12 +48,13 @@ private slots:
         QCOMPARE(views(), QStringLiteral(" | "));
     }
 
-    void appendIsReadInDisplayedUnits() {
+    void overhangsAreTheDocumentsWhateverTheUnits() {
         // 2 ft of rear overhang: 0.6096 m, drawn at 21 pixels a metre.
-        window->findChild<QLineEdit *>("lineEditAppend")->setText("2");
-        window->findChild<QLineEdit *>("lineEditPrepend")->setText("5");
-        TarveoTestAccess::lengthFactor(*window) = 0.3048f;
-        TarveoTestAccess::redrawVehicle(*window, subclassOf("H2T1", "3", "3,4", "3,4"));
+        TarveoTestAccess::receiveUnits(*window, Tons, Inches, 9.80665f);
+        Subclass subclass = subclassOf("H2T1", "3", "3,4", "3,4");
+        subclass.set_append("0.6096");
+        subclass.set_prepend("1.524");
+        TarveoTestAccess::redrawVehicle(*window, subclass);
         QCOMPARE(views().count("black 176,5 12.8016x52"), 2);
     }
 

@@ -24,7 +24,7 @@ const QString tipAxleConf = QStringLiteral(
     "and b represent the number of axles on the part and must be equal to number of axles.");
 const QString tipRefman = QStringLiteral("Consult Kestrune refman for proper format");
 
-inline Conf &document(Tarveo &window) {
+inline const Conf &document(Tarveo &window) {
     return TarveoTestAccess::conf(window);
 }
 

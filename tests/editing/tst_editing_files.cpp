@@ -7,7 +7,6 @@
 using namespace EditingWindow;
 
 namespace {
-const QString titleBase = QStringLiteral("Tarveo v3.4.2 ");
 const QString saveDialog = QStringLiteral("dialog: Save as");
 const QString cannotSave = QStringLiteral("box: Could not save configuration\n");
 // No file can be made in the kernel's process folder, whoever runs the test.
@@ -67,10 +66,10 @@ class TestFileCommands : public QObject {
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
-    // The document, the lists and the title.
+    // The document, the lists and the file the window names.
     QString state(Tarveo &window) {
         return document(window).to_string() + entries(subclassList(window)).join(' ') +
-               text(window, "lineEditSubclass") + window.windowTitle();
+               text(window, "lineEditSubclass") + window.windowFilePath();
     }
 
 private slots:
@@ -107,7 +106,8 @@ private slots:
             (QStringList{"[classes]", "country_code=IT", "group_max_distance__m=25",
                          "max_axle_distance__m=12", "min_avg_axle_weight__kN=19.6133",
                          "min_axle_distance__m=0.8", "unclassified_vehicle_subclass=140", "", ""}));
-        QCOMPARE(window.windowTitle(), titleBase + target);
+        QCOMPARE(window.windowTitle(), QString("new.conf[*] \u2014 Tarveo"));
+        QCOMPARE(window.windowFilePath(), target);
         QVERIFY(document(window).get_subclass_numbers().isEmpty() &&
                 !subclassList(window)->count() && text(window, "lineEditSubclass").isEmpty() &&
                 widget<QComboBox>(window, "comboBoxInvalid")->isHidden());
@@ -118,7 +118,7 @@ private slots:
         QVERIFY(!openShown(window, "editing/headeronly.conf"));
         QCOMPARE(text(window, "lineEditCountry"), QStringLiteral("IT"));
         // The file's g is the factor of tonnes.
-        QCOMPARE(TarveoTestAccess::weightFactor(window), 9.81f);
+        QCOMPARE(TarveoTestAccess::units(window).weightFactor(), 9.81f);
         QVERIFY(!isShown(window, "groupBoxSubclass") && !isShown(window, "frameMiddle"));
         for (const char *name : {"MaxAxleWeightEdit1", "MaxAxleWeightBox1", "TyreType1"})
             QVERIFY2(!widget<QWidget>(window, name)->isHidden(), name);
@@ -149,12 +149,13 @@ private slots:
         retype(window, "lineEditCopy", "12");
         click(window, "buttonCopy");
 
-        // Saved under the name given, with the suffix added; the title keeps
-        // the file opened.
+        // Saved under the name given, with the suffix added; the title names
+        // the file written.
         const QStringList shown = runCommand(window, "actionSave", {"Yes", path("session")});
         QCOMPARE(shown, (QStringList{duplicate + "9 = 12", saveDialog}));
         QCOMPARE(fileLines(path("session.conf")), fileLines(dataPath("fleet-edited.conf")));
-        QCOMPARE(window.windowTitle(), titleBase + dataPath("fleet.conf"));
+        QCOMPARE(window.windowFilePath(), path("session.conf"));
+        QVERIFY(!window.isWindowModified());
     }
 };
 

@@ -51,8 +51,9 @@ private slots:
         // subclass_15: a distance above the header maximum and tyre type 7.
         QVERIFY(select(window, 15));
         QVERIFY(rowsAre(window, 1, 1, true) && rowsAre(window, 2, 4, false));
-        QCOMPARE(seen(window, {"MaxAxleDist1", "MinAxleDist1", "TyreType2"}),
-                 (QStringList{"20.00 red", "2.00 lime", "7 red: " + tipTyreRange}));
+        QCOMPARE(
+            seen(window, {"MaxAxleDist1", "MinAxleDist1", "TyreType2"}),
+            (QStringList{"20.00 red: " + tipMaxDistRange, "2.00 lime", "7 red: " + tipTyreRange}));
         QVERIFY(ticked(window).isEmpty());
 
         // What is typed into the rows is stored converted, and marked.

@@ -84,7 +84,7 @@ private:
     template <typename T = QWidget> T *find(const QString &name) {
         return window.findChild<T *>(name);
     }
-    Conf &conf() { return TarveoTestAccess::conf(window); }
+    const Conf &conf() { return TarveoTestAccess::conf(window); }
 
     void note(const QString &action) {
         log << action;

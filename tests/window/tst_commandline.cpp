@@ -1,8 +1,8 @@
 // The editor's command line: the program's answers to --help, --version and
 // what it cannot follow, and a named file opened at start as File > Open
 // opens it.
+#include "about/identity.h"
 #include "app/commandline.h"
-#include "app/identity.h"
 #include "common/testsupport.h"
 #include "common/windowdriver.h"
 
@@ -72,7 +72,6 @@ private slots:
         const QString path = CommandLine::fileToOpen({QStringLiteral("tarveo"), argument});
         QCOMPARE(path, QDir::cleanPath(QDir(testData(QString())).absoluteFilePath(argument)));
 
-        const QString title = QStringLiteral("Tarveo v" TARVEO_VERSION);
         Tarveo started;
         QStringList startShown;
         {
@@ -81,9 +80,9 @@ private slots:
             // Shown at once; the file waits for the event loop, so that its
             // boxes come up over the window.
             QVERIFY(started.isVisible());
-            QCOMPARE(started.windowTitle(), title);
+            QCOMPARE(started.windowFilePath(), QString());
             QTRY_COMPARE(script.boxTitles(), boxes);
-            QTRY_COMPARE(started.windowTitle(), opens ? title + ' ' + path : title);
+            QTRY_COMPARE(started.windowFilePath(), opens ? path : QString());
             startShown = script.shown();
         }
         if (!opens)
@@ -92,7 +91,7 @@ private slots:
         Tarveo opened;
         opened.show();
         QCOMPARE(WindowDriver::open(opened, path), QStringList{"dialog: Open file"} + startShown);
-        QCOMPARE(opened.windowTitle(), started.windowTitle());
+        QCOMPARE(opened.windowFilePath(), started.windowFilePath());
         QCOMPARE(WindowDriver::entries(WindowDriver::subclassList(started)),
                  WindowDriver::entries(WindowDriver::subclassList(opened)));
         QCOMPARE(started.document().to_string(), opened.document().to_string());

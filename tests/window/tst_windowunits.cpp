@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -45,7 +46,7 @@ QString marks(Tarveo &w, const QString &names) {
 // The document's g, the g button's, and the weight factor.
 QString gState(Tarveo &w) {
     return w.document().get_g_acceleration_constant() + '|' + texts(w, "buttonGConstant") + '|' +
-           QString::number(Access::weightFactor(w));
+           QString::number(Access::units(w).weightFactor());
 }
 
 // A header with a value in each converted field (98.0665 kN is 10 t, 3.048 m
@@ -106,10 +107,14 @@ private slots:
     // only a g other than the default is written.
     void gOfTonnesFromTheDialogAndTheFile() {
         Tarveo w;
-        const auto fill = [&w](const char *g) {
-            Access::conf(w) = Conf();
-            Access::conf(w).set_g_acceleration_constant(QString::fromLatin1(g));
-            Access::fillHeader(w);
+        QTemporaryDir dir;
+        const auto open = [&w, &dir](const char *g) {
+            const QString path = dir.filePath(QStringLiteral("g.conf"));
+            QFile file(path);
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            file.write(QByteArray("[classes]\ng_acceleration_constant=") + g + '\n');
+            file.close();
+            w.openFile(path);
             return gState(w);
         };
         Access::receiveUnits(w, Tons, Meters, 9.81f);
@@ -117,13 +122,13 @@ private slots:
         // Back to the default: the factor follows, the document keeps its g.
         Access::receiveUnits(w, Tons, Meters, 9.80665f);
         QCOMPARE(gState(w), QStringLiteral("9.81|9.80665|9.80665"));
-        QCOMPARE(fill("9.81"), QStringLiteral("9.81|9.81|9.81"));
-        // A next document without a usable g: the button shows the default,
-        // the factor stays.
-        QCOMPARE(fill(""), QStringLiteral("|9.80665|9.81"));
+        QCOMPARE(open("9.81"), QStringLiteral("9.81|9.81|9.81"));
+        // A next document without a usable g: tonnes are standard gravity
+        // again, whatever the last file had.
+        QCOMPARE(open(""), QStringLiteral("|9.80665|9.80665"));
         Access::receiveUnits(w, Pounds, Meters, 9.81f);
         QCOMPARE(gState(w), QStringLiteral("|9.81|0.00444822"));
-        QCOMPARE(fill("9.81"), QStringLiteral("9.81|9.81|0.00444822"));
+        QCOMPARE(open("9.81"), QStringLiteral("9.81|9.81|0.00444822"));
     }
 
     void gThatIsNotPositiveIsKept_data() {
@@ -147,7 +152,7 @@ private slots:
         const QString before = w.document().to_string();
 
         Access::receiveUnits(w, Tons, Feet, g);
-        QCOMPARE(Access::weightFactor(w), factor);
+        QCOMPARE(Access::units(w).weightFactor(), factor);
         QCOMPARE(w.document().to_string(), before);
         // The length unit did change.
         QCOMPARE(texts(w, "buttonGConstant lineEditGroupMaxDist labelGroupMaxDist "
@@ -155,12 +160,10 @@ private slots:
                  QStringLiteral("9.81|10.00|Group max. distance (ft):|Min. avg. axle weight (t):"));
     }
 
-    void fillHeaderFromADocument() {
+    void headerShowsTheDocument() {
         Tarveo w;
         w.openFile(unitsConf);
-        Conf &conf = Access::conf(w);
-        conf.set_country_code(QStringLiteral("XX"));
-        Access::fillHeader(w);
+        Access::document(w).setHeaderValue(Fields::Id::CountryCode, QStringLiteral("XX"));
         QCOMPARE(texts(w, "lineEditGroupMaxDist lineEditMinAxleSpacing lineEditMinAvgAxleWeight "
                           "lineEditMaxAxleDist lineEditMinAxleDist lineEditUnclassified "
                           "lineEditUncategorised"),
@@ -173,23 +176,21 @@ private slots:
         QCOMPARE(child<QLineEdit>(w, "lineEditMaxAxleDist")->cursorPosition(), 0);
     }
 
-    void copyHeaderIntoTheDocument() {
+    void typedHeaderIsStoredInDocumentUnits() {
         Tarveo w;
         Access::receiveUnits(w, Tons, Feet, 9.81f);
-        Access::conf(w) = Conf();
         const std::pair<const char *, const char *> typed[] = {
             {"lineEditCountry", "si"},        {"lineEditGroupMaxDist", "10"},
             {"lineEditMinAxleSpacing", "20"}, {"lineEditMinAvgAxleWeight", "2"},
             {"lineEditMaxAxleDist", "30"},    {"lineEditMinAxleDist", "1"},
             {"lineEditUnclassified", "140"},  {"lineEditUncategorised", "6"}};
         for (const auto &[name, value] : typed)
-            child<QLineEdit>(w, name)->setText(QString::fromLatin1(value));
-        Access::copyHeaderToConf(w);
+            WindowDriver::retype(w, QString::fromLatin1(name), QString::fromLatin1(value));
         QCOMPARE(w.document().to_string(),
                  WindowDriver::fileLines(testData("window/header.conf")).join('\n'));
         // The default g is not written.
         Tarveo plain;
-        Access::copyHeaderToConf(plain);
+        Access::receiveUnits(plain, Tons, Meters, 9.80665f);
         QVERIFY(!plain.document().get_header().contains(QStringLiteral("g_acceleration_constant")));
     }
 

@@ -23,7 +23,7 @@ constexpr double LargeOpenGoalMs = 2000.0;
 constexpr double LargeKeystrokeGoalMs = 20.0;
 
 // The fields a user types in, one of each kind.
-const char *const Fields[] = {
+const char *const TypedFields[] = {
     "lineEditVersion",        "lineEditCountry",      "lineEditGroupMaxDist", "lineEditMaxAxleDist",
     "lineEditMinAxleDist",    "lineEditUnclassified", "lineEditSubclass",     "lineEditCategory",
     "lineEditMaxGrossWeight", "lineEditConfString",   "lineEditNumOfAxles",   "lineEditReclassUpTo",
@@ -83,7 +83,7 @@ void benchEditor(const QString &path, int subclasses, Figures &figures) {
     // Subclass 3: three axles, a combined weight and a distance constraint.
     window.findChild<QComboBox *>(QStringLiteral("comboBoxSubclasses"))->setCurrentIndex(2);
 
-    for (const char *name : Fields) {
+    for (const char *name : TypedFields) {
         auto *edit = window.findChild<QLineEdit *>(QLatin1String(name));
         if (!edit || !edit->isVisibleTo(&window) || edit->text().isEmpty()) {
             figures.note(QStringLiteral("(no field %1 to type in)").arg(name), 0);

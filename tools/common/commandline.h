@@ -1,7 +1,7 @@
 #ifndef TARVEO_TOOLS_COMMON_COMMANDLINE_H
 #define TARVEO_TOOLS_COMMON_COMMANDLINE_H
 
-#include "app/version.h"
+#include "tarveoversion.h"
 #include "tools/common/exitstatus.h"
 
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #include "tools/tarveo-sheet/report.h"
 
-#include "app/version.h"
+#include "tarveoversion.h"
 #include "model/conf.h"
 #include "model/filekeys.h"
 #include "model/numbers.h"

@@ -1,7 +1,7 @@
-#ifndef TARVEO_APP_IDENTITY_H
-#define TARVEO_APP_IDENTITY_H
+#ifndef TARVEO_ABOUT_IDENTITY_H
+#define TARVEO_ABOUT_IDENTITY_H
 
-#include "app/version.h"
+#include "tarveoversion.h"
 
 // Who the program says it is: the application identity given to the
 // toolkit at start-up, the version shown in the title and the About box,

@@ -1,4 +1,4 @@
-#include "app/identity.h"
+#include "about/identity.h"
 
 #include <QCoreApplication>
 
