@@ -13,6 +13,7 @@ int main(int argc, char *argv[]) {
     // The window lives on this stack, so it and its document go before the
     // application object does.
     Tarveo window;
+    window.restoreSettings();
     CommandLine::showAndOpen(window, file);
     return app.exec();
 }

@@ -24,6 +24,7 @@ void ConfDocument::replace(Conf conf, const QString &filePath) {
     document = std::move(conf);
     judgements.judgeAll(document);
     path = filePath;
+    partlyRead = document.get_read_outcome().readWhole() ? QString() : filePath;
     stack->setClean();
     emit documentReplaced();
     emit filePathChanged(path);
@@ -31,6 +32,8 @@ void ConfDocument::replace(Conf conf, const QString &filePath) {
 
 void ConfDocument::markSaved(const QString &filePath) {
     stack->setClean();
+    if (filePath == partlyRead)
+        partlyRead.clear();
     if (filePath != path) {
         path = filePath;
         emit filePathChanged(path);

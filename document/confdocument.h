@@ -30,6 +30,10 @@ public:
     // The file the document was read from or last written to; empty for
     // none.
     QString filePath() const { return path; }
+    // The file the document was read from when the reading stopped early
+    // and the file has not been written over since: saving over it drops
+    // the part that was not read.
+    QString partlyReadFile() const { return partlyRead; }
 
     // Replaces the whole document (Open, New); the undo stack starts empty
     // and clean.
@@ -87,6 +91,7 @@ private:
 
     Conf document;
     QString path;
+    QString partlyRead;
     Judgements judgements;
     QUndoStack *stack;
 };

@@ -37,23 +37,19 @@ QString ConfFileDialog::ask(QWidget *parent, QFileDialog::AcceptMode mode,
     ConfFileDialog dialog(parent, mode, startPath);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
-    return dialog.selectedFiles().value(0);
+    return dialog.chosen;
 }
 
 void ConfFileDialog::accept() {
     const auto *nameEdit = findChild<QLineEdit *>(FileNameEditName);
-    if (acceptMode() != AcceptSave || !nameEdit) {
-        QFileDialog::accept();
-        return;
-    }
-    const QFileInfo typed(directory(), nameEdit->text());
-    const bool existingWithoutSuffix =
-        !nameEdit->text().contains(QLatin1Char('.')) && typed.isFile();
-    if (!existingWithoutSuffix) {
-        QFileDialog::accept();
-        return;
-    }
-    setDefaultSuffix(QString());
+    const bool existingWithoutSuffix = acceptMode() == AcceptSave && nameEdit &&
+                                       !nameEdit->text().contains(QLatin1Char('.')) &&
+                                       QFileInfo(directory(), nameEdit->text()).isFile();
+    if (existingWithoutSuffix)
+        setDefaultSuffix(QString());
     QFileDialog::accept();
-    setDefaultSuffix(SuffixConf);
+    if (result() == Accepted)
+        chosen = selectedFiles().value(0);
+    if (existingWithoutSuffix)
+        setDefaultSuffix(SuffixConf);
 }

@@ -17,6 +17,9 @@ public:
 
 protected:
     void accept() override;
+
+private:
+    QString chosen; // as accepted, before the suffix is given back
 };
 
 #endif

@@ -3,11 +3,30 @@
 #include "editor/editorcontext.h"
 #include "editor/fieldmarking.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
+#include <iterator>
 
 FieldEdit::FieldEdit(QLineEdit *edit, const FieldRef &ref, EditorContext *context)
     : QObject(edit), lineEdit(edit), reference(ref), context(context) {
     connect(edit, &QLineEdit::textEdited, this, &FieldEdit::typed);
+    edit->installEventFilter(this);
+}
+
+bool FieldEdit::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::ShortcutOverride)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QKeySequence pressed(int(key->modifiers()) | key->key());
+    const QKeySequence undoKeys[] = {QKeySequence(Qt::CTRL + Qt::Key_Z),
+                                     QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z),
+                                     QKeySequence(Qt::CTRL + Qt::Key_Y)};
+    const bool undoKey =
+        key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+        std::find(std::begin(undoKeys), std::end(undoKeys), pressed) != std::end(undoKeys);
+    // Swallowed unaccepted, the key goes on to the window's shortcuts.
+    return undoKey;
 }
 
 QString FieldEdit::documentValue() const {

@@ -17,6 +17,8 @@ class QLineEdit;
 // Text retyped to what the field was showing gives back the document's
 // exact value, not that value rounded through its display.
 class FieldEdit : public QObject {
+    Q_OBJECT
+
 public:
     FieldEdit(QLineEdit *edit, const FieldRef &ref, EditorContext *context);
 
@@ -28,6 +30,11 @@ public:
     // Shows the document's value and its marking; forced, typed text gives
     // way as well.
     void show(bool force = false);
+
+protected:
+    // Leaves the undo keys to the window: the document's steps, not the
+    // field's own text history, are what they take back.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void typed(const QString &text);

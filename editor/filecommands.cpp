@@ -3,11 +3,13 @@
 #include "document/confdocument.h"
 #include "editor/conffiledialog.h"
 #include "editor/editorcontext.h"
+#include "editor/recentfiles.h"
 #include "editor/tarveo.h"
 #include "model/numbers.h"
 #include "ui_tarveo.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -29,6 +31,12 @@ const char *const TitleReadStopped = QT_TRANSLATE_NOOP("Tarveo", "Configuration 
 const char *const TextReadStopped =
     QT_TRANSLATE_NOOP("Tarveo", "Reading %1 stopped at line %2, which has no \"=\":\n%3\n"
                                 "The rest of the file was not read.");
+
+const char *const TextOverwritePartlyRead =
+    QT_TRANSLATE_NOOP("Tarveo", "Reading %1 stopped at line %2:\n%3\nSaving over it drops that "
+                                "line and everything after it.");
+const char *const TextRecentGone = QT_TRANSLATE_NOOP(
+    "Tarveo", "The file %1 no longer exists. It was taken off the list of recent files.");
 
 const char *const TitleDuplicates = QT_TRANSLATE_NOOP("Tarveo", "Duplicate subclasses found!");
 const char *const TextDuplicates = QT_TRANSLATE_NOOP(
@@ -90,6 +98,7 @@ void Tarveo::menuNewClicked() {
         return;
 
     confDocument->replace(std::move(fresh), path);
+    recentFiles->add(path);
     context->setCurrent(std::nullopt);
     ui->groupBoxSubclass->showEmptyDocument();
     ui->groupBoxSubclass->show();
@@ -116,6 +125,7 @@ void Tarveo::openFile(const QString &path) {
         return;
     }
     confDocument->replace(std::move(read), path);
+    recentFiles->add(path);
     // The factor of tonnes is this file's g, whatever the last file had.
     takeDocumentG();
     ui->groupBoxReclassify->clear();
@@ -138,14 +148,59 @@ void Tarveo::menuSaveClicked() {
     saveDocument();
 }
 
+void Tarveo::menuSaveAsClicked() {
+    saveDocumentAs();
+}
+
 bool Tarveo::saveDocument() {
+    const QString path = confDocument->filePath();
+    if (path.isEmpty())
+        return saveDocumentAs();
+    return saveChecksPass() && saveTo(path);
+}
+
+bool Tarveo::saveDocumentAs() {
     if (!saveChecksPass())
         return false;
-    const QString path = ConfFileDialog::ask(this, QFileDialog::AcceptSave);
-    if (path.isEmpty() || !writeDocument(document(), path))
+    // The dialog starts at the current file, its name filled in.
+    const QString path =
+        ConfFileDialog::ask(this, QFileDialog::AcceptSave, confDocument->filePath());
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool Tarveo::saveTo(const QString &path) {
+    if (!confirmOverwriteOfPartlyRead(path) || !writeDocument(document(), path))
         return false;
     confDocument->markSaved(path);
+    recentFiles->add(path);
     return true;
+}
+
+bool Tarveo::confirmOverwriteOfPartlyRead(const QString &path) {
+    const QString partly = confDocument->partlyReadFile();
+    if (partly.isEmpty() ||
+        QFileInfo(partly).canonicalFilePath() != QFileInfo(path).canonicalFilePath())
+        return true;
+    const ConfReadOutcome &outcome = document().get_read_outcome();
+    QMessageBox box(QMessageBox::Warning, tr(TitleReadStopped),
+                    tr(TextOverwritePartlyRead)
+                        .arg(QDir::toNativeSeparators(path))
+                        .arg(outcome.stopLine)
+                        .arg(outcome.stopText),
+                    QMessageBox::Save | QMessageBox::Cancel);
+    box.button(QMessageBox::Save)->setText(tr("&Save"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Save;
+}
+
+void Tarveo::openRecent(const QString &path) {
+    if (!QFileInfo::exists(path)) {
+        warn(TitleCouldNotOpen, tr(TextRecentGone).arg(QDir::toNativeSeparators(path)));
+        recentFiles->remove(path);
+        return;
+    }
+    if (maybeSave(UnsavedScope::Document))
+        openFile(path);
 }
 
 bool Tarveo::maybeSave(UnsavedScope scope) {

@@ -5,6 +5,8 @@
 #include "about/identity.h"
 #include "document/confdocument.h"
 #include "editor/editorcontext.h"
+#include "editor/editorsettings.h"
+#include "editor/recentfiles.h"
 #include "model/numbers.h"
 #include "tarveoversion.h"
 #include "ui_tarveo.h"
@@ -13,13 +15,18 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QShortcut>
+#include <QUndoStack>
 
 namespace {
 
 using Fields::Id;
 
 const QKeySequence FallbackQuitKeys(Qt::CTRL + Qt::Key_Q);
+const QKeySequence FallbackSaveAsKeys(Qt::CTRL + Qt::SHIFT + Qt::Key_S);
+const QKeySequence FallbackUndoKeys(Qt::CTRL + Qt::Key_Z);
+const QKeySequence FallbackRedoKeys(Qt::CTRL + Qt::SHIFT + Qt::Key_Z);
 // Between the file's name and the program's in the title.
 constexpr ushort EmDash = 0x2014;
 
@@ -77,8 +84,9 @@ Tarveo::Tarveo(QWidget *parent)
     connect(confDocument, &ConfDocument::filePathChanged, this, &Tarveo::showTitle);
     showTitle(QString());
 
-    createShortcuts();
+    createActions();
     setTabOrder();
+    setAcceptDrops(true);
 
     // The panels of a subclass wait for a document that has one.
     ui->groupBoxSubclass->hide();
@@ -96,15 +104,40 @@ const Conf &Tarveo::document() const {
     return confDocument->conf();
 }
 
-void Tarveo::createShortcuts() {
-    // The File menu takes the desktop's usual keys, so the menu shows them
-    // and they fire from any field.
-    ui->actionNew->setShortcut(QKeySequence::New);
-    ui->actionOpen->setShortcut(QKeySequence::Open);
-    ui->actionSave->setShortcut(QKeySequence::Save);
-    // Desktops without a GNOME or KDE theme have no Quit keys of their own.
-    const QKeySequence quit(QKeySequence::Quit);
-    ui->actionExit->setShortcut(quit.isEmpty() ? FallbackQuitKeys : quit);
+void Tarveo::createActions() {
+    connect(ui->actionSaveAs, &QAction::triggered, this, &Tarveo::menuSaveAsClicked);
+    recentFiles = new RecentFiles(ui->menuRecent, this);
+    connect(recentFiles, &RecentFiles::chosen, this, &Tarveo::openRecent);
+
+    // Undo and redo name the step they take back or make again.
+    QUndoStack *history = confDocument->undoStack();
+    QAction *undo = history->createUndoAction(this);
+    QAction *redo = history->createRedoAction(this);
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    ui->menuEdit->addAction(undo);
+    ui->menuEdit->addAction(redo);
+
+    // The menus take the desktop's usual keys, so the menus show them and
+    // they fire from any field. Desktops without a GNOME or KDE theme lack
+    // some; the common ones stand in.
+    const struct {
+        QAction *action;
+        QKeySequence::StandardKey keys;
+        QKeySequence fallback;
+    } keys[] = {
+        {ui->actionNew, QKeySequence::New, {}},
+        {ui->actionOpen, QKeySequence::Open, {}},
+        {ui->actionSave, QKeySequence::Save, {}},
+        {ui->actionSaveAs, QKeySequence::SaveAs, FallbackSaveAsKeys},
+        {ui->actionExit, QKeySequence::Quit, FallbackQuitKeys},
+        {undo, QKeySequence::Undo, FallbackUndoKeys},
+        {redo, QKeySequence::Redo, FallbackRedoKeys},
+    };
+    for (const auto &key : keys) {
+        const QKeySequence standard(key.keys);
+        key.action->setShortcut(standard.isEmpty() ? key.fallback : standard);
+    }
 
     const struct {
         QKeySequence keys;
@@ -210,7 +243,20 @@ void Tarveo::receiveUnits(uchar weight, uchar length, float g) {
     if (units.weightUnit() == Tons && !Units::isDefaultG(units.weightFactor()))
         confDocument->setHeaderValue(Id::GAccelerationConstant,
                                      Numbers::general(units.weightFactor()));
+    EditorSettings::setUnits({units.weightUnit(), units.lengthUnit()});
     showUnits();
+}
+
+void Tarveo::restoreSettings() {
+    if (const std::optional<EditorSettings::Units> units = EditorSettings::units()) {
+        DisplayUnits &shown = context->units();
+        shown.setWeightUnit(units->weight, Units::DefaultG);
+        shown.setLengthUnit(units->length);
+        takeDocumentG();
+        showUnits();
+    }
+    restoreGeometry(EditorSettings::windowGeometry());
+    restoreState(EditorSettings::windowState());
 }
 
 void Tarveo::menuConfigurationClicked() {
@@ -228,8 +274,36 @@ void Tarveo::menuConfigurationClicked() {
 }
 
 void Tarveo::closeEvent(QCloseEvent *event) {
-    if (maybeSave(UnsavedScope::Document))
-        event->accept();
-    else
+    if (!maybeSave(UnsavedScope::Document)) {
         event->ignore();
+        return;
+    }
+    EditorSettings::setWindow(saveGeometry(), saveState());
+    event->accept();
+}
+
+namespace {
+
+// The one local file a drag carries, or empty.
+QString droppedFile(const QMimeData *data) {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    return urls.first().toLocalFile();
+}
+
+} // namespace
+
+void Tarveo::dragEnterEvent(QDragEnterEvent *event) {
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Tarveo::dropEvent(QDropEvent *event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (maybeSave(UnsavedScope::Document))
+        openFile(path);
 }

@@ -9,7 +9,10 @@
 class ConfDocument;
 class EditorContext;
 class MeasurementUnits;
+class RecentFiles;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 
 namespace Ui {
 class Tarveo;
@@ -32,9 +35,17 @@ public:
     // The document as it stands, for callers that only read it.
     const Conf &document() const;
 
+public slots:
+    // Takes back the units and the window's shape of the last run. A window
+    // starts in tonnes and metres; the program calls this once it is made.
+    void restoreSettings();
+
 protected:
-    // Asks before unsaved changes are lost.
+    // Asks before unsaved changes are lost; remembers the window's shape.
     void closeEvent(QCloseEvent *event) override;
+    // A file dropped on the window opens as File > Open would open it.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     // The commands the menus and buttons run; outside checks run them by
@@ -42,6 +53,7 @@ private slots:
     void menuNewClicked();
     void menuOpenClicked();
     void menuSaveClicked();
+    void menuSaveAsClicked();
     void menuAboutClicked();
     void menuUpdateClicked();
     void menuConfigurationClicked();
@@ -51,7 +63,10 @@ private slots:
 private:
     friend struct TarveoTestAccess; // the tests' one way to the window's inside
 
-    void createShortcuts();
+    void createActions();
+    // Opens a file of the recent list; one that is gone is said so and
+    // leaves the list.
+    void openRecent(const QString &path);
     void setTabOrder();
     // Every part shows the document; forced, typed text gives way as well.
     void showDocument(bool force);
@@ -71,8 +86,16 @@ private:
     bool saveChecksPass();
     // Writes the document to path; a failure is shown in a warning box.
     bool writeDocument(const Conf &document, const QString &path);
-    // The Save command; true when the file was written.
+    // Save: to the file the document came from or was last written to,
+    // asking for a name only when there is none; true when it was written.
     bool saveDocument();
+    // Save As: always asks for the name.
+    bool saveDocumentAs();
+    // Writes the document to path after the checks of Save; false when
+    // refused or not written.
+    bool saveTo(const QString &path);
+    // Asks before a file read only in part is written over; true to go on.
+    bool confirmOverwriteOfPartlyRead(const QString &path);
     // Offers to save unsaved changes; false when the user cancels, or chose
     // Save and the file was not written. Only subclass changes count for New,
     // which carries the header into the new file.
@@ -85,6 +108,7 @@ private:
     ConfDocument *confDocument;
     EditorContext *context;
     MeasurementUnits *unitsDialog = nullptr; // the most recent units dialog
+    RecentFiles *recentFiles;
 };
 
 #endif

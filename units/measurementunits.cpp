@@ -36,6 +36,8 @@ MeasurementUnits::MeasurementUnits(QWidget *parent, const uchar *weightUnit,
         current->setChecked(true);
 
     ui->lineEditG->setValidator(NumberValidators::real(this));
+    connect(ui->lineEditG, &QLineEdit::textEdited, this, &MeasurementUnits::gEdited);
+    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &MeasurementUnits::accepted);
 
     weightUnitChanged(*weightUnit);
 }
@@ -54,11 +56,11 @@ void MeasurementUnits::weightUnitChanged(int radioButton) {
     }
 }
 
-void MeasurementUnits::on_lineEditG_textEdited(QString arg1) {
-    g = Numbers::asFloat(arg1);
+void MeasurementUnits::gEdited(const QString &text) {
+    g = Numbers::asFloat(text);
 }
 
-void MeasurementUnits::on_buttonBox_accepted() {
+void MeasurementUnits::accepted() {
     const float chosenG = Numbers::asFloat(ui->lineEditG->text());
     const auto length = static_cast<uchar>(ui->buttonGroupLength->checkedId());
     const auto weight = static_cast<uchar>(ui->buttonGroupWeight->checkedId());

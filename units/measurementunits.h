@@ -24,11 +24,10 @@ public slots:
     // Enables the G field for tonnes (id 0), clears and disables it otherwise.
     void weightUnitChanged(int radioButton);
 
-private slots:
-    void on_lineEditG_textEdited(QString arg1);
-    void on_buttonBox_accepted();
-
 private:
+    void gEdited(const QString &text);
+    void accepted();
+
     Ui::MeasurementUnits *ui;
     float g;
 };

@@ -10,8 +10,16 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
+
+// What the window remembers between starts goes to the toolkit's test
+// folder, never to the user's settings.
+inline void useTestSettings() {
+    QStandardPaths::setTestModeEnabled(true);
+}
+Q_COREAPP_STARTUP_FUNCTION(useTestSettings)
 
 // Reaches the window's private state where a test cannot see it through
 // the widgets or the saved file.

@@ -40,7 +40,7 @@ const struct Refusal {
     {"an incomplete subclass 0 reads as a header failure", "files-incomplete-zero.conf", "",
      "actionSave", "", headerInvalid},
     {"an invalid header", "files-short-header.conf", "", "actionSave", "", headerInvalid},
-    {"save, unwritable", "files-cars.conf", "", "actionSave", unwritable,
+    {"save as, unwritable", "files-cars.conf", "", "actionSaveAs", unwritable,
      saveDialog + '|' + writeFailed},
     {"new, unwritable", "files-cars.conf", "", "actionNew", unwritable,
      saveDialog + '|' + writeFailed},
@@ -151,7 +151,7 @@ private slots:
 
         // Saved under the name given, with the suffix added; the title names
         // the file written.
-        const QStringList shown = runCommand(window, "actionSave", {"Yes", path("session")});
+        const QStringList shown = runCommand(window, "actionSaveAs", {"Yes", path("session")});
         QCOMPARE(shown, (QStringList{duplicate + "9 = 12", saveDialog}));
         QCOMPARE(fileLines(path("session.conf")), fileLines(dataPath("fleet-edited.conf")));
         QCOMPARE(window.windowFilePath(), path("session.conf"));

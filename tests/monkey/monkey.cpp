@@ -1,10 +1,17 @@
 // A randomized editing session: drives the real window headless with random
-// user actions and checks, after every save, that the file reads back as the
-// text that was written and that no subclass the session never displayed has
-// changed. A failure names its seed, so that it replays:
+// user actions. After every action each field on display shows the
+// document's value (or the text just typed, where that is what was stored)
+// with the model's marking, no subclass the session never displayed has
+// changed, and a document without unsaved changes reads back from its file
+// as it stands; after every save the file reads back as the text written.
+// Now and then, and at the end, every step is undone, which must give the
+// text that was opened, and redone, which must give it back. A failure names
+// its seed, so that it replays:
 //   tarveo-monkey [--seed N] [--seconds S | --actions N] FILE...
 #include "common/modalscript.h"
 #include "common/testsupport.h"
+#include "editor/fieldedit.h"
+#include "editor/fieldmarking.h"
 #include "model/numbers.h"
 
 #include <QAbstractButton>
@@ -27,6 +34,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 #include <cstdio>
 
 namespace {
@@ -44,8 +52,22 @@ const QStringList Pieces =
 class Monkey : public QObject {
 public:
     Monkey(quint32 seed, const QStringList &dataFiles)
-        : random(seed), seed(seed), openable(dataFiles),
-          answerer({}, [this](QWidget *modal) { answerModal(modal); }) {
+        : random(seed), seed(seed), answerer({}, [this](QWidget *modal) { answerModal(modal); }) {
+        // Save writes back to the file that was opened: the session works on
+        // copies of its files.
+        for (const QString &file : dataFiles) {
+            const QString copy = dir.filePath(QFileInfo(file).fileName());
+            if (!QFile::copy(file, copy))
+                failure = "cannot copy " + file;
+            openable << copy;
+        }
+        openedText = conf().to_string();
+        ConfDocument &document = TarveoTestAccess::document(window);
+        connect(&document, &ConfDocument::documentReplaced, this, [this] {
+            replaced = true;
+            documentShown = true;
+            openedText = conf().to_string();
+        });
         // Every entry made current is displayed, however briefly.
         auto *list = find<QComboBox>("comboBoxSubclasses");
         connect(
@@ -71,12 +93,24 @@ public:
                 return false;
             }
         }
-        std::printf("monkey: seed %u, %d actions, %d saves checked\n", seed, done, saves);
+        undoAll();
+        if (!failure.isEmpty()) {
+            std::fprintf(stderr,
+                         "monkey: FAILED undoing all at the end: %s\n  replay: "
+                         "tarveo-monkey --seed %u --actions %d\n",
+                         qPrintable(failure), seed, done);
+            return false;
+        }
+        std::printf("monkey: seed %u, %d actions, %d saves checked, %d fields checked, %d steps "
+                    "undone\n",
+                    seed, done, saves, fieldsChecked, stepsUndone);
         return true;
     }
 
 private:
     static constexpr int LogLength = 12;
+    // Every so many actions all steps are undone and redone.
+    static constexpr int UndoAllEvery = 97;
     static constexpr ushort FirstNonAscii = 0x80;
 
     int pick(int count) { return int(random.bounded(count)); }
@@ -97,9 +131,11 @@ private:
         command_.clear();
         promptSaving = false;
         // Typing is the commonest action, then saving and opening.
-        const int roll = pick(12);
+        const int roll = pick(13);
         if (roll < 4)
             typeSomewhere();
+        else if (roll == 12)
+            trigger(chance(60) ? "actionUndo" : "actionRedo");
         else if (roll == 4)
             chooseSubclass();
         else if (roll == 5)
@@ -111,12 +147,108 @@ private:
         else if (roll == 8)
             trigger("actionConfiguration");
         else if (roll < 11)
-            trigger(chance(80) ? "actionSave" : "actionNew");
+            trigger(chance(70) ? "actionSave" : chance(50) ? "actionSaveAs" : "actionNew");
         else
             trigger(chance(90) ? "actionOpen" : "close");
         noteDisplayed();
         failure = changedUndisplayed(conf(), snapshot, displayed);
         checkSaves();
+        if (failure.isEmpty())
+            failure = cleanReadsBack();
+        if (failure.isEmpty())
+            failure = panelShowsDocument();
+        if (failure.isEmpty() && done % UndoAllEvery == UndoAllEvery - 1)
+            undoAll();
+    }
+
+    // Undoes every step, which must give the text the document was opened
+    // or created with, then redoes them all, which must give back the text
+    // before.
+    void undoAll() {
+        QUndoStack *steps = TarveoTestAccess::document(window).undoStack();
+        const QString before = conf().to_string();
+        const int index = steps->index();
+        steps->setIndex(0);
+        stepsUndone += index;
+        if (conf().to_string() != openedText) {
+            failure = QStringLiteral("undoing %1 steps does not give the opened text").arg(index);
+            return;
+        }
+        // Steps the user had undone stay undone.
+        steps->setIndex(index);
+        if (conf().to_string() != before)
+            failure = QStringLiteral("redoing %1 steps does not give the text back").arg(index);
+        else
+            failure = panelShowsDocument();
+    }
+
+    // A document without unsaved changes is what its file reads as.
+    QString cleanReadsBack() {
+        ConfDocument &document = TarveoTestAccess::document(window);
+        const QString path = document.filePath();
+        if (document.isModified() || path.isEmpty())
+            return QString();
+        if (Conf(path, nullptr).to_string() != conf().to_string())
+            return path + " does not read as the document that has no unsaved changes";
+        return QString();
+    }
+
+    // Every field on display shows the document's value in the window's
+    // units, or text typed that stored it (or that was too large to store),
+    // and carries the model's marking.
+    QString panelShowsDocument() {
+        auto *number = find<QLineEdit>("lineEditSubclass");
+        const bool subclassShown = number->styleSheet() == FieldMarking::StyleValid &&
+                                   conf().has_subclass(Numbers::asUnsigned(number->text()));
+        ConfDocument &document = TarveoTestAccess::document(window);
+        const DisplayUnits &units = TarveoTestAccess::units(window);
+        for (const FieldEdit *field : window.findChildren<FieldEdit *>()) {
+            const QLineEdit *edit = field->edit();
+            const FieldRef &ref = field->ref();
+            const Fields::Field &described = Fields::field(ref.id);
+            const bool inHeader = described.scope == Fields::Scope::Header;
+            // Until a file is opened or created the header shows the form's
+            // own colours.
+            if (!edit->isVisible() || (inHeader ? !documentShown : !subclassShown))
+                continue;
+            ++fieldsChecked;
+            const quint32 shown = Numbers::asUnsigned(number->text());
+            const QString value = inHeader ? conf().get_header_value(ref.id)
+                                           : conf().get_subclass(shown).get_value(ref);
+            const QString name = edit->objectName();
+            if (field->holdsUnstoredText()) {
+                if (edit->styleSheet() != FieldMarking::StyleInvalid)
+                    return name + " holds text it could not store, yet is not red";
+                continue;
+            }
+            if (edit->text() != units.toDisplay(described.kind, value) &&
+                storedAs(ref, edit->text(), shown) != value)
+                return QStringLiteral("%1 shows \"%2\" for the document's \"%3\"")
+                    .arg(name, edit->text(), value);
+            const Verdict verdict =
+                inHeader ? document.headerVerdict(ref.id) : document.verdict(shown, ref);
+            const QString style = verdict.state == Verdict::State::Valid ? FieldMarking::StyleValid
+                                  : verdict.state == Verdict::State::Warning
+                                      ? FieldMarking::StyleWarning
+                                      : FieldMarking::StyleInvalid;
+            if (edit->styleSheet() != style)
+                return name + " is not marked as the model judges \"" + value + '"';
+        }
+        return QString();
+    }
+
+    // What the document holds once the text typed into the field is stored.
+    QString storedAs(const FieldRef &ref, const QString &text, quint32 shown) {
+        const Fields::Field &described = Fields::field(ref.id);
+        const QString value = TarveoTestAccess::units(window).toDocument(described, text).value;
+        if (described.scope == Fields::Scope::Header) {
+            Conf stored;
+            stored.set_header_value(ref.id, value);
+            return stored.get_header_value(ref.id);
+        }
+        Subclass stored = conf().get_subclass(shown);
+        stored.set_value(ref, value);
+        return stored.get_value(ref);
     }
 
     // No subclass the session never displayed may differ from what was opened.
@@ -186,9 +318,7 @@ private:
             break;
         case 2:
             if (invalid->isVisible() && invalid->count() > 0)
-                QMetaObject::invokeMethod(
-                    invalid, "activated",
-                    Q_ARG(QString, invalid->itemText(pick(invalid->count()))));
+                emit invalid->activated(pick(invalid->count()));
             note("invalid list");
             break;
         default: {
@@ -358,10 +488,12 @@ private:
     Tarveo window;
     QRandomGenerator random;
     quint32 seed;
+    QTemporaryDir dir;
     QStringList openable;
     QStringList saved;
-    QTemporaryDir dir;
     ModalScript answerer;
+    QString openedText; // the document as it was opened or created
+    bool documentShown = false;
     QString command_;
     bool promptSaving = false;
     QList<PendingSave> pending;
@@ -372,6 +504,8 @@ private:
     QString failure;
     int done = 0;
     int saves = 0;
+    int fieldsChecked = 0;
+    int stepsUndone = 0;
 };
 
 void quiet(QtMsgType type, const QMessageLogContext &, const QString &message) {
