@@ -66,6 +66,11 @@ private slots:
         tick(window, {1, 2});
         click(window, "buttonAddConstraint");
         QCOMPARE(document(window).to_string(), before);
+        // Green again, every field shows the document, not what was typed.
+        retype(window, "lineEditSubclass", "9");
+        QCOMPARE(seen(window, {"lineEditCategory", "lineEditNumOfAxles", "MaxAxleDist1",
+                               "lineEditTotalWeightConstraint"}),
+                 (QStringList{"5 lime", "5 lime", "4.50 lime", "lime"}));
 
         // Two subclasses of five axles: the rows stay, the sums follow.
         QVERIFY(select(window, 4) && select(window, 9));
