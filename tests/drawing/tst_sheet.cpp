@@ -1,9 +1,13 @@
 // tarveo-sheet as a user runs it: a file in, a picture or a report out, a
-// clear message and a non-zero exit when either end fails.
+// clear message and a non-zero exit when either end fails; and the report
+// as the window makes it.
 #include "common/testdata.h"
+#include "model/conf.h"
+#include "report/report.h"
 
 #include <QCryptographicHash>
 #include <QImageReader>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -192,6 +196,36 @@ private slots:
                 .arg(QFileInfo(source).fileName(), hash,
                      QDate::currentDate().toString("yyyy-MM-dd"));
         QVERIFY2(all.indexOf(approval) > all.lastIndexOf("Subclass "), qPrintable(all.right(300)));
+    }
+
+    // The window's report: of the document as edited, in the window's
+    // units and g, on the page a print dialog chose, hashing what Save
+    // would write.
+    void reportOfAnEditedDocument() {
+        Conf conf(dataFile("short.conf"), nullptr);
+        conf.get_subclass(3).set_max_GVW("40");
+        ReportOptions options;
+        options.weightUnit = Kilonewtons;
+        options.g = 10;
+        options.path = dataFile("short.conf");
+        options.unsavedEdits = true;
+        options.bytes = QByteArray("edited");
+        const QString pdf = dir.filePath("edited.pdf");
+        {
+            QPdfWriter letter(pdf);
+            letter.setPageSize(QPageSize(QPageSize::Letter));
+            QString error;
+            QVERIFY2(Report::paint(conf, options, letter, &error), qPrintable(error));
+        }
+        QVERIFY(run({pdf}, "pdfinfo").out.contains("(letter)"));
+        const QString all = run({"-layout", pdf, "-"}, "pdftotext").out.simplified();
+        const QString hash = QCryptographicHash::hash("edited", QCryptographicHash::Sha256).toHex();
+        for (const QString &text :
+             {QStringLiteral("weights in kN (g = 10)"),
+              QStringLiteral("Max. gross weight: 40.00 kN"),
+              QStringLiteral("Unsaved edits: this report shows the document as edited"),
+              "SHA-256: " + hash})
+            QVERIFY2(all.contains(text), qPrintable(text + "\n---\n" + all));
     }
 
     void failures_data() {
