@@ -3,16 +3,12 @@
 
 #include "about/about.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 void Tarveo::menuAboutClicked() {
     About about(this, aboutVersion);
     about.exec();
 }
 
 void Tarveo::menuUpdateClicked() {
-    // The page itself says whether an update exists; whether a browser could be
-    // started is not ours to report.
-    QDesktopServices::openUrl(updateUrl());
+    // The page itself says whether an update exists.
+    openUpdatePage(this);
 }
