@@ -39,6 +39,10 @@ bool fail(QString *error, const QString &reason) {
 
 } // namespace
 
+QString ReportOptions::shownName() const {
+    return fileName.isEmpty() ? QFileInfo(path).fileName() : fileName;
+}
+
 namespace Report {
 
 bool paint(const Conf &conf, const ReportOptions &options, QPagedPaintDevice &device,
@@ -84,9 +88,7 @@ bool writePdf(const Conf &conf, const ReportOptions &options, const QString &pat
         ReportOptions pdfOptions = options;
         if (!pdfOptions.pageSize)
             pdfOptions.pageSize = QPageSize::A4;
-        const QString name =
-            options.fileName.isEmpty() ? QFileInfo(options.path).fileName() : options.fileName;
-        writer.setTitle(tr("Vehicle classification report: %1").arg(name));
+        writer.setTitle(tr("Vehicle classification report: %1").arg(options.shownName()));
         writer.setCreator(QStringLiteral("Tarveo " TARVEO_VERSION));
         if (!paint(conf, pdfOptions, writer, error))
             return false;

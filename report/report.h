@@ -25,6 +25,7 @@ struct ReportOptions {
     QString path;
     // The name the report shows; empty: the name of path.
     QString fileName;
+    QString shownName() const;
     // The document differs from the file: a line says so.
     bool unsavedEdits = false;
     // What the approval line's SHA-256 is taken of; none: the file at path

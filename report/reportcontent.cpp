@@ -148,9 +148,8 @@ float gFor(const Conf &conf, const ReportOptions &options) {
 
 ReportContent::ReportContent(const Conf &conf, const ReportOptions &options,
                              const QByteArray &bytes)
-    : conf(conf), options(options), bytes(bytes),
-      name(options.fileName.isEmpty() ? QFileInfo(options.path).fileName() : options.fileName),
-      g(gFor(conf, options)), weightName(weightUnitName(options.weightUnit)),
+    : conf(conf), options(options), bytes(bytes), name(options.shownName()), g(gFor(conf, options)),
+      weightName(weightUnitName(options.weightUnit)),
       lengthName(lengthUnitName(options.lengthUnit)) {
     Units::weightFactorFor(options.weightUnit, g, &weightFactor);
     Units::lengthFactorFor(options.lengthUnit, &lengthFactor);
