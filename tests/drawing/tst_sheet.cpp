@@ -133,8 +133,8 @@ private slots:
             << QStringList{"--units", "lb", "--lengths", "ft", "--page", "letter"} << "(letter)"
             << "Units: weights in lb (g = 9.80665), lengths in ft|39.37 ft"
             << "Subclass 3 |Max. gross weight: 7868.31 lb|7.22 ft|Maximum axle spacing, "
-               "distances in ft|7.22|10.50|Subclass 7 (not valid)|not drawable: the min. distance "
-               "between axles 1 and 2 is not above 0|Subclass 20 |Page 3 of 3";
+               "distances in ft|7.22|10.50|Subclass 7 (not valid)|2 double|not drawable: the min. "
+               "distance between axles 1 and 2 is not above 0|Subclass 20 |Page 3 of 3";
         QTest::newRow("kilonewtons and inches, constraints")
             << testData("rows/trucks.conf") << QStringList{"--units", "kN", "--lengths", "in"}
             << "(A4)"
