@@ -1,4 +1,4 @@
-# make run      install what is missing, build, start the editor
+# make run      install what is missing, build the editor alone, start it
 # make test     install what is missing, build, run the tests, build and
 #               check the Debian package, then run the tests again under
 #               AddressSanitizer and UndefinedBehaviorSanitizer
@@ -22,7 +22,7 @@ export ASAN_OPTIONS  := detect_leaks=1:halt_on_error=1:abort_on_error=0
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS  := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: all setup build run test unit-test package-test sanitize-test package bench fuzz \
+.PHONY: all setup configure build run test unit-test package-test sanitize-test package bench fuzz \
         monkey install clean
 
 all: build
@@ -30,11 +30,16 @@ all: build
 setup:
 	@scripts/bootstrap.sh
 
-build: setup
+configure: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The editor and the libraries it links, nothing more: the tests, the
+# benchmark and the other tools wait for `make test` or `make build`.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tarveo
 	./$(BUILD)/tarveo
 
 test: unit-test package-test sanitize-test

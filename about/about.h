@@ -23,4 +23,8 @@ private:
 // The page that tells whether a newer version exists.
 QUrl updateUrl();
 
+// Opens the update page in the browser, or, when none can be started,
+// shows its address in a box to copy it from.
+void openUpdatePage(QWidget *parent);
+
 #endif

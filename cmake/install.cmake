@@ -14,11 +14,13 @@ install(TARGETS tarveo tarveo-check tarveo-sheet RUNTIME DESTINATION ${CMAKE_INS
 set(TARVEO_APP_ID org.tarveo.Tarveo)
 install(FILES ${PROJECT_SOURCE_DIR}/res/${TARVEO_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-foreach(size 48 256)
+foreach(size 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/res/tarveo-${size}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
         RENAME tarveo.png)
 endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/res/tarveo.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 configure_file(${PROJECT_SOURCE_DIR}/res/${TARVEO_APP_ID}.metainfo.xml.in
     ${PROJECT_BINARY_DIR}/generated/${TARVEO_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/generated/${TARVEO_APP_ID}.metainfo.xml

@@ -18,9 +18,16 @@ tyre types and combined constraints. Every field is marked valid or invalid
 as it is typed, and the vehicle is drawn at minimum and maximum axle
 spacing.
 
-Two command-line tools come with the editor: tarveo-check reports what the
-editor would mark or refuse in a file, and tarveo-sheet draws every
-subclass of a file into one picture.")
+The approval report is a PDF, exported or printed from the window or
+written by tarveo-sheet: every subclass with its values, why it is not
+valid, and its drawings with their axle distances, ending with the file's
+SHA-256 and a line for the approver's signature.
+
+For review, tarveo-check says why a file is invalid in the editor's words
+(as text or JSON), compares two files in content (also as a git difftool),
+prints what Save would write (a git textconv driver) and finds subclasses
+whose distance windows overlap; tarveo-sheet also draws every subclass
+into one picture.")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

@@ -4,6 +4,7 @@
 #include "drawing/pixels.h"
 #include "model/numbers.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
@@ -24,6 +25,23 @@ const char *const TextCannotDraw =
     "Can not draw due to invalid axles stuff. Ideally this warning should not appear and be "
     "handled before drawing is called. This is here to eliminate a logic error that crashes "
     "stuff.";
+
+const char *const MinDistanceMissing =
+    QT_TRANSLATE_NOOP("VehicleDrawing", "the min. distance between axles %1 and %2 is missing");
+const char *const MaxDistanceMissing =
+    QT_TRANSLATE_NOOP("VehicleDrawing", "the max. distance between axles %1 and %2 is missing");
+const char *const MinDistanceNotAbove =
+    QT_TRANSLATE_NOOP("VehicleDrawing", "the min. distance between axles %1 and %2 is not above 0");
+const char *const MaxDistanceNotAbove =
+    QT_TRANSLATE_NOOP("VehicleDrawing", "the max. distance between axles %1 and %2 is not above 0");
+const char *const AxlesNotValid =
+    QT_TRANSLATE_NOOP("VehicleDrawing", "the number of axles is not valid");
+const char *const ListsDiffer =
+    QT_TRANSLATE_NOOP("VehicleDrawing", "the lists of min. and max. distances differ in length");
+
+QString drawingText(const char *text) {
+    return QCoreApplication::translate("VehicleDrawing", text);
+}
 
 QString boolText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
@@ -67,6 +85,10 @@ VehicleDrawing::VehicleDrawing(QGraphicsView *view, bool drawMaximum, float prep
 }
 
 bool VehicleDrawing::isDrawable(const Subclass &subclass) {
+    return whyNotDrawable(subclass).isEmpty();
+}
+
+QString VehicleDrawing::whyNotDrawable(const Subclass &subclass) {
     const qint64 axles = Numbers::asInt(subclass.get_number_of_axles());
     for (qint64 i = 0; i < axles - 1; ++i) {
         const int index = static_cast<int>(i);
@@ -78,13 +100,24 @@ bool VehicleDrawing::isDrawable(const Subclass &subclass) {
         const QString maxText = index < subclass.get_number_of_max_distances()
                                     ? subclass.get_max_distance_at_index(index)
                                     : QString();
-        if (!(Numbers::asFloat(minText) > 0.0f) || !(Numbers::asFloat(maxText) > 0.0f)) {
+        const bool minFails = !(Numbers::asFloat(minText) > 0.0f);
+        if (minFails || !(Numbers::asFloat(maxText) > 0.0f)) {
             qDebug().noquote() << "Can't draw because at index" << index << "min dist is" << minText
                                << "and max dist is" << maxText;
-            return false;
+            const QString &text = minFails ? minText : maxText;
+            return drawingText(minFails
+                                   ? (text.isEmpty() ? MinDistanceMissing : MinDistanceNotAbove)
+                                   : (text.isEmpty() ? MaxDistanceMissing : MaxDistanceNotAbove))
+                .arg(index + 1)
+                .arg(index + 2);
         }
     }
-    return subclass.is_number_of_axles_valid();
+    if (!subclass.is_number_of_axles_valid())
+        return drawingText(AxlesNotValid);
+    // draw() paints nothing for lists of different lengths.
+    if (subclass.get_number_of_min_distances() != subclass.get_number_of_max_distances())
+        return drawingText(ListsDiffer);
+    return QString();
 }
 
 void VehicleDrawing::draw(const Subclass &subclass) {
@@ -153,6 +186,7 @@ void VehicleDrawing::paint(const Subclass &subclass) {
         return; // no axle to hang a body on
     for (int x : qAsConst(layout.wheelX))
         layout.wheelRight.append(x + tyre.width());
+    noteWheels(layout.wheelX, tyre.width());
     layout.groups = axleGroups(configuration);
 
     (this->*(type->painter))(layout, subclass);
@@ -162,7 +196,15 @@ void VehicleDrawing::paintUnclassified(const Subclass &subclass) {
     const QPixmap wheel = vehicleBitmap(UnclassifiedWheel);
     const int firstX = (vehicleBitmap(TruckHead1).width() - wheel.width()) / 2;
     const int y = view->height() / 2 - wheel.height();
-    placeWheels(wheel.width(), firstX, y, UnclassifiedWheel, subclass, scene, drawMaximum);
+    noteWheels(
+        placeWheels(wheel.width(), firstX, y, UnclassifiedWheel, subclass, scene, drawMaximum),
+        wheel.width());
+}
+
+void VehicleDrawing::noteWheels(const QVector<int> &wheelX, int tyreWidth) {
+    centres.clear();
+    for (int x : wheelX)
+        centres.append(x + tyreWidth / 2.0);
 }
 
 float VehicleDrawing::axleDistance(const Subclass &subclass, int i, bool drawMaximum) {

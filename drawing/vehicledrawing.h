@@ -59,10 +59,14 @@ public:
     // afterwards, empty when the subclass cannot be drawn.
     void draw(const Subclass &subclass);
 
-    // Whether the window may draw the subclass at all: the first n - 1 entries
-    // of both distance lists are positive (a missing entry is not) and the
-    // number of axles is valid. Logs why not.
+    // Whether the window may draw the subclass at all: whyNotDrawable gives
+    // no reason.
     static bool isDrawable(const Subclass &subclass);
+    // Why the subclass cannot be drawn, for the user; empty when it can: the
+    // first n - 1 entries of both distance lists must be positive (a missing
+    // entry is not), the number of axles valid and both lists equally long.
+    // Logs the distance that fails.
+    static QString whyNotDrawable(const Subclass &subclass);
 
     // Distance i (from axle i to axle i + 1) of the list being drawn, in
     // metres; an entry past the end of its list reads as empty, that is 0.
@@ -83,6 +87,9 @@ public:
     void paintTractor(const Layout &layout, const Subclass &subclass);
 
     QGraphicsScene *graphicsScene() const { return scene; }
+    // The x of each wheel's centre in the scene, first axle first, once
+    // draw() has painted the subclass.
+    const QVector<qreal> &wheelCentres() const { return centres; }
     // The length in front of the vehicle, in metres; not part of the drawing.
     float prepend() const { return prependLength; }
 
@@ -103,7 +110,10 @@ private:
     // wheels reach further right.
     void chassisBar(const Layout &layout, int previousRight) const;
 
+    void noteWheels(const QVector<int> &wheelX, int tyreWidth);
+
     QMap<QChar, VehicleType> vehicleTypes;
+    QVector<qreal> centres;
     QGraphicsView *view;
     QGraphicsScene *scene;
     bool drawMaximum;

@@ -302,4 +302,15 @@ QString severityName(Finding::Severity severity) {
     return severity == Severity::Warning ? QStringLiteral("warning") : QStringLiteral("error");
 }
 
+QString firstReason(const Conf &conf, const Subclass &subclass) {
+    const QVector<Finding> findings =
+        ofSubclass(subclass, conf.get_min_axle_distance(), conf.get_max_axle_distance());
+    if (findings.isEmpty())
+        return QString();
+    // The editor's tips may run over lines; a reason is read as one.
+    QString reason =
+        subclassFieldLabel(findings.first()) + QStringLiteral(": ") + findings.first().message;
+    return reason.replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
 } // namespace Findings

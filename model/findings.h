@@ -57,6 +57,11 @@ QString describe(const Finding &finding);
 
 QString severityName(Finding::Severity severity);
 
+// Why the subclass is not valid, on one line in tarveo-check's words after
+// its "subclass N: ": the field and message of the first finding ofSubclass
+// gives with the header's axle distances. Empty for a valid subclass.
+QString firstReason(const Conf &conf, const Subclass &subclass);
+
 } // namespace Findings
 
 #endif

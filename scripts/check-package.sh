@@ -46,8 +46,11 @@ holds_its_files() {
 ./usr/share/applications/org.tarveo.Tarveo.desktop
 ./usr/share/doc/tarveo/changelog.gz
 ./usr/share/doc/tarveo/copyright
+./usr/share/icons/hicolor/128x128/apps/tarveo.png
 ./usr/share/icons/hicolor/256x256/apps/tarveo.png
 ./usr/share/icons/hicolor/48x48/apps/tarveo.png
+./usr/share/icons/hicolor/64x64/apps/tarveo.png
+./usr/share/icons/hicolor/scalable/apps/tarveo.svg
 ./usr/share/man/man1/tarveo-check.1.gz
 ./usr/share/man/man1/tarveo-sheet.1.gz
 ./usr/share/man/man1/tarveo.1.gz
@@ -116,7 +119,10 @@ sheet_runs() {
     [ "$(without_display "$root/usr/bin/tarveo-sheet" --version)" = "tarveo-sheet $version" ] &&
         without_display "$root/usr/bin/tarveo-sheet" "$data/editing/fleet.conf" \
             "$root/fleet.png" &&
-        [ "$(head -c 8 "$root/fleet.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ]
+        [ "$(head -c 8 "$root/fleet.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] &&
+        without_display "$root/usr/bin/tarveo-sheet" "$data/editing/fleet.conf" \
+            "$root/fleet.pdf" &&
+        [ "$(head -c 5 "$root/fleet.pdf")" = %PDF- ] && tail -c 7 "$root/fleet.pdf" | grep -q '%%EOF'
 }
 
 check "file name tarveo_${version}_${arch}.deb" named

@@ -1,7 +1,13 @@
 // tarveo-sheet as a user runs it: a file in, a picture or a report out, a
-// clear message and a non-zero exit when either end fails.
+// clear message and a non-zero exit when either end fails; and the report
+// as the window makes it.
 #include "common/testdata.h"
+#include "model/conf.h"
+#include "report/report.h"
 
+#include <QCryptographicHash>
+#include <QImageReader>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -86,6 +92,25 @@ private slots:
                  qPrintable(QString::number(wide.width())));
     }
 
+    // The suffix names the format, whatever Qt can write; PNG is one of many.
+    void pictureFormats_data() {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("format"); // as found in the written bytes
+        QTest::newRow("jpg") << "jpg" << QByteArray("jpeg");
+        QTest::newRow("bmp") << "bmp" << QByteArray("bmp");
+        QTest::newRow("upper-case PNG") << "PNG" << QByteArray("png");
+    }
+
+    void pictureFormats() {
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, format);
+        const QString picture = dir.filePath("sheet." + suffix);
+        QCOMPARE(run({dataFile("short.conf"), picture}).status, 0);
+        QFile file(picture);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QImageReader::imageFormat(&file), format);
+    }
+
     void report_data() {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QStringList>("options");
@@ -94,19 +119,22 @@ private slots:
         QTest::addColumn<QString>("inOrder");   // texts apart by "|", in this order
         QStringList ascending;
         for (int n = 1; n <= 12; ++n)
-            ascending << QStringLiteral("Subclass %1\n").arg(n);
+            ascending << QStringLiteral("Subclass %1 ").arg(n);
         QTest::newRow("A4, tonnes and metres")
             << dataFile("sample.conf") << QStringList() << "(A4)"
             << "File: sample.conf|Subclasses: 14|Invalid subclasses: 13, 14|Units: weights in t "
                "(g = 9.80665), lengths in m|Group max. distance|1.80 m|Min. avg. axle weight|0.51 "
-               "t|Page 1 of 6"
-            << ascending.join('|') + "|Subclass 13 (not valid)|Subclass 14 (not valid)|Page 6 of 6";
+               "t|Page 1 of 8"
+            << ascending.join('|') + "|Subclass 13 (not valid)|Subclass 14 (not valid)|not "
+                                     "drawable: the min. distance between axles 2 and 3 is not "
+                                     "above 0|Page 8 of 8";
         QTest::newRow("letter, pounds and feet")
             << dataFile("short.conf")
             << QStringList{"--units", "lb", "--lengths", "ft", "--page", "letter"} << "(letter)"
             << "Units: weights in lb (g = 9.80665), lengths in ft|39.37 ft"
-            << "Subclass 3\n|Max. gross weight: 7868.31 lb|7.22 ft|Subclass 7 (not valid)|not "
-               "drawable|Subclass 20\n|Page 2 of 2";
+            << "Subclass 3 |Max. gross weight: 7868.31 lb|7.22 ft|Maximum axle spacing, "
+               "distances in ft|7.22|10.50|Subclass 7 (not valid)|2 double|not drawable: the min. "
+               "distance between axles 1 and 2 is not above 0|Subclass 20 |Page 3 of 3";
         QTest::newRow("kilonewtons and inches, constraints")
             << testData("rows/trucks.conf") << QStringList{"--units", "kN", "--lengths", "in"}
             << "(A4)"
@@ -114,16 +142,17 @@ private slots:
             << "Max. gross weight: 400.00 kN|Combined axle weight constraint: axles 3+4+5: 240.00 "
                "kN|Combined axle distance constraint: axles 3+4: 47.24 in to 59.06 in|Combined "
                "axle weight constraint with classes: axles 4+5: 100.00 kN class 5, 180.00 kN "
-               "class 6|Subclass 9 (not valid)|broken (not valid)|Subclass 11\n|Constraints: "
+               "class 6|Subclass 9 (not valid)|broken (not valid)|Subclass 11 |Constraints: "
                "none|Page 3 of 3";
         QTest::newRow("tonnes by the file's g")
             << dataFile("g10.conf") << QStringList() << "(A4)"
             << "weights in t (g = 10)|Gravitational acceleration"
-            << "Subclass 3\n|Max. gross weight: 3.50 t|1.00 t|Subclass 20|Page 2 of 2";
+            << "Subclass 3 |Max. gross weight: 3.50 t|1.00 t|Subclass 20|Page 3 of 3";
     }
 
     // The report as an approver reads it: its pages, their size and text;
-    // the last page says how many there are.
+    // the last page says how many there are. An invalid subclass gives the
+    // checker's reason, and the report ends with the approval line.
     void report() {
         QFETCH(QString, source);
         QFETCH(QStringList, options);
@@ -140,12 +169,63 @@ private slots:
         for (const QString &text : (titlePage + "|File date: " + date).split('|'))
             QVERIFY2(title.contains(text), qPrintable(text + "\n---\n" + title));
         QVERIFY(!title.contains("Subclass "));
-        const QString all = run({pdf, "-"}, "pdftotext").out;
+        const QString all = run({"-layout", pdf, "-"}, "pdftotext").out.simplified();
         int at = 0;
         for (const QString &text : inOrder.split('|')) {
             at = all.indexOf(text, at);
             QVERIFY2(at >= 0, qPrintable(text + "\n---\n" + all));
         }
+        const QRegularExpression firstError("^" + QRegularExpression::escape(source) +
+                                                ": subclass (\\d+): (.*)$",
+                                            QRegularExpression::MultilineOption);
+        QSet<QString> seen;
+        for (auto it = firstError.globalMatch(run({source}, TARVEO_CHECK).out); it.hasNext();) {
+            const QRegularExpressionMatch reason = it.next();
+            if (!seen.contains(reason.captured(1)))
+                QVERIFY2(all.contains(QStringLiteral("Subclass %1 (not valid) Not valid: %2")
+                                          .arg(reason.captured(1), reason.captured(2))),
+                         qPrintable(reason.captured(0)));
+            seen << reason.captured(1);
+        }
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString hash =
+            QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+        const QString approval =
+            QStringLiteral("Approval File: %1 SHA-256: %2 Date: %3 Approved by")
+                .arg(QFileInfo(source).fileName(), hash,
+                     QDate::currentDate().toString("yyyy-MM-dd"));
+        QVERIFY2(all.indexOf(approval) > all.lastIndexOf("Subclass "), qPrintable(all.right(300)));
+    }
+
+    // The window's report: of the document as edited, in the window's
+    // units and g, on the page a print dialog chose, hashing what Save
+    // would write.
+    void reportOfAnEditedDocument() {
+        Conf conf(dataFile("short.conf"), nullptr);
+        conf.get_subclass(3).set_max_GVW("40");
+        ReportOptions options;
+        options.weightUnit = Kilonewtons;
+        options.g = 10;
+        options.path = dataFile("short.conf");
+        options.unsavedEdits = true;
+        options.bytes = QByteArray("edited");
+        const QString pdf = dir.filePath("edited.pdf");
+        {
+            QPdfWriter letter(pdf);
+            letter.setPageSize(QPageSize(QPageSize::Letter));
+            QString error;
+            QVERIFY2(Report::paint(conf, options, letter, &error), qPrintable(error));
+        }
+        QVERIFY(run({pdf}, "pdfinfo").out.contains("(letter)"));
+        const QString all = run({"-layout", pdf, "-"}, "pdftotext").out.simplified();
+        const QString hash = QCryptographicHash::hash("edited", QCryptographicHash::Sha256).toHex();
+        for (const QString &text :
+             {QStringLiteral("weights in kN (g = 10)"),
+              QStringLiteral("Max. gross weight: 40.00 kN"),
+              QStringLiteral("Unsaved edits: this report shows the document as edited"),
+              "SHA-256: " + hash})
+            QVERIFY2(all.contains(text), qPrintable(text + "\n---\n" + all));
     }
 
     void failures_data() {
@@ -168,6 +248,45 @@ private slots:
         QTest::newRow("no arguments") << QStringList{} << 2 << "give FILE and OUT";
         QTest::newRow("unknown unit")
             << QStringList{"--units", "st", shortConf, pdf} << 2 << "--units takes";
+        QTest::newRow("svg") << QStringList{shortConf, dir.filePath("out.svg")} << 2
+                             << "OUT must end in .pdf for a report or in a picture format";
+        QTest::newRow("no suffix")
+            << QStringList{shortConf, dir.filePath("out")} << 2 << ".jpeg, .jpg";
+        QTest::newRow("page size of a picture")
+            << QStringList{"--page", "letter", shortConf, png} << 2 << "--page is for a PDF report";
+        const QString full = dir.filePath("full.pdf");
+        QFile::link("/dev/full", full);
+        QTest::newRow("full device") << QStringList{shortConf, full} << 2
+                                     << "cannot write " + full + ": No space left on device";
+    }
+
+    // A disk that fills up while the output is written: exit 2 with the
+    // reason, and the output of an earlier run stays as it was.
+    void fullDiskKeepsTheOldOutput_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("report") << "old.pdf";
+        QTest::newRow("picture") << "old.png";
+    }
+
+    void fullDiskKeepsTheOldOutput() {
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        const QString output = folder.filePath(name);
+        const QByteArray old(8192, 'x');
+        QFile file(output);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        // Files of at most 8 KiB, and a write beyond that fails instead of
+        // killing the program.
+        const Run full = run({"-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\"", TARVEO_SHEET,
+                              dataFile("sample.conf"), output},
+                             "bash");
+        QCOMPARE(full.status, 2);
+        QVERIFY2(full.err.contains("cannot write " + output + ": File too large"),
+                 qPrintable(full.err));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
     }
 
     void failures() {

@@ -98,21 +98,26 @@ private slots:
 
     void inconsistentListsEmptyTheView_data() {
         QTest::addColumn<Subclass>("subclass");
-        QTest::addColumn<QString>("why"); // what is logged of the lists
+        QTest::addColumn<QString>("why");    // what is logged of the lists
+        QTest::addColumn<QString>("reason"); // what the user is told
         Subclass shortMaximums = subclassOf("H2", "2", "3.2", "6");
         shortMaximums.remove_last_max_distance();
-        QTest::newRow("unequal") << shortMaximums << "false; false Vector length: 2 2";
+        QTest::newRow("unequal") << shortMaximums << "false; false Vector length: 2 2"
+                                 << "the lists of min. and max. distances differ in length";
         Subclass tooFew = subclassOf("H2S1", "3", "3,4", "3,4");
         for (int i = 0; i < 2; ++i) {
             tooFew.remove_last_min_distance();
             tooFew.remove_last_max_distance();
         }
-        QTest::newRow("too few distances") << tooFew << "true; false Vector length: 1 3";
+        QTest::newRow("too few distances") << tooFew << "true; false Vector length: 1 3"
+                                           << "the min. distance between axles 2 and 3 is missing";
     }
 
     void inconsistentListsEmptyTheView() {
         QFETCH(Subclass, subclass);
         QFETCH(QString, why);
+        QFETCH(QString, reason);
+        QCOMPARE(VehicleDrawing::whyNotDrawable(subclass), reason);
         QGraphicsView view;
         view.resize(400, 90);
         VehicleDrawing(&view, false, 0.0f, 0.0f).draw(subclassOf("H2", "2", "3.2", "6"));

@@ -63,6 +63,8 @@ private slots:
         QTest::addColumn<QString>("reason"); // logged before the views are cleared
         QTest::newRow("zero distance")
             << subclassOf("H2", "2", "0", "6") << "at index 0 min dist is 0 and max dist is 6";
+        QTest::newRow("zero maximum")
+            << subclassOf("H2", "2", "3", "0") << "at index 0 min dist is 3 and max dist is 0";
         QTest::newRow("one axle") << subclassOf("H1", "1", "", "") << QString();
         Subclass shortList = subclassOf("H2S1", "3", "3,4", "5,6");
         shortList.remove_last_min_distance();

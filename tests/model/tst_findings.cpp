@@ -72,6 +72,8 @@ private slots:
         row("axle count", "number_of_axles=2.5",
             {"number of axles: " + m(Messages::NumberOfAxles),
              "axle configuration: " + m(Messages::AxleConfiguration)});
+        row("axle configuration", "axle_configuration=X2S1",
+            {"axle configuration: " + m(Messages::AxleConfiguration)});
         row("constraints",
             "adsl_1=1+2:3,4|adsl_2=1+12:3,4|awsl_1=2+3:100,5.5;180,6|awsl_0=50,3|adsl_0=10,20",
             {"combined axle distance constraint 2: " + refman,
@@ -79,9 +81,17 @@ private slots:
              "total weight constraint: " + refman});
     }
 
+    // And the first of them, on one line, is the reason the report and the
+    // overview give.
     void subclassFindings() {
         QFETCH(QString, changes);
-        QTEST(described(Findings::ofSubclass(truck(changes), HeaderMin, HeaderMax)), "expected");
+        QFETCH(QStringList, expected);
+        QCOMPARE(described(Findings::ofSubclass(truck(changes), HeaderMin, HeaderMax)), expected);
+        Conf conf;
+        conf.set_min_axle_distance(HeaderMin);
+        conf.set_max_axle_distance(HeaderMax);
+        QCOMPARE(Findings::firstReason(conf, truck(changes)),
+                 expected.value(0).section(": ", 1).replace('\n', ' '));
     }
 
     void findingsAndFieldKeys() {

@@ -17,6 +17,9 @@ public slots:
     void open(const QUrl &url) { opened << url; }
 };
 
+const QString UpdatePage =
+    QStringLiteral("https://updates.tarveo.org/ls.php?sw=kestrune-tarveo&ch=stable");
+
 class TestAboutIdentity : public QObject {
     Q_OBJECT
 
@@ -25,16 +28,20 @@ private slots:
         Identity::apply();
         Tarveo w;
         w.show();
-        QString version;
-        ModalScript script({}, [&version](QWidget *dialog) {
+        QString version, credits;
+        ModalScript script({}, [&](QWidget *dialog) {
             version = dialog->findChild<QLabel *>(QStringLiteral("labelVersion"))->text();
+            credits = dialog->findChild<QLabel *>(QStringLiteral("label"))->text();
             QTest::keyClick(dialog, Qt::Key_Return);
         });
         w.findChild<QAction *>(QStringLiteral("actionAbout"))->trigger();
         QVERIFY2(script.shown().isEmpty(), qPrintable(script.shown().join('\n'))); // not stuck
-        // The box carries the application's version.
+        // The box carries the application's version; it names the Qt the program runs on and the processor it is built for.
         const QString release = QCoreApplication::applicationVersion();
-        QCOMPARE(version, QStringLiteral("Tarveo %1 (x64)").arg(release));
+        QCOMPARE(version,
+                 QStringLiteral("Tarveo %1 (%2)").arg(release, QSysInfo::buildCpuArchitecture()));
+        QVERIFY2(credits.contains(QStringLiteral("Qt Framework version ") + qVersion() + "<"),
+                 qPrintable(credits));
     }
 
     void updateOpensTheUpdatePage() {
@@ -43,9 +50,23 @@ private slots:
         Tarveo w;
         w.findChild<QAction *>(QStringLiteral("actionUpdate"))->trigger();
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(
-            catcher.opened,
-            QList<QUrl>{QUrl("https://updates.tarveo.org/ls.php?sw=kestrune-tarveo&ch=stable")});
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(UpdatePage)});
+    }
+
+    // Without a browser to start, the address is shown, to be copied.
+    void updateWithoutABrowserShowsTheAddress() {
+        Tarveo w;
+        QString selectable;
+        ModalScript script({"OK"}, {});
+        QTimer::singleShot(0, [&selectable]() {
+            const auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            const auto *text = box ? box->findChild<QLabel *>("qt_msgbox_label") : nullptr;
+            if (text && text->textInteractionFlags() & Qt::TextSelectableByMouse)
+                selectable = text->text();
+        });
+        w.findChild<QAction *>(QStringLiteral("actionUpdate"))->trigger();
+        QCOMPARE(script.boxTitles(), QStringList{"Check for Updates"});
+        QVERIFY2(selectable.endsWith("\n" + UpdatePage), qPrintable(selectable));
     }
 };
 

@@ -1,15 +1,17 @@
 #!/usr/bin/env python3
 """Draws the program's icon and writes it as a multi-size Windows icon, plus
-the PNG copies that Linux desktops look up in their icon theme.
+the PNG copies and the scalable SVG that Linux desktops look up in their
+icon theme.
 
 The picture is a lorry crossing a weighing pad on a blue tile. It is drawn
 from the shapes below, anti-aliased by supersampling, at each size of
 SIZES, and stored as 32-bit images with alpha (plus the 1-bit mask that the
-format still asks for). Plain Python, no libraries beyond the standard ones.
+format still asks for); the SVG holds the same shapes as vectors. Plain
+Python, no libraries beyond the standard ones.
 
 Usage: tools/artwork/make_icon.py [directory]   (default: res/)
-Writes icon.ico (built into the program) and tarveo-<size>.png for each of
-PNG_SIZES (installed with the .desktop entry).
+Writes icon.ico (built into the program), tarveo-<size>.png for each of
+PNG_SIZES and tarveo.svg (installed with the .desktop entry).
 """
 
 import math
@@ -19,7 +21,9 @@ import sys
 import zlib
 
 SIZES = (16, 24, 32, 48, 64, 256)
-PNG_SIZES = (48, 256)
+PNG_SIZES = (48, 64, 128, 256)
+# The SVG's own coordinates: the unit square of the shapes, this many wide.
+SVG_SIZE = 256
 # Samples per pixel along each axis; enough for clean edges at every size.
 SUPERSAMPLING = 4
 
@@ -33,26 +37,38 @@ ROAD = (205, 212, 222)
 PAD = (246, 173, 43)
 
 
+# A shape is a tuple: ("rect", x0, y0, x1, y1, corner radius) or
+# ("circle", centre x, centre y, radius), in the unit square.
 def rounded_rect(x0, y0, x1, y1, radius):
-    def inside(x, y):
-        if x < x0 or x > x1 or y < y0 or y > y1:
-            return False
-        cx = min(max(x, x0 + radius), x1 - radius)
-        cy = min(max(y, y0 + radius), y1 - radius)
-        return (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius
-
-    return inside
+    return ("rect", x0, y0, x1, y1, radius)
 
 
 def rect(x0, y0, x1, y1):
-    return lambda x, y: x0 <= x <= x1 and y0 <= y <= y1
+    return ("rect", x0, y0, x1, y1, 0.0)
 
 
 def circle(cx, cy, r):
-    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+    return ("circle", cx, cy, r)
 
 
-def tile_colour(_x, y):
+def inside(shape, x, y):
+    if shape[0] == "circle":
+        _kind, cx, cy, r = shape
+        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+    _kind, x0, y0, x1, y1, radius = shape
+    if x < x0 or x > x1 or y < y0 or y > y1:
+        return False
+    cx = min(max(x, x0 + radius), x1 - radius)
+    cy = min(max(y, y0 + radius), y1 - radius)
+    return (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius
+
+
+# The tile's colour runs from TILE_TOP at the top edge of the picture to
+# TILE_BOTTOM at its bottom edge.
+TILE = "tile"
+
+
+def tile_colour(y):
     t = min(max(y, 0.0), 1.0)
     return tuple(round(a + (b - a) * t) for a, b in zip(TILE_TOP, TILE_BOTTOM))
 
@@ -61,10 +77,9 @@ WHEEL_Y = 0.70
 WHEEL_R = 0.075
 WHEELS_X = (0.25, 0.41, 0.76)
 
-# Painted in order, later shapes over earlier ones: (shape, colour or
-# function of the position giving the colour).
+# Painted in order, later shapes over earlier ones: (shape, colour or TILE).
 LAYERS = [
-    (rounded_rect(0.03, 0.03, 0.97, 0.97, 0.19), tile_colour),
+    (rounded_rect(0.03, 0.03, 0.97, 0.97, 0.19), TILE),
     (rect(0.10, 0.765, 0.90, 0.80), ROAD),
     (rect(0.45, 0.765, 0.63, 0.80), PAD),
     (rounded_rect(0.13, 0.30, 0.62, 0.66, 0.025), BODY),
@@ -79,9 +94,9 @@ for wx in WHEELS_X:
 def sample(x, y):
     """Colour and alpha (0 or 1) of one point of the picture."""
     colour, alpha = (0, 0, 0), 0.0
-    for inside, paint in LAYERS:
-        if inside(x, y):
-            colour = paint(x, y) if callable(paint) else paint
+    for shape, paint in LAYERS:
+        if inside(shape, x, y):
+            colour = tile_colour(y) if paint == TILE else paint
             alpha = 1.0
     return colour, alpha
 
@@ -163,6 +178,42 @@ def png(rows):
             chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
 
 
+def svg():
+    """The shapes as an SVG document, in the order they are painted."""
+
+    def number(value):
+        return ("%.3f" % (value * SVG_SIZE)).rstrip("0").rstrip(".")
+
+    def hex_colour(colour):
+        return "#%02x%02x%02x" % colour
+
+    lines = [
+        '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">'
+        % (SVG_SIZE, SVG_SIZE, SVG_SIZE, SVG_SIZE),
+        '  <defs>',
+        '    <linearGradient id="%s" gradientUnits="userSpaceOnUse" x1="0" y1="0" x2="0" '
+        'y2="%d">' % (TILE, SVG_SIZE),
+        '      <stop offset="0" stop-color="%s"/>' % hex_colour(TILE_TOP),
+        '      <stop offset="1" stop-color="%s"/>' % hex_colour(TILE_BOTTOM),
+        '    </linearGradient>',
+        '  </defs>',
+    ]
+    for shape, paint in LAYERS:
+        fill = "url(#%s)" % TILE if paint == TILE else hex_colour(paint)
+        if shape[0] == "circle":
+            _kind, cx, cy, r = shape
+            lines.append('  <circle cx="%s" cy="%s" r="%s" fill="%s"/>'
+                         % (number(cx), number(cy), number(r), fill))
+            continue
+        _kind, x0, y0, x1, y1, radius = shape
+        corner = ' rx="%s"' % number(radius) if radius else ""
+        lines.append('  <rect x="%s" y="%s" width="%s" height="%s"%s fill="%s"/>'
+                     % (number(x0), number(y0), number(x1 - x0), number(y1 - y0), corner,
+                        fill))
+    lines.append("</svg>")
+    return "\n".join(lines) + "\n"
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     default = os.path.normpath(os.path.join(here, os.pardir, os.pardir, "res"))
@@ -176,6 +227,10 @@ def main():
         with open(target, "wb") as f:
             f.write(png(render(size)))
         print("wrote %s" % target)
+    target = os.path.join(directory, "tarveo.svg")
+    with open(target, "w", encoding="ascii") as f:
+        f.write(svg())
+    print("wrote %s" % target)
 
 
 if __name__ == "__main__":

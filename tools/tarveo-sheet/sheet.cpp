@@ -1,7 +1,7 @@
 #include "tools/tarveo-sheet/sheet.h"
 
+#include "drawing/silhouette.h"
 #include "model/conf.h"
-#include "tools/tarveo-sheet/silhouette.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -33,11 +33,13 @@ QString tr(const char *text) {
 struct Cell {
     QImage image;
     bool drawn = false;
+    QString reason; // why not drawn
 };
 
 Cell renderCell(const Subclass &subclass, bool drawMaximum) {
     const Silhouette silhouette(subclass, drawMaximum);
     Cell cell;
+    cell.reason = silhouette.reason();
     if (!silhouette.drawn())
         return cell;
     cell.image = QImage(silhouette.size().toSize(), QImage::Format_RGB32);
@@ -61,7 +63,8 @@ void drawCell(QPainter &painter, const Cell &cell, const QRect &area) {
         return;
     }
     painter.setPen(NoteColour);
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, tr("not drawable"));
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                     tr("not drawable: %1").arg(cell.reason));
 }
 
 } // namespace
