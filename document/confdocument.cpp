@@ -4,6 +4,7 @@
 #include "model/filekeys.h"
 
 #include <QCoreApplication>
+#include <limits>
 #include <QUndoStack>
 
 using Fields::Id;
@@ -56,7 +57,11 @@ bool ConfDocument::hasUnsavedSubclassChanges() const {
 }
 
 Verdict ConfDocument::headerVerdict(Fields::Id id) const {
-    return FieldChecks::ofHeader(document, id, judgements.highestMaxDistance());
+    // Only the header's maximum is judged against every subclass.
+    const float highest = id == Id::HeaderMaxAxleDistance
+                              ? judgements.highestMaxDistance()
+                              : -std::numeric_limits<float>::infinity();
+    return FieldChecks::ofHeader(document, id, highest);
 }
 
 Verdict ConfDocument::verdict(quint32 number, const FieldRef &ref) const {

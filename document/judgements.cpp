@@ -16,15 +16,32 @@ bool passes(const Subclass::Judgement &judgement, const Conf &conf) {
 
 void Judgements::judgeAll(const Conf &conf) {
     judgements.clear();
-    for (quint32 number : conf.get_subclass_numbers())
-        judgements.insert(judgements.cend(), number, conf.get_subclass(number).judge());
+    highestDistances.clear();
+    for (quint32 number : conf.get_subclass_numbers()) {
+        const Subclass::Judgement judgement = conf.get_subclass(number).judge();
+        judgements.insert(judgements.cend(), number, judgement);
+        count(judgement, 1);
+    }
+}
+
+void Judgements::count(const Subclass::Judgement &judgement, int change) {
+    int &subclasses = highestDistances[judgement.highestMaxDistance];
+    subclasses += change;
+    if (subclasses <= 0)
+        highestDistances.remove(judgement.highestMaxDistance);
 }
 
 void Judgements::update(const Conf &conf, quint32 number) {
-    if (conf.has_subclass(number))
-        judgements.insert(number, conf.get_subclass(number).judge());
-    else
+    const auto old = judgements.constFind(number);
+    if (old != judgements.cend())
+        count(*old, -1);
+    if (!conf.has_subclass(number)) {
         judgements.remove(number);
+        return;
+    }
+    const Subclass::Judgement judgement = conf.get_subclass(number).judge();
+    judgements.insert(number, judgement);
+    count(judgement, 1);
 }
 
 bool Judgements::isValid(const Conf &conf, quint32 number) const {
@@ -43,8 +60,6 @@ QVector<quint32> Judgements::invalid(const Conf &conf) const {
 }
 
 float Judgements::highestMaxDistance() const {
-    float highest = -std::numeric_limits<float>::infinity();
-    for (const Subclass::Judgement &judgement : judgements)
-        highest = std::max(highest, judgement.highestMaxDistance);
-    return highest;
+    return highestDistances.isEmpty() ? -std::numeric_limits<float>::infinity()
+                                      : highestDistances.lastKey();
 }

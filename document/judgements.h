@@ -24,7 +24,12 @@ public:
     float highestMaxDistance() const;
 
 private:
+    void count(const Subclass::Judgement &judgement, int change);
+
     QMap<quint32, Subclass::Judgement> judgements;
+    // How many subclasses have each highest maximum distance: the highest of
+    // all is the last key, kept as subclasses change.
+    QMap<float, int> highestDistances;
 };
 
 #endif

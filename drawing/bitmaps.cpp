@@ -1,5 +1,6 @@
 #include "drawing/bitmaps.h"
 
+#include <QImage>
 #include <array>
 
 namespace {
@@ -27,5 +28,14 @@ const VehicleBitmapInfo *vehicleBitmapInfo(int index) {
 
 QPixmap vehicleBitmap(int index) {
     const VehicleBitmapInfo *info = vehicleBitmapInfo(index);
-    return info ? QPixmap(QString::fromLatin1(info->path)) : QPixmap();
+    if (!info)
+        return QPixmap();
+    // Read once: a drawing asks for its bitmaps at every keystroke, and a
+    // pixmap loaded from the resources looks up the resource's time each
+    // time. Images, unlike pixmaps, may outlive the application object.
+    static std::array<QImage, VehicleBitmapCount> loaded;
+    QImage &image = loaded[static_cast<size_t>(index)];
+    if (image.isNull())
+        image.load(QString::fromLatin1(info->path));
+    return QPixmap::fromImage(image);
 }

@@ -70,14 +70,21 @@ Tarveo::Tarveo(QWidget *parent)
 
     // Every change of the document shows in every part; a subclass shown
     // afresh shows the document in every field.
-    connect(context, &EditorContext::currentChanged, this, [this] { showDocument(true); });
+    connect(context, &EditorContext::currentChanged, this, [this] {
+        showDocument(true);
+        drawVehicle();
+    });
     connect(confDocument, &ConfDocument::headerChanged, this, [this](Id id) {
         if (id == Id::GAccelerationConstant)
             takeDocumentG();
         showDocument(false);
     });
-    for (auto changed : {&ConfDocument::subclassChanged, &ConfDocument::subclassInserted,
-                         &ConfDocument::subclassRemoved})
+    connect(confDocument, &ConfDocument::subclassChanged, this, [this](quint32 number) {
+        showDocument(false);
+        if (context->current() == number)
+            drawVehicle();
+    });
+    for (auto changed : {&ConfDocument::subclassInserted, &ConfDocument::subclassRemoved})
         connect(confDocument, changed, this, [this] { showDocument(false); });
     connect(confDocument, &ConfDocument::stepShown, this, &Tarveo::showStep);
     connect(confDocument, &ConfDocument::modificationChanged, this, &QWidget::setWindowModified);
@@ -191,7 +198,11 @@ void Tarveo::showDocument(bool force) {
     ui->groupBoxReclassify->showSubclass(force);
     ui->axleGrid->showSubclass(force);
     ui->constraintPanel->showSubclass(force);
-    ui->vehicleViews->draw(*subclass);
+}
+
+void Tarveo::drawVehicle() {
+    if (const Subclass *subclass = context->currentSubclass())
+        ui->vehicleViews->draw(*subclass);
 }
 
 void Tarveo::showStep(bool inHeader, quint32 number, const FieldRef &ref) {

@@ -70,6 +70,8 @@ private:
     void setTabOrder();
     // Every part shows the document; forced, typed text gives way as well.
     void showDocument(bool force);
+    // Draws the subclass on display; only its own values change the drawing.
+    void drawVehicle();
     // Shows the units in every label and field.
     void showUnits();
     // The g of tonnes follows the document's: its valid value, or standard

@@ -1,6 +1,6 @@
 // Timings of the operations that must stay fast on large classifications,
 // each beside its goal, on generated files of 2,000, 10,000 and 100,000
-// subclasses.
+// subclasses, or of the sizes given: tarveo-bench [SUBCLASSES...]
 #include "figures.h"
 #include "generated.h"
 
@@ -16,8 +16,14 @@ int main(int argc, char *argv[]) {
     // The checks explain themselves in the log; a benchmark only times them.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QTemporaryDir dir;
+    QVector<int> sizes = {2000, 10000, 100000};
+    if (app.arguments().size() > 1) {
+        sizes.clear();
+        for (const QString &size : app.arguments().mid(1))
+            sizes << size.toInt();
+    }
     int missed = 0;
-    for (const int subclasses : {2000, 10000, 100000}) {
+    for (const int subclasses : sizes) {
         const QString path = dir.filePath(QStringLiteral("generated-%1.conf").arg(subclasses));
         if (!dir.isValid() || !writeGeneratedClassification(path, subclasses)) {
             std::fprintf(stderr, "bench: cannot write %s\n", qPrintable(path));
