@@ -3,6 +3,7 @@
 #include "model/countrycodes.h"
 #include "model/filekeys.h"
 #include "model/filelimits.h"
+#include "model/inireader.h"
 #include "model/initext.h"
 #include "model/modellog.h"
 #include "model/numbers.h"
@@ -24,10 +25,6 @@ constexpr uint HashMultiplier = 31;
 } // namespace
 
 Conf::Conf() : country_codes(isoCountryCodes()) {}
-
-Conf::Conf(const QString &path, QObject *parent) : Conf() {
-    read_file(path, parent);
-}
 
 QString Conf::header_value(const QString &key) const {
     return header.value(key);
@@ -241,19 +238,23 @@ QVector<quint32> Conf::get_invalid_subclasses() const {
 }
 
 Conf::UnwritableValue Conf::find_unwritable() const {
-    // Header text is escaped so that the INI reader restores it; only what no
+    // Header text is escaped so that the INI reader restores it; what no
     // escape helps remains: a line too long, or text the encoding lacks.
-    QTextCodec *codec = QTextCodec::codecForLocale();
+    // The reader itself has the last word on what reads back.
+    QTextCodec *codec = FileEncodings::codec(encoding);
     for (auto it = header.cbegin(); it != header.cend(); ++it) {
         if (it.value().isEmpty())
             continue;
         const QString line =
             IniText::key(it.key()) + FileKeys::KeyValueSeparator + IniText::value(it.value());
-        if (!codec->canEncode(line) || codec->fromUnicode(line).size() > FileLimits::MaxLineBytes)
+        const QMap<QString, QString> readBack = IniReader::classes(
+            FileKeys::ClassesSection + FileKeys::LineEnd + line, encoding == FileEncoding::Utf8);
+        if (!codec->canEncode(line) || codec->fromUnicode(line).size() > FileLimits::MaxLineBytes ||
+            readBack != QMap<QString, QString>{{it.key(), it.value()}})
             return {true, true, 0, {it.key()}};
     }
     for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
-        const Subclass::ValueRef value = it.value().find_unwritable();
+        const Subclass::ValueRef value = it.value().find_unwritable(encoding);
         if (!value.isNull())
             return {true, false, it.key(), value};
     }
