@@ -22,6 +22,7 @@
 namespace {
 
 const QString LineWithoutEquals = QStringLiteral("Read a line without equals:");
+const QString ForeignSection = QStringLiteral("Read a section header of no subclass:");
 
 constexpr qint64 Mebibyte = 1024 * 1024;
 // What is read at a time of a file that grows while it is read.
@@ -68,6 +69,15 @@ bool subclassHeaderNumber(QStringView line, quint32 *number) {
     }
     *number = quint32(value);
     return true;
+}
+
+// Whether the header's reader takes the line for a section header: its
+// first character past blanks is "[".
+bool opensSection(QStringView line) {
+    for (const QChar c : line)
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t'))
+            return c == QLatin1Char('[');
+    return false;
 }
 
 bool isBlank(QStringView line) {
@@ -136,11 +146,17 @@ public:
                                       line.size() - SubclassHeaderStart.size() - 1));
                 continue;
             }
-            if (inClasses)
+            // The header's reader takes any other line opening with "[" for
+            // a section and the lines after it for that section's: they
+            // cannot be read alike, nor kept where they stand.
+            const bool foreignSection = opensSection(line);
+            if (inClasses && !foreignSection)
                 continue;
             const int equals = line.indexOf(FileKeys::KeyValueSeparator);
-            if (equals < 0 || line.indexOf(FileKeys::KeyValueSeparator, equals + 1) >= 0) {
-                ModelLog::warning(LineWithoutEquals + QLatin1Char(' ') + line.toString());
+            if (foreignSection || equals < 0 ||
+                line.indexOf(FileKeys::KeyValueSeparator, equals + 1) >= 0) {
+                ModelLog::warning((foreignSection ? ForeignSection : LineWithoutEquals) +
+                                  QLatin1Char(' ') + line.toString());
                 // What was read of the section so far is as good as any
                 // section before it.
                 finishTable();
@@ -276,7 +292,7 @@ QString decoded(const QByteArray &bytes, FileEncoding *encoding) {
         return text;
     }
     *encoding = FileEncoding::Latin1;
-    return QString::fromLatin1(bytes);
+    return QString::fromLatin1(bytes.constData(), bytes.size()); // a NUL byte included
 }
 
 } // namespace

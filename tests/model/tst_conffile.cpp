@@ -1,6 +1,7 @@
 // Reading a classification file and writing it back.
 #include "modeltestsupport.h"
 
+#include <QBuffer>
 #include <QTextCodec>
 
 Q_DECLARE_METATYPE(FileEncoding)
@@ -17,6 +18,10 @@ private slots:
         const Conf conf = files.read(crlf);
         QVERIFY(conf.get_read_outcome().readWhole());
         QCOMPARE(conf.to_string().toUtf8(), WorkedExample);
+        // Read from a device alike.
+        QBuffer device(&crlf);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        QCOMPARE(Conf(&device).to_bytes(), WorkedExample);
     }
 
     void writerLeavesOutEmptyValuesAndPadsLists() {
@@ -107,6 +112,9 @@ private slots:
         QTest::newRow("Arabic-Indic digit")
             << QStringLiteral("[subclass_0]\n[subclass_\u0661]\n").toUtf8() << 2
             << QStringLiteral("[subclass_\u0661]") << QVector<quint32>{0};
+        // The header's reader would take it for a section.
+        QTest::newRow("section of no subclass") << QByteArray("[subclass_1]\n [classes]x=1\n") << 2
+                                                << " [classes]x=1" << QVector<quint32>{1};
         QTest::newRow("two equals")
             << QByteArray("[subclass_1]\na=b=c\n") << 2 << "a=b=c" << QVector<quint32>{1};
         QTest::newRow("blank after header") << QByteArray("[subclass_1]\n[subclass_2] \n") << 2
@@ -129,14 +137,19 @@ private slots:
     }
 
     void encodingIsKept_data() {
-        QTest::addColumn<QByteArray>("name"); // "Müller" as the file spells it
+        QTest::addColumn<QByteArray>("name"); // as the file spells it
+        QTest::addColumn<QString>("text");
         QTest::addColumn<FileEncoding>("encoding");
-        QTest::newRow("UTF-8") << QByteArray("M\xC3\xBCller") << FileEncoding::Utf8;
-        QTest::newRow("Latin-1") << QByteArray("M\xFCller") << FileEncoding::Latin1;
+        QTest::newRow("UTF-8") << QByteArray("M\xC3\xBCller") << "Müller" << FileEncoding::Utf8;
+        QTest::newRow("Latin-1") << QByteArray("M\xFCller") << "Müller" << FileEncoding::Latin1;
+        QTest::newRow("Latin-1 with a NUL byte")
+            << QByteArray("M\xFC\0ller", 7) << QString("M\u00FC") + QChar() + "ller"
+            << FileEncoding::Latin1;
     }
 
     void encodingIsKept() {
         QFETCH(QByteArray, name);
+        QFETCH(QString, text);
         QFETCH(FileEncoding, encoding);
         // Whatever the locale says.
         QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-2"));
@@ -146,8 +159,8 @@ private slots:
                                 "min_axle_distance__m=\n\n";
         Conf conf = files.read(file);
         QCOMPARE(conf.get_read_outcome().encoding, encoding);
-        QCOMPARE(conf.get_classification_version(), QStringLiteral("Müller"));
-        QCOMPARE(conf.get_subclass(1).get_alias(), QStringLiteral("Müller"));
+        QCOMPARE(conf.get_classification_version(), text);
+        QCOMPARE(conf.get_subclass(1).get_alias(), text);
         const QString saved = files.write("");
         QVERIFY(conf.write_to_file(saved));
         QCOMPARE(readBytes(saved), file);
