@@ -3,7 +3,6 @@
 #include "model/countrycodes.h"
 #include "model/filekeys.h"
 #include "model/filelimits.h"
-#include "model/inireader.h"
 #include "model/initext.h"
 #include "model/modellog.h"
 #include "model/numbers.h"
@@ -238,19 +237,16 @@ QVector<quint32> Conf::get_invalid_subclasses() const {
 }
 
 Conf::UnwritableValue Conf::find_unwritable() const {
-    // Header text is escaped so that the INI reader restores it; what no
-    // escape helps remains: a line too long, or text the encoding lacks.
-    // The reader itself has the last word on what reads back.
+    // Header keys and values are escaped so that the INI reader restores
+    // them; what no escape helps remains: a line too long, or text the
+    // document's encoding lacks.
     QTextCodec *codec = FileEncodings::codec(encoding);
     for (auto it = header.cbegin(); it != header.cend(); ++it) {
         if (it.value().isEmpty())
             continue;
         const QString line =
             IniText::key(it.key()) + FileKeys::KeyValueSeparator + IniText::value(it.value());
-        const QMap<QString, QString> readBack = IniReader::classes(
-            FileKeys::ClassesSection + FileKeys::LineEnd + line, encoding == FileEncoding::Utf8);
-        if (!codec->canEncode(line) || codec->fromUnicode(line).size() > FileLimits::MaxLineBytes ||
-            readBack != QMap<QString, QString>{{it.key(), it.value()}})
+        if (!codec->canEncode(line) || codec->fromUnicode(line).size() > FileLimits::MaxLineBytes)
             return {true, true, 0, {it.key()}};
     }
     for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {

@@ -128,9 +128,8 @@ public:
     QString find_duplicate_subclasses() const;
     QVector<quint32> get_invalid_subclasses() const;
     // The first value the file would not give back as it was saved: a
-    // header line too long, not encodable in the document's encoding, or
-    // whose key or value would read back as other text; or a subclass value
-    // of Subclass::find_unwritable.
+    // header line (named by its key) too long or not encodable in the
+    // document's encoding, or a subclass value of Subclass::find_unwritable.
     struct UnwritableValue {
         bool found = false;
         bool inHeader = false; // a header key (value.key); else subclass `number`

@@ -163,8 +163,9 @@ private slots:
         // The site reads the header with the toolkit's INI reader: every key
         // that reader keeps reads alike, and so does its value.
         const QStringList pieces =
-            QStringLiteral("a|k|9| |\t|=|;|\"|,|@|%|%41|%U00E9|[|]|\\|"
-                           "\\x4|\\n|\n|\r|é|@String(|@@|)|@Invalid()|[classes]")
+            QStringLiteral(
+                "a|k|9| |\t|=|;|\"|,|@|%|%41|%-1|%U00E9|[|]|\\|"
+                "= \\x\n|\\x4|\\n|\n|\r|é|@String(|@Size(1 2)|@Rect(|@@|)|@Invalid()|[classes]")
                 .split('|');
         QRandomGenerator random(13);
         for (int round = 0; round < 2000; ++round) {
