@@ -42,13 +42,14 @@ bool isAsciiSpace(QChar c) {
     return isLineSpace(c) || c == QLatin1Char('\v') || c == QLatin1Char('\f');
 }
 int hexValue(QChar c) {
+    constexpr int LetterDigits = 10; // the value of "A"
     const ushort u = c.unicode();
     if (u >= '0' && u <= '9')
         return u - '0';
     if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
+        return u - 'A' + LetterDigits;
     if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
+        return u - 'a' + LetterDigits;
     return -1;
 }
 
