@@ -1,16 +1,14 @@
-// Feeds arbitrary bytes to the classification reader as a file, then runs
-// every document and record check, the per-axle and constraint accessors
-// around the ends of their lists, and the writer.
+// Feeds arbitrary bytes to the classification reader, then runs every
+// document and record check, the per-axle and constraint accessors around
+// the ends of their lists, and the writer. A document Save would write must
+// read back as the same bytes.
 #include "model/conf.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTextCodec>
+#include <QBuffer>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -18,15 +16,6 @@ namespace {
 // longest list a record can hold without a setter appending.
 constexpr int FirstProbe = -1;
 constexpr int ProbesPastEnd = 2;
-
-QString &inputPath() {
-    static QString path;
-    return path;
-}
-
-void removeInput() {
-    QFile::remove(inputPath());
-}
 
 void quietMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
 
@@ -69,25 +58,28 @@ void exerciseSubclass(Subclass &s, const QString &hmin, const QString &hmax) {
     s.remove_last_tyre_type();
 }
 
+Conf readBytes(const QByteArray &bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return Conf(&buffer);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     qInstallMessageHandler(quietMessages);
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
-    inputPath() = QDir::temp().filePath(QStringLiteral("tarveo-fuzz-%1.conf").arg(getpid()));
-    std::atexit(removeInput);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    static const QString &path = inputPath();
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return 0;
-        file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
+    Conf conf = readBytes(
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<int>(size)));
+    if (conf.get_read_outcome().opened && !conf.find_unwritable().found) {
+        const QByteArray saved = conf.to_bytes();
+        if (readBytes(saved).to_bytes() != saved)
+            std::abort();
     }
-    Conf conf(path, nullptr);
 
     volatile bool sink = conf.is_country_code_valid() ^ conf.is_group_max_distance_valid() ^
                          (conf.check_max_axle_distance() == 0) ^ conf.is_min_axle_distance_valid() ^

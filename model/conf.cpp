@@ -25,10 +25,6 @@ constexpr uint HashMultiplier = 31;
 
 Conf::Conf() : country_codes(isoCountryCodes()) {}
 
-Conf::Conf(const QString &path, QObject *parent) : Conf() {
-    read_file(path, parent);
-}
-
 QString Conf::header_value(const QString &key) const {
     return header.value(key);
 }
@@ -241,9 +237,10 @@ QVector<quint32> Conf::get_invalid_subclasses() const {
 }
 
 Conf::UnwritableValue Conf::find_unwritable() const {
-    // Header text is escaped so that the INI reader restores it; only what no
-    // escape helps remains: a line too long, or text the encoding lacks.
-    QTextCodec *codec = QTextCodec::codecForLocale();
+    // Header keys and values are escaped so that the INI reader restores
+    // them; what no escape helps remains: a line too long, or text the
+    // document's encoding lacks.
+    QTextCodec *codec = FileEncodings::codec(encoding);
     for (auto it = header.cbegin(); it != header.cend(); ++it) {
         if (it.value().isEmpty())
             continue;
@@ -253,7 +250,7 @@ Conf::UnwritableValue Conf::find_unwritable() const {
             return {true, true, 0, {it.key()}};
     }
     for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {
-        const Subclass::ValueRef value = it.value().find_unwritable();
+        const Subclass::ValueRef value = it.value().find_unwritable(encoding);
         if (!value.isNull())
             return {true, false, it.key(), value};
     }

@@ -1,6 +1,7 @@
 #ifndef TARVEO_MODEL_CONF_H
 #define TARVEO_MODEL_CONF_H
 
+#include "model/fileencoding.h"
 #include "model/subclass.h"
 
 #include <QMap>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <QVector>
 
+class QIODevice;
 class QObject;
 
 // Result of the document check used by New and Save: the first incomplete
@@ -17,22 +19,57 @@ struct ConfValidity {
     quint32 number = 0;
 };
 
-// How far reading a file got. A reader that stops early keeps what it read,
-// so the caller must be able to tell the user that the rest was not read.
+// What reading a file found, for the window to tell at Open and for the
+// check tool's findings. A reader that stops early keeps what it read, so
+// the caller must be able to tell the user that the rest was not read; what
+// the file holds beyond the values is said here too, so that nothing is
+// lost or changed without a word.
 struct ConfReadOutcome {
+    // Two sections that name one subclass: the later replaced the earlier.
+    struct DuplicateSection {
+        quint32 number = 0;
+        int firstLine = 0; // 1-based line of the section replaced
+        QString firstText; // that line: "[subclass_7]"
+        int laterLine = 0; // the section that replaced it
+        QString laterText; // "[subclass_07]"
+    };
+    // A line of a subclass section that is no key the record reads: kept,
+    // and written back as it stands among the section's keys.
+    struct KeptLine {
+        quint32 subclass = 0;
+        int line = 0; // 1-based
+        QString text; // the whole line
+        // A "subclass=" line naming another number than the section's
+        // header, whose number stands.
+        bool renumbers = false;
+    };
+
     bool opened = true; // false when the file could not be read at all
     QString failure;    // why not, for the user; empty when opened
     int stopLine = 0;   // 1-based line at which reading stopped, 0 if read whole
     QString stopText;   // the text of that line
+    // Latin-1 when the file was not valid UTF-8; Save writes it so again.
+    FileEncoding encoding = FileEncoding::Utf8;
+    QVector<DuplicateSection> duplicateSections; // in the order of the later lines
+    QVector<KeptLine> keptLines;                 // in file order
+
     bool readWhole() const { return opened && stopLine == 0; }
+    // Whether the document holds all the file holds: read whole, and no
+    // section replaced by another. Saving over the file loses the rest
+    // otherwise.
+    bool heldWhole() const { return readWhole() && duplicateSections.isEmpty(); }
 };
 
 // The classification document: the [classes] header and the subclasses.
 class Conf {
 public:
     Conf();
-    // Reads the file at path; parent becomes the parent of the INI reader.
-    Conf(const QString &path, QObject *parent);
+    // Reads the file at path. The reader owns no object any more, so parent
+    // is not used.
+    explicit Conf(const QString &path, QObject *parent = nullptr);
+    // Reads what the device, open for reading, gives from where it stands
+    // until it gives no more, with the limits of a file.
+    explicit Conf(QIODevice *device);
 
     QString get_classification_version() const;
     void set_classification_version(const QString &value);
@@ -89,14 +126,16 @@ public:
     QVector<quint32> get_subclass_numbers() const;
 
     QString to_string() const;
+    // to_string() in the document's encoding: the bytes Save writes.
+    QByteArray to_bytes() const;
     // The subclass sections of to_string, without the header.
     QString subclasses_to_string() const;
     ConfValidity is_valid() const;
     QString find_duplicate_subclasses() const;
     QVector<quint32> get_invalid_subclasses() const;
     // The first value the file would not give back as it was saved: a
-    // header line too long or not encodable, or a subclass value of
-    // Subclass::find_unwritable.
+    // header line (named by its key) too long or not encodable in the
+    // document's encoding, or a subclass value of Subclass::find_unwritable.
     struct UnwritableValue {
         bool found = false;
         bool inHeader = false; // a header key (value.key); else subclass `number`
@@ -108,6 +147,9 @@ public:
     // The header keys in key order, unknown keys included.
     const QMap<QString, QString> &get_header() const { return header; }
     const ConfReadOutcome &get_read_outcome() const { return readOutcome; }
+    // The encoding the file was read in, which Save keeps; UTF-8 for a new
+    // document.
+    FileEncoding get_encoding() const { return encoding; }
 
     // Writes to_string() to path atomically: an existing file is replaced only
     // when the whole text was written. On failure returns false and, when
@@ -116,12 +158,13 @@ public:
 
 private:
     QString header_value(const QString &key) const;
-    void read_file(const QString &path, QObject *parent);
+    void read_bytes(const QByteArray &bytes);
 
     QMap<quint32, Subclass> subclasses;
     QStringList country_codes;
     QMap<QString, QString> header;
     ConfReadOutcome readOutcome;
+    FileEncoding encoding = FileEncoding::Utf8;
     Subclass scratch; // handed out by get_subclass for a missing number
 };
 

@@ -116,7 +116,34 @@ public:
 
     void subclass(const Subclass &older, const Subclass &newer);
 
+    // The plain values and the lines kept as they stand, in key order; the
+    // lines of one key pair up in file order.
+    void sectionValues(const Subclass &older, const Subclass &newer) {
+        const QMap<QString, QStringList> oldValues = byKey(older);
+        const QMap<QString, QStringList> newValues = byKey(newer);
+        QMap<QString, QStringList> keys = oldValues;
+        keys.insert(newValues);
+        for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+            const QStringList oldList = oldValues.value(it.key());
+            const QStringList newList = newValues.value(it.key());
+            for (int i = 0; i < qMax(oldList.size(), newList.size()); ++i)
+                value(older.get_number(), it.key(), FieldPlace::Whole, 0, oldList.value(i),
+                      newList.value(i));
+        }
+    }
+
 private:
+    static QMap<QString, QStringList> byKey(const Subclass &s) {
+        QMap<QString, QStringList> values;
+        s.get_values().forEach(
+            [&values](const QString &key, const QString &value) { values[key].append(value); });
+        for (const QString &line : s.get_other_lines()) {
+            const int equals = line.indexOf(FileKeys::KeyValueSeparator);
+            values[line.left(equals)].append(line.mid(equals + 1));
+        }
+        return values;
+    }
+
     using Getter = QString (*)(const Subclass &, int);
     using Counter = int (*)(const Subclass &);
 
@@ -174,7 +201,7 @@ void Comparison::constraints(const Subclass &older, const Subclass &newer, const
 
 void Comparison::subclass(const Subclass &older, const Subclass &newer) {
     using namespace FileKeys;
-    values(older.get_number(), older.get_values().toMap(), newer.get_values().toMap());
+    sectionValues(older, newer);
     entries(older, newer, TyreType, FieldPlace::Axle, &tyreTypeAt, &WrittenEntries::tyreTypes);
     entries(older, newer, MaxAxleWeight, FieldPlace::Axle, &weightAt, &WrittenEntries::weights);
     constraints(older, newer, ConstraintType::Default, MaxAxleWeight);

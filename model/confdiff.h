@@ -31,7 +31,8 @@ namespace ConfDiff {
 
 // What differs between two documents, in the order the writer writes it:
 // the header keys, then the subclasses in ascending number, each with its
-// plain values, tyre types, weights, combined weight constraints, maximum
+// plain values and the lines it keeps as they stand (by key, the lines of
+// one key in file order), tyre types, weights, combined weight constraints, maximum
 // and minimum distances, distance and weight constraints. Only the entries
 // in use (those the writer writes) are compared. Values that hold numbers
 // compare as numbers (see sameContent); constraints of a subclass compare as

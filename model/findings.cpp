@@ -23,6 +23,16 @@ const char *const Incomplete =
 const char *const HeaderRefused =
     QT_TRANSLATE_NOOP("Findings", "the header is invalid; Save refuses the file");
 const char *const Duplicates = QT_TRANSLATE_NOOP("Findings", "duplicate subclasses: %1");
+const char *const SectionTwice =
+    QT_TRANSLATE_NOOP("Findings", "subclass %1 is named by two sections, %2 at line %3 and %4 at "
+                                  "line %5; the later replaced the earlier");
+const char *const ReadAsLatin1 = QT_TRANSLATE_NOOP(
+    "Findings", "the file is not valid UTF-8; it was read as Latin-1, and Save writes it so again");
+const char *const LineKept = QT_TRANSLATE_NOOP(
+    "Findings", "line %1 is no key the editor reads; Save keeps it as it stands: %2");
+const char *const LineRenumbers =
+    QT_TRANSLATE_NOOP("Findings", "line %1 names subclass %2, but the section header's number "
+                                  "stands; Save keeps the line as it stands: %3");
 
 QString findingsText(const char *text) {
     return QCoreApplication::translate(Context, text);
@@ -251,17 +261,45 @@ QVector<Finding> ofHeader(const Conf &conf) {
 
 QVector<Finding> ofReading(const Conf &conf) {
     const ConfReadOutcome &outcome = conf.get_read_outcome();
-    if (outcome.readWhole())
-        return {};
-    return {wholeFile(outcome.opened
-                          ? findingsText(StoppedAt).arg(outcome.stopLine).arg(outcome.stopText)
-                          : findingsText(CannotRead).arg(outcome.failure))};
+    if (!outcome.opened)
+        return {wholeFile(findingsText(CannotRead).arg(outcome.failure))};
+    QVector<Finding> findings;
+    for (const ConfReadOutcome::DuplicateSection &twice : outcome.duplicateSections)
+        findings.append(wholeFile(findingsText(SectionTwice)
+                                      .arg(QString::number(twice.number), twice.firstText,
+                                           QString::number(twice.firstLine), twice.laterText,
+                                           QString::number(twice.laterLine))));
+    if (!outcome.readWhole())
+        findings.append(
+            wholeFile(findingsText(StoppedAt).arg(outcome.stopLine).arg(outcome.stopText)));
+    return findings;
+}
+
+QVector<Finding> ofReadingNotes(const Conf &conf) {
+    const ConfReadOutcome &outcome = conf.get_read_outcome();
+    QVector<Finding> findings;
+    if (outcome.opened && outcome.encoding == FileEncoding::Latin1)
+        findings.append(wholeFile(findingsText(ReadAsLatin1), Severity::Warning));
+    // The line is named whole: its key may be a blank or a key's near twin.
+    for (const ConfReadOutcome::KeptLine &kept : outcome.keptLines) {
+        const QString line = QString::number(kept.line);
+        const QString message =
+            kept.renumbers
+                ? findingsText(LineRenumbers)
+                      .arg(line, kept.text.section(FileKeys::KeyValueSeparator, 1).trimmed(),
+                           kept.text)
+                : findingsText(LineKept).arg(line, kept.text);
+        findings.append(
+            {kept.subclass, QString(), Place::Whole, 0, QString(), message, Severity::Warning});
+    }
+    return findings;
 }
 
 QVector<Finding> ofDocument(const Conf &conf) {
     QVector<Finding> findings = ofReading(conf);
     if (!conf.get_read_outcome().opened)
         return findings;
+    findings += ofReadingNotes(conf);
     findings += ofHeader(conf);
     const QString headerMin = conf.get_min_axle_distance();
     const QString headerMax = conf.get_max_axle_distance();
@@ -284,10 +322,14 @@ QVector<Finding> ofDocument(const Conf &conf) {
 }
 
 QString where(const Finding &finding) {
-    if (finding.subclass)
+    if (finding.subclass) {
+        const QString label = subclassFieldLabel(finding);
+        if (label.isEmpty())
+            return QCoreApplication::translate(Context, "subclass %1").arg(*finding.subclass);
         return QCoreApplication::translate(Context, "subclass %1: %2")
             .arg(*finding.subclass)
-            .arg(subclassFieldLabel(finding));
+            .arg(label);
+    }
     if (finding.field.isEmpty())
         return QString();
     return QCoreApplication::translate(Context, "header %1").arg(finding.field);

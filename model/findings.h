@@ -40,12 +40,20 @@ QVector<Finding> ofReclassification(const Conf &conf, const Subclass &subclass);
 // The header fields the editor marks red (errors) or yellow (warning).
 QVector<Finding> ofHeader(const Conf &conf);
 
-// Why the file was not read whole: it could not be opened, or reading
-// stopped at a line; empty when it was read whole.
+// Why the document does not hold all the file holds: it could not be
+// opened, reading stopped at a line, or a later section of a subclass
+// replaced an earlier one; empty when it holds it whole.
 QVector<Finding> ofReading(const Conf &conf);
 
-// The whole file: how far it was read, the header, every subclass in
-// ascending number, whether Save refuses the file, and duplicate subclasses.
+// Warnings for what the reader took otherwise than as a value: a file read
+// as Latin-1, and lines of a subclass section kept as they stand (keys the
+// editor does not read, and lines naming another subclass number than the
+// section's header).
+QVector<Finding> ofReadingNotes(const Conf &conf);
+
+// The whole file: how far it was read, the reader's notes, the header,
+// every subclass in ascending number, whether Save refuses the file, and
+// duplicate subclasses.
 QVector<Finding> ofDocument(const Conf &conf);
 
 // Where the finding stands, in words: "header country_code",

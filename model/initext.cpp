@@ -1,5 +1,7 @@
 #include "model/initext.h"
 
+#include "model/inireader.h"
+
 #include <QByteArray>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ const QChar TypeTag = QLatin1Char('@');
 
 // Characters the INI reader acts on in a key; within double quotes "=" and
 // ";" are taken as they stand.
-const QString KeySpecials = QStringLiteral("%=\";\\/\n\r");
+const QString KeySpecials = QStringLiteral("%=\";\\\n\r");
 const QString QuotableKeySpecials = QStringLiteral("=;");
 // Characters that end, quote or escape a value.
 const QString ValueSpecials = QStringLiteral("\";\\\n\r");
@@ -24,6 +26,7 @@ const QString InvalidValue = QStringLiteral("@Invalid()");
 
 constexpr int HexDigits = 2;
 constexpr int WideHexDigits = 4; // after "%U"
+constexpr ushort LastLatin1 = 0xFF;
 
 bool isBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
@@ -38,20 +41,18 @@ bool containsAny(const QString &text, const QString &characters) {
 
 // Whether the reader decodes the "%" at position i of a key as an escape.
 bool isKeyEscape(const QString &key, int i) {
-    const bool wide = i + 1 < key.size() && key.at(i + 1) == QLatin1Char('U');
-    const int first = i + (wide ? 2 : 1);
-    const int digits = wide ? WideHexDigits : HexDigits;
-    if (first + digits > key.size())
-        return false;
-    bool ok = false;
-    // The reader converts the bytes with this very call.
-    key.mid(first, digits).toUtf8().toUShort(&ok, 16);
-    return ok;
+    int length = 0;
+    IniReader::keyEscape(key, i, &length);
+    return length > 0;
 }
 
+// "%XX", or "%UXXXX" beyond Latin-1.
 QString percentEscaped(QChar c) {
-    return Percent +
-           QStringLiteral("%1").arg(c.unicode(), HexDigits, 16, QLatin1Char('0')).toUpper();
+    const bool wide = c.unicode() > LastLatin1;
+    return Percent + (wide ? QStringLiteral("U") : QString()) +
+           QStringLiteral("%1")
+               .arg(c.unicode(), wide ? WideHexDigits : HexDigits, 16, QLatin1Char('0'))
+               .toUpper();
 }
 
 bool isTypedValue(const QString &value) {

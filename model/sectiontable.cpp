@@ -23,21 +23,27 @@ SectionTable::SectionTable(const QMap<QString, QString> &map) {
         insert(it.key(), it.value());
 }
 
-void SectionTable::insert(QStringView key, QStringView value) {
+bool SectionTable::insert(QStringView key, QStringView value) {
     empty = false;
     for (int slot = 0; slot < SlotCount; ++slot) {
         if (key == QStringView(slotKey(slot))) {
             slotValues[slot] = value;
-            return;
+            return true;
         }
     }
-    if (!key.startsWith(FileKeys::AdslPrefix) && !key.startsWith(FileKeys::AwslPrefix))
-        return;
+    if (!key.startsWith(FileKeys::AdslPrefix) && !key.startsWith(FileKeys::AwslPrefix)) {
+        QString line = key.toString();
+        line += FileKeys::KeyValueSeparator;
+        line.append(value.data(), value.size());
+        otherLines.append(line);
+        return false;
+    }
     for (Entry &entry : numberedEntries) {
         if (key == QStringView(entry.key)) {
             entry.value = value;
-            return;
+            return true;
         }
     }
     numberedEntries.append({key, value});
+    return true;
 }

@@ -35,16 +35,24 @@ QString lengthsDiffer(const QString &prefix, int first, int second) {
     return QStringLiteral("%1 %2 != %3").arg(prefix).arg(first).arg(second);
 }
 
-// Appends empty entries to lead, and to its partner with it, until lead
-// holds target entries or the limit; the partner stops at the limit too when
-// capPartner is set.
-void growPair(QStringList &lead, QStringList &partner, qint64 target, int limit, bool capPartner,
-              const QString &warningPrefix) {
+// How the partner of a list grows with it.
+enum class PartnerGrowth {
+    InStep,      // an entry for each entry of the lead
+    UpToLimit,   // so, but no further than the limit
+    ToLimitOnce, // to the limit as soon as the lead grows
+};
+
+// Appends empty entries to lead, and to its partner as `growth` says, until
+// lead holds target entries or the limit.
+void growPair(QStringList &lead, QStringList &partner, qint64 target, int limit,
+              PartnerGrowth growth, const QString &warningPrefix) {
     while (lead.size() < target && lead.size() < limit) {
         if (lead.size() != partner.size())
             ModelLog::warning(lengthsDiffer(warningPrefix, lead.size(), partner.size()));
         lead.append(QString());
-        if (!capPartner || partner.size() < limit)
+        if (growth == PartnerGrowth::InStep || partner.size() < limit)
+            partner.append(QString());
+        while (growth == PartnerGrowth::ToLimitOnce && partner.size() < limit)
             partner.append(QString());
     }
 }
@@ -248,6 +256,7 @@ Subclass::Subclass(const SectionTable &table) {
     readWeights(*this, weights, table);
 
     set_number_of_axles(values.value(PlainValues::NumberOfAxles));
+    other_lines = table.others();
 
     for (const NumberedEntry &entry : numberedConstraints(table)) {
         const QString value = table.text(entry.entry->value);
@@ -303,9 +312,13 @@ void Subclass::set_number_of_axles(const QString &value) {
     // count each list also stops on its own; otherwise a list read longer than
     // its partner would gain entries on every open and save.
     const bool unrealCount = axles > MaxAxles;
-    growPair(min_axle_distances, max_axle_distances, axles, MaxAxles, unrealCount,
-             AxlesListsDiffer);
-    growPair(max_axle_weights, tyre_types, axles + 1, MaxAxles + 1, unrealCount,
+    growPair(min_axle_distances, max_axle_distances, axles, MaxAxles,
+             unrealCount ? PartnerGrowth::UpToLimit : PartnerGrowth::InStep, AxlesListsDiffer);
+    // An axle weight padded in is empty and does not read back, so past the
+    // cap the weights grow again on every reading: the tyre types take all
+    // their entries at the first, or the next reading would add one more.
+    growPair(max_axle_weights, tyre_types, axles + 1, MaxAxles + 1,
+             unrealCount ? PartnerGrowth::ToLimitOnce : PartnerGrowth::InStep,
              WeightTyreListsDiffer);
 }
 
@@ -553,7 +566,7 @@ namespace {
 // One line of the section as it will be written, measured as it goes.
 class LineCheck {
 public:
-    explicit LineCheck(const QString &key) { add(key); }
+    LineCheck(const QString &key, QTextCodec *codec) : codec(codec) { add(key); }
     // False when the text cannot stand on a line of its own or in the encoding.
     bool add(QStringView text) {
         bool ascii = true;
@@ -568,7 +581,6 @@ public:
             bytes += text.size() + 1; // and its separator
             return true;
         }
-        QTextCodec *codec = QTextCodec::codecForLocale();
         if (!codec->canEncode(text.toString()))
             return false;
         bytes += codec->fromUnicode(text).size() + 1;
@@ -586,16 +598,18 @@ public:
 
 private:
     static constexpr ushort FirstNonAscii = 0x80;
+    QTextCodec *codec;
     qint64 bytes = 0;
 };
 
 } // namespace
 
-Subclass::ValueRef Subclass::find_unwritable() const {
+Subclass::ValueRef Subclass::find_unwritable(FileEncoding encoding) const {
     using namespace FileKeys;
+    QTextCodec *codec = FileEncodings::codec(encoding);
     ValueRef unwritable;
-    values.forEach([&unwritable](const QString &key, const QString &value) {
-        LineCheck line(key);
+    values.forEach([&unwritable, codec](const QString &key, const QString &value) {
+        LineCheck line(key, codec);
         if (unwritable.isNull() && !value.isEmpty() && (!line.add(value) || !line.fits()))
             unwritable = {key};
     });
@@ -611,7 +625,7 @@ Subclass::ValueRef Subclass::find_unwritable() const {
         {MinAxleDistance, min_axle_distances, WrittenEntries::minDistances(*this)},
     };
     for (const auto &list : lists) {
-        LineCheck line(list.key);
+        LineCheck line(list.key, codec);
         for (int i = 0; i < list.count; ++i) {
             const QString entry = list.list.value(i);
             if (entry.contains(ListSeparator) || !line.add(entry))
@@ -623,7 +637,7 @@ Subclass::ValueRef Subclass::find_unwritable() const {
 
     // The reader finds the weights and the combined weight constraints by
     // their syntax alone.
-    LineCheck weights(MaxAxleWeight);
+    LineCheck weights(MaxAxleWeight, codec);
     const int weightCount = WrittenEntries::weights(*this);
     for (int i = 0; i < weightCount; ++i) {
         const QString weight = max_axle_weights.value(i);
@@ -640,7 +654,7 @@ Subclass::ValueRef Subclass::find_unwritable() const {
     for (const QString &type : {ConstraintType::Adsl, ConstraintType::Awsl}) {
         const QStringList &list = *constraint_list(type);
         for (int j = 0; j < list.size(); ++j) {
-            LineCheck line(type);
+            LineCheck line(type, codec);
             if (!line.add(list.at(j)) || !line.fits())
                 return {type, j};
         }

@@ -2,6 +2,7 @@
 #define TARVEO_MODEL_SUBCLASS_H
 
 #include "model/fields.h"
+#include "model/fileencoding.h"
 #include "model/plainvalues.h"
 
 #include <QMap>
@@ -154,6 +155,9 @@ public:
     bool can_draw() const;
     bool has_same_axles(const Subclass &other) const;
     bool is_duplicate_of(const Subclass &other) const;
+    // The lines of the section that are no key the record reads, as they
+    // stood; written back among the plain values in key order.
+    const QStringList &get_other_lines() const { return other_lines; }
     // The plain values in key order; duplicates always have equal lists.
     QStringList get_value_texts() const { return values.texts(); }
     // The values by file key, empty ones included.
@@ -172,7 +176,7 @@ public:
     // constraint the reader's search cannot find again would be lost or
     // shift the others; a line too long for the reader, or text the file's
     // encoding cannot hold, would keep the file from being opened as saved.
-    ValueRef find_unwritable() const;
+    ValueRef find_unwritable(FileEncoding encoding = FileEncoding::Utf8) const;
     bool is_writable() const { return find_unwritable().isNull(); }
 
 private:
@@ -192,6 +196,7 @@ private:
     QStringList combined_weight_constraints;
     QStringList adsl_constraints;
     QStringList awsl_constraints;
+    QStringList other_lines;
 };
 
 #endif

@@ -51,6 +51,8 @@ private slots:
             {"subclass 4: max_axle_weight__kN 3+4+5,240 -> 3+4+5,250 changed",
              "subclass 4: adsl  -> 3+4:1.2,1.5 added",
              "subclass 4: awsl  -> 2+3:100,5;180,6 added"});
+        row("lines kept as they stand", "Truck 07\n>Truck 07\nnote=x\nUpper_GVW_limit__kN=420\n",
+            {"subclass 4: Upper_GVW_limit__kN  -> 420 added", "subclass 4: note  -> x added"});
         // Only the entries the writer writes count: a third tyre type and a
         // second distance of a two-axle car are not in use.
         row("spare entries", "tyre_type=1,1\n>tyre_type=1,1,4\n|=3.5\n>=3.5,7\n", {});

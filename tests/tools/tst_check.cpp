@@ -18,6 +18,7 @@ struct Run {
     int status = -1;
     QString out;
     QByteArray err;
+    QByteArray outBytes;
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
     // The exit status and the output.
     QString result() const { return QString::number(status) + ": " + out; }
@@ -31,8 +32,8 @@ Run run(const QStringList &arguments) {
     process.start(QStringLiteral(TARVEO_CHECK_PATH), arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            process.readAllStandardError()};
+    const QByteArray out = process.readAllStandardOutput();
+    return {process.exitCode(), QString::fromUtf8(out), process.readAllStandardError(), out};
 }
 
 } // namespace
@@ -94,6 +95,39 @@ private slots:
         QVERIFY(r.result().startsWith("0: ") &&
                 r.out.contains(path + ": warning: duplicate subclasses: 11 = 14\n"));
         QCOMPARE(run({"--strict", path}).status, Failed);
+    }
+
+    void whatTheReaderKeptIsNoted() {
+        // Latin-1, a key the editor does not read, a line naming another number.
+        const QString kept = testData("check/kept.conf");
+        const QString warning = kept + ": warning: ";
+        QCOMPARE(run({kept}).result(),
+                 "0: " + warning +
+                     "the file is not valid UTF-8; it was read as Latin-1, and Save writes it so "
+                     "again\n" +
+                     warning +
+                     "subclass 11: line 10 is no key the editor reads; Save keeps it as it "
+                     "stands: alias = 44\n" +
+                     warning +
+                     "subclass 11: line 14 is no key the editor reads; Save keeps it as it "
+                     "stands: note=x\n" +
+                     warning +
+                     "subclass 11: line 16 names subclass 9, but the section header's number "
+                     "stands; Save keeps the line as it stands: subclass=9\n");
+        QCOMPARE(run({"--strict", kept}).status, Failed);
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(run({"--print", kept}).outBytes, file.readAll());
+        QVERIFY(run({"--diff", testData("check/valid.conf"), kept})
+                    .out.contains("\nsubclass 11: note: (none) -> x\n"));
+
+        // The earlier of two sections of one number is not in the document.
+        const QString twice = testData("check/twosections.conf");
+        QCOMPARE(run({twice}).result(),
+                 "1: " + twice +
+                     ": subclass 11 is named by two sections, [subclass_11] at line 8 and "
+                     "[subclass_011] at line 18; the later replaced the earlier\n");
+        QCOMPARE(run({"--print", twice}).status, Failed);
     }
 
     void unopenableFileAndUsageErrors() {

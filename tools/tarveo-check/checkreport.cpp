@@ -104,7 +104,7 @@ FileReport examine(const QString &path, const CheckOptions &options) {
     if (options.overlaps)
         report.overlaps = Overlaps::find(conf);
     const bool anything = !report.findings.isEmpty() || !report.overlaps.isEmpty();
-    if (!outcome.readWhole() || !conf.is_valid().valid || (options.strict && anything))
+    if (!outcome.heldWhole() || !conf.is_valid().valid || (options.strict && anything))
         report.status = ExitStatus::Failed;
     return report;
 }
@@ -164,11 +164,12 @@ int printFile(const QString &path, QTextStream &out, QTextStream &err) {
         err << path << ": " << reading.first().message << '\n';
         return ExitStatus::Unusable;
     }
-    out << conf.to_string();
+    // The very bytes, in the file's encoding.
+    out.flush();
+    out.device()->write(conf.to_bytes());
     // The text is what Save would write, but a part of the file is missing
     // from it: a script must not mistake it for the whole.
-    if (reading.isEmpty())
-        return ExitStatus::Fine;
-    err << path << ": " << reading.first().message << '\n';
-    return ExitStatus::Failed;
+    for (const Finding &finding : reading)
+        err << path << ": " << finding.message << '\n';
+    return reading.isEmpty() ? ExitStatus::Fine : ExitStatus::Failed;
 }
