@@ -2,6 +2,7 @@
 // editor's own reader and checks; compares two of them in content.
 #include "checkreport.h"
 #include "diffreport.h"
+#include "tools/common/checkedoutput.h"
 #include "tools/common/commandline.h"
 
 #include <QCommandLineParser>
@@ -62,28 +63,39 @@ int main(int argc, char *argv[]) {
     const QStringList files = parser.positionalArguments();
     const bool print = parser.isSet(printOption);
     const bool diff = parser.isSet(diffOption);
+    const bool overlaps = parser.isSet(overlapsOption);
+    const bool strict = parser.isSet(strictOption);
     const QString format = parser.value(formatOption);
     if (format != TextFormat && format != JsonFormat)
         return common.usage(QStringLiteral("--format takes text or json"));
     const bool json = format == JsonFormat;
-    if (print && diff)
-        return common.usage(QStringLiteral("--print and --diff exclude each other"));
-    if (print && (files.size() != 1 || json))
-        return common.usage(QStringLiteral("--print takes exactly one FILE and writes text"));
+    // --print writes the file's text alone and --diff has its own status:
+    // neither has findings for the others to act on.
+    if (common.refuses({{print && diff, "--print", "--diff"},
+                        {print && overlaps, "--print", "--overlaps"},
+                        {print && strict, "--print", "--strict"},
+                        {print && json, "--print", "--format json"},
+                        {diff && overlaps, "--diff", "--overlaps"},
+                        {diff && strict, "--diff", "--strict"}},
+                       &status))
+        return status;
+    if (print && files.size() != 1)
+        return common.usage(QStringLiteral("--print takes exactly one FILE"));
     if (diff && files.size() != 2)
         return common.usage(QStringLiteral("--diff takes exactly two FILEs, OLD and NEW"));
     if (files.isEmpty())
         return common.usage(QStringLiteral("no FILE given"));
 
-    QTextStream out(stdout);
+    CheckedOutput output;
+    QTextStream &out = output.text();
     QTextStream err(stderr);
     if (print)
-        return printFile(files.first(), out, err);
+        return output.finish(printFile(files.first(), out, err));
     if (diff)
-        return diffFiles(files.at(0), files.at(1), json, out, err);
+        return output.finish(diffFiles(files.at(0), files.at(1), json, out, err));
     CheckOptions options;
     options.json = json;
-    options.overlaps = parser.isSet(overlapsOption);
-    options.strict = parser.isSet(strictOption);
-    return reportFiles(files, options, out);
+    options.overlaps = overlaps;
+    options.strict = strict;
+    return output.finish(reportFiles(files, options, out));
 }
