@@ -24,17 +24,20 @@ int main(int argc, char *argv[]) {
         "Checks vehicle-classification files as the Tarveo editor would and says why each "
         "field fails, in the words of the editor's tool tips.\n"
         "Exit status: 0 when every file was read whole and could be saved, 1 otherwise, 2 "
-        "for a usage error or a file that cannot be opened. With --print, 1 means the file was "
-        "not read whole; with --diff, 1 means the files differ in content."));
+        "for a usage error, a file that cannot be opened or output that cannot be written. "
+        "With --print, 1 means the file was not read whole; with --diff, 1 means the files "
+        "differ in content."));
     const QCommandLineOption printOption(
         QStringLiteral("print"),
-        QStringLiteral("Write exactly what Save would write for FILE to standard output."));
+        QStringLiteral("Write exactly what Save would write for FILE to standard output. Not "
+                       "with --diff, --overlaps, --strict or --format json."));
     const QCommandLineOption diffOption(
         QStringLiteral("diff"),
         QStringLiteral("Compare OLD and NEW in content: header keys, subclasses added or "
                        "removed, and per subclass the values, per-axle entries and constraints "
                        "that differ, old and new side by side in file units. Numbers equal in "
-                       "value (2.50 and 2.5) are equal; only entries in use are compared."));
+                       "value (2.50 and 2.5) are equal; only entries in use are compared. Not with "
+                       "--overlaps or --strict."));
     const QCommandLineOption overlapsOption(
         QStringLiteral("overlaps"),
         QStringLiteral("Also list pairs of subclasses with the same number of axles whose "
