@@ -152,6 +152,7 @@ private slots:
         QTest::newRow("json") << QStringList{"--format", "json", f};
         QTest::newRow("print") << QStringList{"--print", f};
         QTest::newRow("diff") << QStringList{"--diff", f, testData("check/badheader.conf")};
+        QTest::newRow("help") << QStringList{"--help"};
         QTest::newRow("version") << QStringList{"--version"};
     }
 
