@@ -2,16 +2,20 @@
 
 #include "about/identity.h"
 #include "editor/tarveo.h"
+#include "model/modellog.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
+
+const QString LogOption = QStringLiteral("log");
 
 void describe(QCommandLineParser &parser) {
     parser.setApplicationDescription(QCoreApplication::translate(
@@ -19,6 +23,10 @@ void describe(QCommandLineParser &parser) {
                        "installation."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        LogOption, QCoreApplication::translate("CommandLine",
+                                               "Write every log line of the program to standard "
+                                               "error, debug lines included.")));
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QCoreApplication::translate("CommandLine", "The classification file to open."),
@@ -51,6 +59,8 @@ QString fileToOpen(const QStringList &arguments) {
     QCommandLineParser parser;
     describe(parser);
     parser.process(arguments);
+    if (parser.isSet(LogOption))
+        QLoggingCategory::setFilterRules(Logging::Everything);
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {

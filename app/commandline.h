@@ -6,7 +6,7 @@
 
 class Tarveo;
 
-// The editor's command line: tarveo [FILE], with --help and --version.
+// The editor's command line: tarveo [--log] [FILE], with --help and --version.
 namespace CommandLine {
 
 // Answers --help and --version and ends the process when the command line
@@ -16,7 +16,8 @@ namespace CommandLine {
 void answerWithoutDisplay(int &argc, char **argv);
 
 // The file named on the command line as an absolute path, as the Open
-// dialog would give it; empty when none is named. --help and --version print
+// dialog would give it; empty when none is named. --log turns on every log
+// line of the program from here on. --help and --version print
 // their answer and end the process; so does a command line that cannot be
 // followed (an unknown option, more than one file), with the reason on
 // standard error and exit status 1. The application object must exist.

@@ -1,6 +1,7 @@
 #include "drawing/vehicledrawing.h"
 
 #include "drawing/bitmaps.h"
+#include "drawing/drawinglog.h"
 #include "drawing/pixels.h"
 #include "model/numbers.h"
 
@@ -102,8 +103,9 @@ QString VehicleDrawing::whyNotDrawable(const Subclass &subclass) {
                                     : QString();
         const bool minFails = !(Numbers::asFloat(minText) > 0.0f);
         if (minFails || !(Numbers::asFloat(maxText) > 0.0f)) {
-            qDebug().noquote() << "Can't draw because at index" << index << "min dist is" << minText
-                               << "and max dist is" << maxText;
+            qCDebug(tarveoDrawing).noquote()
+                << "Can't draw because at index" << index << "min dist is" << minText
+                << "and max dist is" << maxText;
             const QString &text = minFails ? minText : maxText;
             return drawingText(minFails
                                    ? (text.isEmpty() ? MinDistanceMissing : MinDistanceNotAbove)
@@ -129,16 +131,16 @@ void VehicleDrawing::draw(const Subclass &subclass) {
         paint(subclass);
     } else {
         const QString separator(SeparatorLength, QLatin1Char('-'));
-        qDebug().noquote() << separator;
-        qWarning().noquote() << TextCannotDraw;
-        qDebug().noquote() << QStringLiteral("axle vectors equal: ") +
-                                  boolText(minCount == maxCount);
-        qDebug().noquote() << QStringLiteral("vectors longer than number of axles: ") +
-                                  boolText(minCount > axles) + QStringLiteral(" Vector length: ") +
-                                  QString::number(minCount) + QLatin1Char(' ') +
-                                  QString::number(axles);
-        qDebug().noquote() << subclass.to_string();
-        qDebug().noquote() << separator;
+        qCDebug(tarveoDrawing).noquote() << separator;
+        qCWarning(tarveoDrawing).noquote() << TextCannotDraw;
+        qCDebug(tarveoDrawing).noquote()
+            << QStringLiteral("axle vectors equal: ") + boolText(minCount == maxCount);
+        qCDebug(tarveoDrawing).noquote()
+            << QStringLiteral("vectors longer than number of axles: ") +
+                   boolText(minCount > axles) + QStringLiteral(" Vector length: ") +
+                   QString::number(minCount) + QLatin1Char(' ') + QString::number(axles);
+        qCDebug(tarveoDrawing).noquote() << subclass.to_string();
+        qCDebug(tarveoDrawing).noquote() << separator;
     }
     // Also when nothing could be painted: the view must not go on showing
     // the vehicle of an earlier redraw.
@@ -222,13 +224,12 @@ QVector<int> VehicleDrawing::placeWheels(int scale, float x, int y, int tyre,
     const qint64 axles = Numbers::asInt(subclass.get_number_of_axles());
     const int maxCount = subclass.get_number_of_max_distances();
     if (maxCount < axles - 1) {
-        qWarning().noquote() << QStringLiteral("Number of axles is ") +
-                                    subclass.get_number_of_axles() +
-                                    QStringLiteral(" while there are only ") +
-                                    QString::number(maxCount) +
-                                    QStringLiteral(" distances! Undefined.");
+        qCWarning(tarveoDrawing).noquote()
+            << QStringLiteral("Number of axles is ") + subclass.get_number_of_axles() +
+                   QStringLiteral(" while there are only ") + QString::number(maxCount) +
+                   QStringLiteral(" distances! Undefined.");
         for (int i = 0; i < maxCount; ++i)
-            qWarning().noquote() << subclass.get_max_distance_at_index(i);
+            qCWarning(tarveoDrawing).noquote() << subclass.get_max_distance_at_index(i);
     }
     // Never more wheels than the drawn list has distances for: a count far
     // beyond the list would otherwise stack millions of wheels on one spot.

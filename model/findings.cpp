@@ -234,9 +234,12 @@ QVector<Finding> ofHeader(const Conf &conf) {
     QVector<Finding> findings;
     const auto check = [&findings, &conf](bool passes, const QString &key, const char *message,
                                           Severity severity = Severity::Error) {
-        if (!passes)
-            findings.append({std::nullopt, key, Place::Whole, 0, conf.get_header().value(key),
-                             Messages::text(message), severity});
+        if (passes)
+            return;
+        // A rule about the value would mislead when there is no value at all.
+        const bool present = conf.get_header().contains(key);
+        findings.append({std::nullopt, key, Place::Whole, 0, conf.get_header().value(key),
+                         Messages::text(present ? message : Messages::KeyMissing), severity});
     };
     check(conf.is_country_code_valid(), CountryCode, Messages::CountryCode);
     check(conf.is_group_max_distance_valid(), GroupMaxDistance, Messages::AboveZero);

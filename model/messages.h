@@ -58,6 +58,9 @@ inline constexpr const char *UnclassifiedIsSubclass =
     QT_TRANSLATE_NOOP("Tarveo", "Value must not be the number of an existing subclass.");
 inline constexpr const char *UncategorisedTooLow =
     QT_TRANSLATE_NOOP("Tarveo", "Value must be empty or at least 6.");
+// A header key the file does not have at all, where a value would be judged.
+inline constexpr const char *KeyMissing =
+    QT_TRANSLATE_NOOP("Tarveo", "The key is missing from the file.");
 inline constexpr const char *DistanceCountsDiffer =
     QT_TRANSLATE_NOOP("Tarveo", "The file gives a different number of min and max axle distances.");
 

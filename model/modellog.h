@@ -2,17 +2,34 @@
 #define TARVEO_MODEL_MODELLOG_H
 
 #include <QDebug>
+#include <QLoggingCategory>
 #include <QString>
 
-// The model's messages go to the toolkit's log as plain text, without the
-// quoting QDebug would add around strings.
+// Each layer logs in a category of its own (tarveo.model, tarveo.drawing,
+// tarveo.app, tarveo.editor). Debug lines are off unless QT_LOGGING_RULES
+// or --log turns them on; warnings are on, and the tools turn them off.
+Q_DECLARE_LOGGING_CATEGORY(tarveoModel)
+
+namespace Logging {
+
+// What --log asks for, in the editor and in every tool: each line of every
+// layer, debug included.
+inline const QString Everything = QStringLiteral("tarveo.*=true");
+// The tools' default: their findings already say in their own words what a
+// warning would.
+inline const QString Nothing = QStringLiteral("tarveo.*=false");
+
+} // namespace Logging
+
+// The model's messages go to the log as plain text, without the quoting
+// QDebug would add around strings.
 namespace ModelLog {
 
 inline void warning(const QString &text) {
-    qWarning().noquote() << text;
+    qCWarning(tarveoModel).noquote() << text;
 }
 inline void debug(const QString &text) {
-    qDebug().noquote() << text;
+    qCDebug(tarveoModel).noquote() << text;
 }
 
 // Message for an index that no list operation can honour (negative, or past

@@ -1,15 +1,21 @@
 #include "model/savefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
+
+const char *const NotRegular = QT_TRANSLATE_NOOP(
+    "SaveFile", "It is not a regular file. Only a regular file, or a link to one, can be saved.");
 
 bool fail(QString *error, const QString &reason) {
     if (error)
@@ -17,33 +23,102 @@ bool fail(QString *error, const QString &reason) {
     return false;
 }
 
+// Writes all of bytes at the file's position. The file is unbuffered, so
+// every write reaches the system at once: a write may take only a part,
+// and the one that takes nothing sets the system's reason on the file.
+bool writeAll(QFileDevice &file, const QByteArray &bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+// What the system has taken may still fail on its way to the disk (a
+// network file system, a thin volume); only the sync says so. Gives the
+// reason, empty when the text is on the disk.
+QString syncToDisk(QFileDevice &file) {
+#ifdef Q_OS_UNIX
+    // EINVAL: a file system that has nothing to sync.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL)
+        return qt_error_string(errno);
+#else
+    Q_UNUSED(file)
+#endif
+    return QString();
+}
+
 bool writeAtomically(const QString &path, const QByteArray &bytes, QString *error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Buffered, a write error would surface only in commit(), which does
+    // not report it and puts the cut text in the file's place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(error, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(error, reason);
-    }
+    // Returning with the file open drops the new text and keeps the old file.
+    if (!writeAll(file, bytes))
+        return fail(error, file.errorString());
+    const QString unsynced = syncToDisk(file);
+    if (!unsynced.isEmpty())
+        return fail(error, unsynced);
     if (!file.commit())
         return fail(error, file.errorString());
     return true;
 }
 
+// Makes room on the disk for the new text before the old text is touched,
+// so that a full disk leaves the file as it was. Gives the reason when
+// there is no room. A file system that cannot reserve lets the write go
+// ahead unreserved; the old text is put back if it then fails.
+QString reserve(QFile &file, qint64 oldSize, qint64 newSize) {
+#ifdef Q_OS_LINUX
+    if (newSize == 0)
+        return QString();
+    const int result = ::posix_fallocate(file.handle(), 0, newSize);
+    if (result == 0)
+        return QString();
+    // A reservation that ran out of room may have lengthened the file.
+    if (file.size() != oldSize && ::ftruncate(file.handle(), oldSize) != 0)
+        return qt_error_string(errno);
+    if (result == EOPNOTSUPP || result == ENOSYS || result == EINVAL)
+        return QString();
+    return qt_error_string(result);
+#else
+    Q_UNUSED(file)
+    Q_UNUSED(oldSize)
+    Q_UNUSED(newSize)
+    return QString();
+#endif
+}
+
+// Puts text in the file's place from its start. The file is cut to the
+// text's length only once the text is written, so a failure leaves every
+// byte of the old text beyond the failed write where it was.
+bool replaceWith(QFile &file, const QByteArray &text, QString *reason) {
+    if (!file.seek(0) || !writeAll(file, text) || !file.resize(text.size())) {
+        *reason = file.errorString();
+        return false;
+    }
+    *reason = syncToDisk(file);
+    return reason->isEmpty();
+}
+
 bool writeInPlace(const QString &path, const QByteArray &bytes, QString *error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return fail(error, file.errorString());
     const QByteArray old = file.readAll();
-    const auto replaceWith = [&file](const QByteArray &text) {
-        return file.seek(0) && file.write(text) == text.size() && file.resize(text.size()) &&
-               file.flush();
-    };
-    if (replaceWith(bytes))
+    if (file.error() != QFileDevice::NoError)
+        return fail(error, file.errorString());
+    QString reason = reserve(file, old.size(), bytes.size());
+    if (!reason.isEmpty())
+        return fail(error, reason);
+    if (replaceWith(file, bytes, &reason))
         return true;
-    const QString reason = file.errorString();
-    replaceWith(old);
+    QString ignored; // the first failure is the one to report
+    replaceWith(file, old, &ignored);
     return fail(error, reason);
 }
 
@@ -78,6 +153,11 @@ Facts factsOf(const QString &path) {
 }
 
 bool write(const QString &path, const QByteArray &bytes, QString *error) {
+    // A device or a pipe would be replaced by a regular file, or written
+    // into; a folder cannot hold the text.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return fail(error, QCoreApplication::translate("SaveFile", NotRegular));
     if (choose(factsOf(path)) == Method::Atomic)
         return writeAtomically(path, bytes, error);
     return writeInPlace(path, bytes, error);

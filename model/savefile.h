@@ -9,7 +9,10 @@
 // atomically, so a failed write leaves the old text whole. A file with
 // other hard links, one owned by someone else or one in a folder that takes
 // no new files is overwritten in place instead, which keeps its links, owner
-// and permissions; the old text is put back if the new one cannot be written.
+// and permissions; room for the new text is reserved first, and the old text
+// is put back if the new one still cannot be written. Either way a failed
+// save leaves the old text. Only a regular file, or a link to one, is
+// written: a device, a pipe or a folder is refused.
 namespace SaveFile {
 
 enum class Method { Atomic, InPlace };
@@ -25,7 +28,7 @@ struct Facts {
 Method choose(const Facts &facts);
 Facts factsOf(const QString &path);
 
-// On failure returns false and, when error is given, the system's reason.
+// On failure returns false and, when error is given, the reason.
 bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 } // namespace SaveFile

@@ -8,6 +8,7 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
+#include <QLoggingCategory>
 #include <QStringList>
 
 // A scene as text, one item a line in drawing order, so that a test compares
@@ -44,11 +45,18 @@ inline QStringList sceneText(const QGraphicsScene *scene) {
     return lines;
 }
 
-// Collects what is logged while it lives, as "debug: text" or "warning: text".
+// Collects what is logged while it lives, as "debug: text" or "warning: text",
+// debug lines included.
 class LogCapture {
 public:
-    LogCapture() : previous(qInstallMessageHandler(collect)) { lines().clear(); }
-    ~LogCapture() { qInstallMessageHandler(previous); }
+    LogCapture() : previous(qInstallMessageHandler(collect)) {
+        lines().clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("tarveo.*.debug=true"));
+    }
+    ~LogCapture() {
+        QLoggingCategory::setFilterRules(QString());
+        qInstallMessageHandler(previous);
+    }
     static QStringList &lines() {
         static QStringList collected;
         return collected;

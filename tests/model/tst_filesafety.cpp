@@ -5,13 +5,17 @@
 #include "model/weightentries.h"
 #include "modeltestsupport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTextCodec>
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -50,6 +54,34 @@ QStringList patternMatches(const QRegularExpression &expression, const QString &
             const QRegularExpressionMatch match = expression.match(text, from);
             return match.hasMatch() ? Match{match.capturedStart(), match.capturedEnd()} : Match{};
         });
+}
+
+// Files may not grow past this in saveWithinLimit(): writes beyond fail with
+// the kernel's own error, as on a full disk.
+constexpr rlim_t FileSizeLimit = 4096;
+
+// Saves in a child process whose files cannot grow past FileSizeLimit. Gives
+// the reason the save failed, empty when it succeeded.
+QString saveWithinLimit(const QString &path, const QByteArray &bytes) {
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return QString();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit cap{FileSizeLimit, FileSizeLimit};
+        QString reason = QStringLiteral("no limit");
+        if (::setrlimit(RLIMIT_FSIZE, &cap) == 0 && SaveFile::write(path, bytes, &reason))
+            reason.clear();
+        const QByteArray answer = reason.toUtf8();
+        ::_exit(::write(channel[1], answer.constData(), answer.size()) == answer.size() ? 0 : 1);
+    }
+    ::close(channel[1]);
+    QFile answer;
+    answer.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QString reason = QString::fromUtf8(answer.readAll());
+    ::waitpid(child, nullptr, 0);
+    return reason;
 }
 
 } // namespace
@@ -263,6 +295,58 @@ private slots:
         QCOMPARE(SaveFile::choose({true, false, 1, true}), Method::InPlace);
         QCOMPARE(SaveFile::choose({true, true, 2, true}), Method::InPlace);
         QCOMPARE(SaveFile::choose({true, true, 1, false}), Method::InPlace);
+    }
+
+    void fullDiskLeavesTheOldText_data() {
+        QTest::addColumn<QByteArray>("old");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("linked"); // a hard link makes Save write in place
+        const QByteArray longer(7 * 1024, 'x');
+        QTest::newRow("replaced") << WorkedExample << longer << false;
+        QTest::newRow("in place") << WorkedExample << longer << true;
+        // The room is there, yet the writing fails part way.
+        QTest::newRow("in place, old text past the limit")
+            << WorkedExample.repeated(32) << QByteArray(6 * 1024, 'x') << true;
+    }
+
+    void fullDiskLeavesTheOldText() {
+        QFETCH(QByteArray, old);
+        QFETCH(QByteArray, text);
+        QFETCH(bool, linked);
+        const QString target = files.write(old);
+        const QString other = target + ".link";
+        QVERIFY(!linked || ::link(QFile::encodeName(target), QFile::encodeName(other)) == 0);
+        const QDir folder(QFileInfo(target).absolutePath());
+        const QStringList before = folder.entryList(QDir::Files | QDir::System);
+
+        QCOMPARE(saveWithinLimit(target, text), qt_error_string(EFBIG));
+        QCOMPARE(readBytes(target), old);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::System), before);
+    }
+
+    void saveRefusesWhatIsNoRegularFile_data() {
+        QTest::addColumn<QString>("path");
+        const QString fifo = files.path("save-pipe.conf");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QTest::newRow("pipe") << fifo;
+        const QString link = files.path("save-pipe-link.conf");
+        QVERIFY(QFile::link(fifo, link));
+        QTest::newRow("link to a pipe") << link;
+        QTest::newRow("folder") << files.path("");
+    }
+
+    void saveRefusesWhatIsNoRegularFile() {
+        QFETCH(QString, path);
+        const QByteArray name = QFile::encodeName(path);
+        struct stat before, after;
+        QVERIFY(::lstat(name.constData(), &before) == 0);
+        QString reason;
+        QVERIFY(!SaveFile::write(path, WorkedExample, &reason));
+        QCOMPARE(reason, "It is not a regular file. Only a regular file, or a link to one, can "
+                         "be saved.");
+        QVERIFY(::lstat(name.constData(), &after) == 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
     }
 
 private:

@@ -158,15 +158,24 @@ private slots:
         QTest::addColumn<QString>("header");
         QTest::addColumn<QStringList>("expected");
         const QString h = "header %1: ";
-        QTest::newRow("valid") << "" << QStringList();
+        // Later keys replace the valid ones in the INI reader.
+        const QString valid = "country_code=SI\ngroup_max_distance__m=30\nmax_axle_distance__m=12\n"
+                              "min_axle_distance__m=0.8\nunclassified_vehicle_subclass=140\n";
+        QTest::newRow("valid") << valid << QStringList();
         QTest::newRow("maximum below a subclass")
-            << "max_axle_distance__m=4"
+            << valid + "max_axle_distance__m=4"
             << QStringList{"warning: header max_axle_distance__m: " +
                            m(Messages::MaxAxleDistanceBelowSubclass)};
+        // Only a key that is there can have a wrong value.
+        QTest::newRow("keys missing")
+            << "country_code=SI\nmin_axle_distance__m=0.8\ngroup_max_distance__m="
+            << QStringList{h.arg("group_max_distance__m") + m(Messages::AboveZero),
+                           h.arg("max_axle_distance__m") + m(Messages::KeyMissing),
+                           h.arg("min_axle_distance__m") + m(Messages::MinAxleDistanceAboveMax)};
         QTest::newRow("every field")
-            << "country_code=XX\ng_acceleration_constant=0\nmax_axle_distance__m=0.5\n"
-               "group_max_distance__m=0\nunclassified_vehicle_subclass=11\n"
-               "uncategorised_vehicle_category=5"
+            << valid + "country_code=XX\ng_acceleration_constant=0\nmax_axle_distance__m=0.5\n"
+                       "group_max_distance__m=0\nunclassified_vehicle_subclass=11\n"
+                       "uncategorised_vehicle_category=5"
             << QStringList{
                    h.arg("country_code") + m(Messages::CountryCode),
                    h.arg("group_max_distance__m") + m(Messages::AboveZero),
@@ -179,11 +188,8 @@ private slots:
 
     void headerFindings() {
         QFETCH(QString, header);
-        // Later keys replace the valid ones in the INI reader.
-        const Conf conf = files.read("[classes]\ncountry_code=SI\ngroup_max_distance__m=30\n"
-                                     "max_axle_distance__m=12\nmin_axle_distance__m=0.8\n"
-                                     "unclassified_vehicle_subclass=140\n" +
-                                     header.toUtf8() + "\n\n" + truck("").to_string().toUtf8());
+        const Conf conf =
+            files.read("[classes]\n" + header.toUtf8() + "\n\n" + truck("").to_string().toUtf8());
         QTEST(described(Findings::ofHeader(conf)), "expected");
     }
 

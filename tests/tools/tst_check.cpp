@@ -24,8 +24,11 @@ struct Run {
     QString result() const { return QString::number(status) + ": " + out; }
 };
 
-Run run(const QStringList &arguments) {
+// Runs the tool; its standard output goes to outputFile when one is named.
+Run run(const QStringList &arguments, const QString &outputFile = QString()) {
     QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     process.setProcessEnvironment(env);
@@ -138,13 +141,60 @@ private slots:
         QCOMPARE(run({valid, missing}).result(),
                  "2: " + valid + ": ok\n" + missing + ": cannot be read: there is no such file\n");
         QVERIFY(run({"/dev/zero"}).out.contains(": cannot be read: it is not a regular file\n"));
-        // Nothing of a usage error goes to the output.
-        for (const QStringList &arguments : {QStringList{"--print", missing},
-                                             {"--print", valid, valid},
-                                             {"--no-such-option", valid},
-                                             {"--format", "xml", valid},
-                                             {}})
-            QCOMPARE(run(arguments).result(), QStringLiteral("2: "));
+        QCOMPARE(run({"--print", missing}).result(), QStringLiteral("2: "));
+    }
+
+    void usageErrorsSayWhatIsWrong_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        const QString f = testData("check/valid.conf");
+        QTest::newRow("unknown option")
+            << QStringList{"--no-such-option", f} << "Unknown option 'no-such-option'.";
+        QTest::newRow("format") << QStringList{"--format", "xml", f}
+                                << "--format takes text or json";
+        QTest::newRow("no file") << QStringList{} << "no FILE given";
+        QTest::newRow("two files to print")
+            << QStringList{"--print", f, f} << "--print takes exactly one FILE";
+        // Options that would be ignored are refused.
+        QTest::newRow("print, diff")
+            << QStringList{"--diff", "--print", f} << "--print cannot be used with --diff";
+        QTest::newRow("print, overlaps")
+            << QStringList{"--print", "--overlaps", f} << "--print cannot be used with --overlaps";
+        QTest::newRow("print, strict")
+            << QStringList{"--strict", "--print", f} << "--print cannot be used with --strict";
+        QTest::newRow("print, json") << QStringList{"--print", "--format", "json", f}
+                                     << "--print cannot be used with --format json";
+        QTest::newRow("diff, overlaps")
+            << QStringList{"--diff", "--overlaps", f, f} << "--diff cannot be used with --overlaps";
+        QTest::newRow("diff, strict")
+            << QStringList{"--diff", "--strict", f, f} << "--diff cannot be used with --strict";
+    }
+
+    void usageErrorsSayWhatIsWrong() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        const Run r = run(arguments);
+        QCOMPARE(r.result(), QStringLiteral("2: "));
+        QCOMPARE(QString::fromUtf8(r.err),
+                 "tarveo-check: " + reason + "\nTry 'tarveo-check --help'.\n");
+    }
+
+    void outputThatCannotBeWrittenFails_data() {
+        QTest::addColumn<QStringList>("arguments");
+        const QString f = testData("check/valid.conf");
+        QTest::newRow("check") << QStringList{f};
+        QTest::newRow("json") << QStringList{"--format", "json", f};
+        QTest::newRow("print") << QStringList{"--print", f};
+        QTest::newRow("diff") << QStringList{"--diff", f, testData("check/badheader.conf")};
+        QTest::newRow("help") << QStringList{"--help"};
+        QTest::newRow("version") << QStringList{"--version"};
+    }
+
+    void outputThatCannotBeWrittenFails() {
+        QFETCH(QStringList, arguments);
+        const Run r = run(arguments, "/dev/full");
+        QCOMPARE(r.status, Unusable);
+        QCOMPARE(r.err, "tarveo-check: cannot write the output: No space left on device\n");
     }
 
     void printWritesExactlyWhatSaveWrites() {

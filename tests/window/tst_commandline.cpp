@@ -2,9 +2,13 @@
 // what it cannot follow, and a named file opened at start as File > Open
 // opens it.
 #include "about/identity.h"
+#include "app/applog.h"
 #include "app/commandline.h"
 #include "common/testsupport.h"
 #include "common/windowdriver.h"
+#include "drawing/drawinglog.h"
+#include "editor/editorlog.h"
+#include "model/modellog.h"
 
 #include <QDir>
 #include <QProcess>
@@ -95,6 +99,17 @@ private slots:
         QCOMPARE(WindowDriver::entries(WindowDriver::subclassList(started)),
                  WindowDriver::entries(WindowDriver::subclassList(opened)));
         QCOMPARE(started.document().to_string(), opened.document().to_string());
+    }
+
+    void logTurnsOnEveryLayersDebug() {
+        const QVector<const QLoggingCategory *> layers{&tarveoModel(), &tarveoDrawing(),
+                                                       &tarveoApp(), &tarveoEditor()};
+        for (const QLoggingCategory *layer : layers)
+            QVERIFY2(layer->isWarningEnabled() && !layer->isDebugEnabled(), layer->categoryName());
+        CommandLine::fileToOpen({QStringLiteral("tarveo"), QStringLiteral("--log")});
+        for (const QLoggingCategory *layer : layers)
+            QVERIFY2(layer->isDebugEnabled(), layer->categoryName());
+        QLoggingCategory::setFilterRules(QString());
     }
 
 private:

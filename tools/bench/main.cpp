@@ -3,8 +3,10 @@
 // subclasses, or of the sizes given: tarveo-bench [SUBCLASSES...]
 #include "figures.h"
 #include "generated.h"
+#include "model/modellog.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -14,7 +16,7 @@ void benchEditor(const QString &path, int subclasses, Figures &figures);
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     // The checks explain themselves in the log; a benchmark only times them.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QLoggingCategory::setFilterRules(Logging::Nothing);
     QTemporaryDir dir;
     QVector<int> sizes = {2000, 10000, 100000};
     if (app.arguments().size() > 1) {

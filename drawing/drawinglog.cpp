@@ -1,0 +1,3 @@
+#include "drawing/drawinglog.h"
+
+Q_LOGGING_CATEGORY(tarveoDrawing, "tarveo.drawing", QtInfoMsg)

@@ -1,0 +1,3 @@
+#include "model/modellog.h"
+
+Q_LOGGING_CATEGORY(tarveoModel, "tarveo.model", QtInfoMsg)
