@@ -5,6 +5,7 @@
 #include "about/identity.h"
 #include "document/confdocument.h"
 #include "editor/editorcontext.h"
+#include "editor/editorlog.h"
 #include "editor/editorsettings.h"
 #include "editor/recentfiles.h"
 #include "model/numbers.h"
@@ -13,7 +14,6 @@
 #include "units/measurementunits.h"
 
 #include <QCloseEvent>
-#include <QDebug>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QShortcut>
@@ -48,7 +48,7 @@ const char *const TabOrder[] = {
 Tarveo::Tarveo(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::Tarveo), confDocument(new ConfDocument(this)),
       context(new EditorContext(confDocument, this)) {
-    qDebug().noquote() << "Starting" << QStringLiteral("Tarveo v" TARVEO_VERSION);
+    qCDebug(tarveoEditor).noquote() << "Starting" << QStringLiteral("Tarveo v" TARVEO_VERSION);
     ui->setupUi(this);
 
     ui->groupBoxHeader->attach(context);
@@ -231,6 +231,8 @@ void Tarveo::takeDocumentG() {
     const float g = document().is_g_acceleration_constant_valid()
                         ? Numbers::asFloat(document().get_g_acceleration_constant())
                         : Units::DefaultG;
+    if (context->units().weightUnit() == Tons)
+        qCDebug(tarveoEditor) << "New conversion weight" << g;
     context->units().setTonneFactor(g);
     ui->groupBoxHeader->showG(Numbers::general(g));
 }
@@ -242,7 +244,7 @@ void Tarveo::receiveUnits(uchar weight, uchar length, float g) {
     // keep the g they had, while the units still change.
     const bool gUsable = weight != Tons || (g > 0 && qIsFinite(g));
     if (!gUsable) {
-        qDebug() << "Ignoring gravitational acceleration" << g;
+        qCDebug(tarveoEditor) << "Ignoring gravitational acceleration" << g;
         g = units.weightUnit() == Tons ? units.weightFactor() : Units::DefaultG;
     } else {
         ui->groupBoxHeader->showG(Numbers::general(g));

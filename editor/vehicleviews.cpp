@@ -1,10 +1,11 @@
 #include "editor/vehicleviews.h"
 
+#include "editor/editorlog.h"
+
 #include "drawing/vehicledrawing.h"
 #include "model/numbers.h"
 #include "ui_vehicleviews.h"
 
-#include <QDebug>
 #include <QGraphicsScene>
 
 VehicleViews::VehicleViews(QWidget *parent) : QWidget(parent), ui(new Ui::VehicleViews) {
@@ -29,7 +30,7 @@ void VehicleViews::draw(const Subclass &subclass) {
 void VehicleViews::clear() {
     if (!ui->graphicsViewMin->scene())
         return;
-    qDebug() << "Clearing image";
+    qCDebug(tarveoEditor) << "Clearing image";
     ui->graphicsViewMin->scene()->clear();
     if (ui->graphicsViewMax->scene())
         ui->graphicsViewMax->scene()->clear();

@@ -5,8 +5,8 @@
 #include <QLoggingCategory>
 #include <QString>
 
-// Each layer logs in a category of its own (tarveo.model, tarveo.drawing,
-// tarveo.app, tarveo.editor). Debug lines are off unless QT_LOGGING_RULES
+// Each layer logs in a category of its own (tarveo.model, tarveo.units,
+// tarveo.drawing, tarveo.app, tarveo.editor). Debug lines are off unless QT_LOGGING_RULES
 // or --log turns them on; warnings are on, and the tools turn them off.
 Q_DECLARE_LOGGING_CATEGORY(tarveoModel)
 

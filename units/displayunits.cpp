@@ -1,8 +1,8 @@
 #include "units/displayunits.h"
 
 #include "model/numbers.h"
+#include "units/unitslog.h"
 
-#include <QDebug>
 #include <QStringList>
 
 namespace {
@@ -21,7 +21,7 @@ bool splitInTwo(const QString &text, QChar separator, const char *separatorName,
     const QStringList parts = text.split(separator);
     if (parts.size() != 2) {
         if (!text.isEmpty())
-            qWarning().noquote()
+            qCWarning(tarveoUnits).noquote()
                 << QStringLiteral("Failed to split %1 on %2!").arg(text, separatorName);
         return false;
     }
@@ -34,7 +34,7 @@ bool isValidFloat(const QString &text) {
     bool ok = false;
     text.toFloat(&ok);
     if (!ok)
-        qWarning().noquote() << text + QStringLiteral(" is not a valid float!");
+        qCWarning(tarveoUnits).noquote() << text + QStringLiteral(" is not a valid float!");
     return ok;
 }
 
@@ -42,7 +42,7 @@ bool isValidInt(const QString &text) {
     bool ok = false;
     text.toInt(&ok, 10);
     if (!ok)
-        qWarning().noquote() << text + QStringLiteral(" is not a valid int!");
+        qCWarning(tarveoUnits).noquote() << text + QStringLiteral(" is not a valid int!");
     return ok;
 }
 
@@ -260,7 +260,7 @@ DisplayUnits::Typed DisplayUnits::constraintToDocument(Kind kind, const QString 
         converted = convert.withAxles(
             typed, [&](const QString &rest) { return convert.weightBounds(rest); });
         if (!converted.isEmpty())
-            qDebug().noquote() << "Final awsl: " + converted;
+            qCDebug(tarveoUnits).noquote() << "Final awsl: " + converted;
         break;
     default:
         return {typed};

@@ -1,0 +1,3 @@
+#include "units/unitslog.h"
+
+Q_LOGGING_CATEGORY(tarveoUnits, "tarveo.units", QtInfoMsg)
