@@ -15,7 +15,8 @@ FUZZ_SECONDS ?= 60
 MONKEY_SECONDS ?= 60
 MONKEY_SEED  ?=
 MONKEY_FILES := tests/data/editing/fleet.conf tests/data/editing/incomplete.conf \
-                tests/data/rows/trucks.conf
+                tests/data/rows/trucks.conf tests/data/check/kept.conf \
+                tests/data/check/twosections.conf
 JOBS         ?= $(shell nproc)
 
 export ASAN_OPTIONS  := detect_leaks=1:halt_on_error=1:abort_on_error=0

@@ -4,8 +4,8 @@
 #include "model/filekeys.h"
 
 #include <QCoreApplication>
-#include <limits>
 #include <QUndoStack>
+#include <limits>
 
 using Fields::Id;
 
@@ -25,7 +25,7 @@ void ConfDocument::replace(Conf conf, const QString &filePath) {
     document = std::move(conf);
     judgements.judgeAll(document);
     path = filePath;
-    partlyRead = document.get_read_outcome().readWhole() ? QString() : filePath;
+    partlyHeld = document.get_read_outcome().heldWhole() ? QString() : filePath;
     stack->setClean();
     emit documentReplaced();
     emit filePathChanged(path);
@@ -33,8 +33,8 @@ void ConfDocument::replace(Conf conf, const QString &filePath) {
 
 void ConfDocument::markSaved(const QString &filePath) {
     stack->setClean();
-    if (filePath == partlyRead)
-        partlyRead.clear();
+    if (filePath == partlyHeld)
+        partlyHeld.clear();
     if (filePath != path) {
         path = filePath;
         emit filePathChanged(path);
@@ -58,9 +58,8 @@ bool ConfDocument::hasUnsavedSubclassChanges() const {
 
 Verdict ConfDocument::headerVerdict(Fields::Id id) const {
     // Only the header's maximum is judged against every subclass.
-    const float highest = id == Id::HeaderMaxAxleDistance
-                              ? judgements.highestMaxDistance()
-                              : -std::numeric_limits<float>::infinity();
+    const float highest = id == Id::HeaderMaxAxleDistance ? judgements.highestMaxDistance()
+                                                          : -std::numeric_limits<float>::infinity();
     return FieldChecks::ofHeader(document, id, highest);
 }
 

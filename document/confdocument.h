@@ -30,10 +30,11 @@ public:
     // The file the document was read from or last written to; empty for
     // none.
     QString filePath() const { return path; }
-    // The file the document was read from when the reading stopped early
-    // and the file has not been written over since: saving over it drops
-    // the part that was not read.
-    QString partlyReadFile() const { return partlyRead; }
+    // The file the document was read from when it does not hold all the
+    // file holds (reading stopped early, or a section replaced another) and
+    // the file has not been written over since: saving over it drops the
+    // rest (ConfReadOutcome says what).
+    QString partlyHeldFile() const { return partlyHeld; }
 
     // Replaces the whole document (Open, New); the undo stack starts empty
     // and clean.
@@ -91,7 +92,7 @@ private:
 
     Conf document;
     QString path;
-    QString partlyRead;
+    QString partlyHeld;
     Judgements judgements;
     QUndoStack *stack;
 };

@@ -29,12 +29,25 @@ const char *const TextOpenFailed =
     QT_TRANSLATE_NOOP("Tarveo", "The file %1 could not be read: %2.\nNothing was changed.");
 const char *const TitleReadStopped = QT_TRANSLATE_NOOP("Tarveo", "Configuration read only in part");
 const char *const TextReadStopped =
-    QT_TRANSLATE_NOOP("Tarveo", "Reading %1 stopped at line %2, which has no \"=\":\n%3\n"
-                                "The rest of the file was not read.");
+    QT_TRANSLATE_NOOP("Tarveo", "Reading %1 stopped at line %2, which is neither a key with its "
+                                "value nor a section header:\n%3\nThe rest of the file was not "
+                                "read.");
+const char *const TitleNamedTwice = QT_TRANSLATE_NOOP("Tarveo", "Subclass named twice");
+const char *const TextNamedTwice = QT_TRANSLATE_NOOP(
+    "Tarveo", "Two sections of %1 name subclass %2: line %3, %4, and line %5, %6. The later "
+              "section is the one shown; the earlier is not kept.");
+const char *const TitleLatin1 = QT_TRANSLATE_NOOP("Tarveo", "Configuration in Latin-1");
+const char *const TextLatin1 =
+    QT_TRANSLATE_NOOP("Tarveo", "%1 is not written in UTF-8. It was read as Latin-1, and Save "
+                                "writes it in Latin-1 again.");
+const char *const TitleOverwrite = QT_TRANSLATE_NOOP("Tarveo", "Save over the file");
+const char *const TextOverwriteStopped =
+    QT_TRANSLATE_NOOP("Tarveo", "Reading %1 stopped at line %2:\n%3\nSaving over it drops the "
+                                "subclass sections from that line on.");
+const char *const TextOverwriteNamedTwice = QT_TRANSLATE_NOOP(
+    "Tarveo", "%1 names subclass %2 twice, at lines %3 and %4. Saving over it keeps only the "
+              "later section.");
 
-const char *const TextOverwritePartlyRead =
-    QT_TRANSLATE_NOOP("Tarveo", "Reading %1 stopped at line %2:\n%3\nSaving over it drops that "
-                                "line and everything after it.");
 const char *const TextRecentGone = QT_TRANSLATE_NOOP(
     "Tarveo", "The file %1 no longer exists. It was taken off the list of recent files.");
 
@@ -137,11 +150,20 @@ void Tarveo::openFile(const QString &path) {
     }
     ui->axleGrid->showFirstAxle();
 
+    const QString file = QDir::toNativeSeparators(path);
     if (!outcome.readWhole())
-        warn(TitleReadStopped, tr(TextReadStopped)
-                                   .arg(QDir::toNativeSeparators(path))
-                                   .arg(outcome.stopLine)
-                                   .arg(outcome.stopText));
+        warn(TitleReadStopped,
+             tr(TextReadStopped).arg(file).arg(outcome.stopLine).arg(outcome.stopText));
+    for (const ConfReadOutcome::DuplicateSection &twice : outcome.duplicateSections)
+        warn(TitleNamedTwice, tr(TextNamedTwice)
+                                  .arg(file)
+                                  .arg(twice.number)
+                                  .arg(twice.firstLine)
+                                  .arg(twice.firstText)
+                                  .arg(twice.laterLine)
+                                  .arg(twice.laterText));
+    if (outcome.encoding == FileEncoding::Latin1)
+        QMessageBox::information(nullptr, tr(TitleLatin1), tr(TextLatin1).arg(file));
 }
 
 void Tarveo::menuSaveClicked() {
@@ -169,24 +191,30 @@ bool Tarveo::saveDocumentAs() {
 }
 
 bool Tarveo::saveTo(const QString &path) {
-    if (!confirmOverwriteOfPartlyRead(path) || !writeDocument(document(), path))
+    if (!confirmOverwriteOfPartlyHeld(path) || !writeDocument(document(), path))
         return false;
     confDocument->markSaved(path);
     recentFiles->add(path);
     return true;
 }
 
-bool Tarveo::confirmOverwriteOfPartlyRead(const QString &path) {
-    const QString partly = confDocument->partlyReadFile();
+bool Tarveo::confirmOverwriteOfPartlyHeld(const QString &path) {
+    const QString partly = confDocument->partlyHeldFile();
     if (partly.isEmpty() ||
         QFileInfo(partly).canonicalFilePath() != QFileInfo(path).canonicalFilePath())
         return true;
     const ConfReadOutcome &outcome = document().get_read_outcome();
-    QMessageBox box(QMessageBox::Warning, tr(TitleReadStopped),
-                    tr(TextOverwritePartlyRead)
-                        .arg(QDir::toNativeSeparators(path))
-                        .arg(outcome.stopLine)
-                        .arg(outcome.stopText),
+    const QString file = QDir::toNativeSeparators(path);
+    QStringList losses;
+    if (!outcome.readWhole())
+        losses << tr(TextOverwriteStopped).arg(file).arg(outcome.stopLine).arg(outcome.stopText);
+    for (const ConfReadOutcome::DuplicateSection &twice : outcome.duplicateSections)
+        losses << tr(TextOverwriteNamedTwice)
+                      .arg(file)
+                      .arg(twice.number)
+                      .arg(twice.firstLine)
+                      .arg(twice.laterLine);
+    QMessageBox box(QMessageBox::Warning, tr(TitleOverwrite), losses.join(QLatin1Char('\n')),
                     QMessageBox::Save | QMessageBox::Cancel);
     box.button(QMessageBox::Save)->setText(tr("&Save"));
     box.setDefaultButton(QMessageBox::Cancel);

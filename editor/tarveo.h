@@ -96,8 +96,9 @@ private:
     // Writes the document to path after the checks of Save; false when
     // refused or not written.
     bool saveTo(const QString &path);
-    // Asks before a file read only in part is written over; true to go on.
-    bool confirmOverwriteOfPartlyRead(const QString &path);
+    // Asks before a file the document does not hold whole is written over;
+    // true to go on.
+    bool confirmOverwriteOfPartlyHeld(const QString &path);
     // Offers to save unsaved changes; false when the user cancels, or chose
     // Save and the file was not written. Only subclass changes count for New,
     // which carries the header into the new file.

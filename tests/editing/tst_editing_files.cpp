@@ -59,6 +59,11 @@ const struct Refusal {
 };
 } // namespace
 
+QByteArray fileBytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class TestFileCommands : public QObject {
     Q_OBJECT
 
@@ -102,11 +107,11 @@ private slots:
         QCOMPARE(runCommand(window, "actionNew", {target}), QStringList{saveDialog});
         // The header is the document's: what the old file had, exactly (0.805
         // shows as 0.81), and what was typed.
-        QCOMPARE(
-            fileLines(target),
-            (QStringList{"[classes]", "country_code=IT", "group_max_distance__m=25",
-                         "max_axle_distance__m=12", "min_avg_axle_weight__kN=19.6133",
-                         "min_axle_distance__m=0.805", "unclassified_vehicle_subclass=140", "", ""}));
+        QCOMPARE(fileLines(target),
+                 (QStringList{"[classes]", "country_code=IT", "group_max_distance__m=25",
+                              "max_axle_distance__m=12", "min_avg_axle_weight__kN=19.6133",
+                              "min_axle_distance__m=0.805", "unclassified_vehicle_subclass=140", "",
+                              ""}));
         QCOMPARE(window.windowTitle(), QString("new.conf[*] \u2014 Tarveo"));
         QCOMPARE(window.windowFilePath(), target);
         QVERIFY(document(window).get_subclass_numbers().isEmpty() &&
@@ -129,10 +134,45 @@ private slots:
                  (QStringList{"dialog: Open file",
                               "box: Configuration read only in part\nReading " +
                                   dataPath("stopped.conf") +
-                                  " stopped at line 18, which has no \"=\":\n; a comment line "
-                                  "stops the reading\nThe rest of the file was not read."}));
+                                  " stopped at line 18, which is neither a key with its value "
+                                  "nor a section header:\n; a comment line stops the reading\n"
+                                  "The rest of the file was not read."}));
         QCOMPARE(entries(subclassList(window)), QStringList({"subclass_1", "subclass_2"}));
         QCOMPARE(text(window, "lineEditSubclass"), QStringLiteral("1"));
+
+        // Saving over it asks first; Cancel is the default and writes nothing.
+        // (Subclass 2, cut short by the stop, would keep Save from going on.)
+        const QByteArray stopped = fileBytes(dataPath("stopped.conf"));
+        QVERIFY(select(window, 2));
+        click(window, "buttonSubclass");
+        QCOMPARE(runCommand(window, "actionSave", {""}).join('|'),
+                 "box: Save over the file\nReading " + dataPath("stopped.conf") +
+                     " stopped at line 18:\n; a comment line stops the reading\nSaving over it "
+                     "drops the subclass sections from that line on.");
+        QCOMPARE(fileBytes(dataPath("stopped.conf")), stopped);
+    }
+
+    void twoSectionsOfOneSubclassAndLatin1AreTold() {
+        Tarveo window;
+        window.show();
+        const QString twice = testData("check/twosections.conf");
+        QCOMPARE(open(window, twice).value(1),
+                 "box: Subclass named twice\nTwo sections of " + twice +
+                     " name subclass 11: line 8, [subclass_11], and line 18, [subclass_011]. The "
+                     "later section is the one shown; the earlier is not kept.");
+        retype(window, "lineEditAlias", "5");
+        // Once saved over, the file holds the document whole: no more question.
+        QCOMPARE(runCommand(window, "actionSave", {"Save"}).size(), 1);
+        retype(window, "lineEditAlias", "6");
+        QCOMPARE(runCommand(window, "actionSave", {}), QStringList());
+
+        // A Latin-1 file stays Latin-1.
+        const QString latin1 = testData("check/kept.conf");
+        QCOMPARE(open(window, latin1).value(1).section('\n', 0, 0),
+                 "box: Configuration in Latin-1");
+        retype(window, "lineEditAlias", "7");
+        QCOMPARE(runCommand(window, "actionSave", {}), QStringList());
+        QVERIFY(fileBytes(latin1).contains("classification_version=M\xfcller\n"));
     }
 
     // A whole session: open, edit the header and two subclasses, copy one,
