@@ -25,6 +25,7 @@ using Fields::Id;
 
 const QKeySequence FallbackQuitKeys(Qt::CTRL + Qt::Key_Q);
 const QKeySequence FallbackSaveAsKeys(Qt::CTRL + Qt::SHIFT + Qt::Key_S);
+const QKeySequence FallbackPrintKeys(Qt::CTRL + Qt::Key_P);
 const QKeySequence FallbackUndoKeys(Qt::CTRL + Qt::Key_Z);
 const QKeySequence FallbackRedoKeys(Qt::CTRL + Qt::SHIFT + Qt::Key_Z);
 // Between the file's name and the program's in the title.
@@ -113,6 +114,8 @@ const Conf &Tarveo::document() const {
 
 void Tarveo::createActions() {
     connect(ui->actionSaveAs, &QAction::triggered, this, &Tarveo::menuSaveAsClicked);
+    connect(ui->actionExportReport, &QAction::triggered, this, &Tarveo::menuExportReportClicked);
+    connect(ui->actionPrint, &QAction::triggered, this, &Tarveo::menuPrintClicked);
     recentFiles = new RecentFiles(ui->menuRecent, this);
     connect(recentFiles, &RecentFiles::chosen, this, &Tarveo::openRecent);
 
@@ -137,6 +140,7 @@ void Tarveo::createActions() {
         {ui->actionOpen, QKeySequence::Open, {}},
         {ui->actionSave, QKeySequence::Save, {}},
         {ui->actionSaveAs, QKeySequence::SaveAs, FallbackSaveAsKeys},
+        {ui->actionPrint, QKeySequence::Print, FallbackPrintKeys},
         {ui->actionExit, QKeySequence::Quit, FallbackQuitKeys},
         {undo, QKeySequence::Undo, FallbackUndoKeys},
         {redo, QKeySequence::Redo, FallbackRedoKeys},

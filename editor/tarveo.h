@@ -2,6 +2,7 @@
 #define TARVEO_EDITOR_TARVEO_H
 
 #include "model/conf.h"
+#include "report/report.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -54,6 +55,8 @@ private slots:
     void menuOpenClicked();
     void menuSaveClicked();
     void menuSaveAsClicked();
+    void menuExportReportClicked();
+    void menuPrintClicked();
     void menuAboutClicked();
     void menuUpdateClicked();
     void menuConfigurationClicked();
@@ -81,6 +84,10 @@ private:
     void showStep(bool inHeader, quint32 number, const FieldRef &ref);
     void setSubclassPartsVisible(bool visible);
     void showTitle(const QString &filePath);
+
+    // --- the report (reportcommands.cpp) ---
+    // How the report shows the document as it stands in the window.
+    ReportOptions reportOptions() const;
 
     // --- file commands (filecommands.cpp) ---
     // The checks Save makes before writing, with their boxes; true when

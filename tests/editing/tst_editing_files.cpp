@@ -2,6 +2,11 @@
 // they write, and what they leave alone when they refuse or fail.
 #include "editingwindow.h"
 
+#include <QCryptographicHash>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace EditingWindow;
@@ -58,6 +63,14 @@ const struct Refusal {
      cannotSave + "Subclass 3, \"Total distance constraint (m)\","},
 };
 } // namespace
+
+// The text of a PDF, in one line.
+QString pdfText(const QString &pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
 
 QByteArray fileBytes(const QString &path) {
     QFile file(path);
@@ -150,6 +163,40 @@ private slots:
                      " stopped at line 18:\n; a comment line stops the reading\nSaving over it "
                      "drops the subclass sections from that line on.");
         QCOMPARE(fileBytes(dataPath("stopped.conf")), stopped);
+    }
+
+    // Export and Print make the report of the document as it stands, its
+    // unsaved edits said and the SHA-256 that of the text Save would write.
+    void reportOfTheDocumentAsItStands() {
+        Tarveo window;
+        QVERIFY(openShown(window, "editing/fleet.conf"));
+        retype(window, "lineEditAlias", "5");
+        const QString sha = QString::fromLatin1(
+            QCryptographicHash::hash(document(window).to_bytes(), QCryptographicHash::Sha256)
+                .toHex());
+        const QString exported = path("exported.pdf");
+        QCOMPARE(runCommand(window, "actionExportReport", {exported}),
+                 QStringList{"dialog: Export report"});
+        const QString text = pdfText(exported);
+        QVERIFY2(text.contains("Unsaved edits") && text.contains(sha), qPrintable(text));
+
+        const QString printed = path("printed.pdf");
+        QString refused;
+        ModalScript script({}, [&](QWidget *dialog) {
+            if (auto *print = qobject_cast<QPrintDialog *>(dialog)) {
+                // Without a printer the dialog prints to a file, named here.
+                auto *name = print->findChild<QLineEdit *>(QStringLiteral("filename"));
+                QVERIFY(name);
+                name->setText(printed);
+                print->accept();
+            } else if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+                refused = box->text();
+                box->accept();
+            }
+        });
+        widget<QAction>(window, "actionPrint")->trigger();
+        QCOMPARE(refused, QString());
+        QVERIFY(pdfText(printed).contains(sha));
     }
 
     void twoSectionsOfOneSubclassAndLatin1AreTold() {
