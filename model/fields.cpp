@@ -60,11 +60,11 @@ QVector<Field> catalogue() {
          true},
         {Id::TotalDistance, Scope::Subclass, Kind::DistanceBounds, Adsl0,
          QT_TRANSLATE_NOOP("Fields", "Total distance constraint"),
-         QT_TRANSLATE_NOOP("Fields", "total distance constraint"), Messages::ConsultReference, true,
-         true},
+         QT_TRANSLATE_NOOP("Fields", "total distance constraint"), Messages::TotalDistanceFormat,
+         true, true},
         {Id::TotalWeight, Scope::Subclass, Kind::WeightBounds, Awsl0,
          QT_TRANSLATE_NOOP("Fields", "Total weight constraint"),
-         QT_TRANSLATE_NOOP("Fields", "total weight constraint"), Messages::ConsultReference, true,
+         QT_TRANSLATE_NOOP("Fields", "total weight constraint"), Messages::TotalWeightFormat, true,
          true},
         {Id::OverrideClass, Scope::Subclass, Kind::Count, OverrideClass,
          QT_TRANSLATE_NOOP("Fields", "Override class"),
@@ -116,11 +116,11 @@ QVector<Field> catalogue() {
         {Id::DistanceConstraint, Scope::Constraint, Kind::DistanceConstraint, ConstraintType::Adsl,
          QT_TRANSLATE_NOOP("Fields", "Combined axle distance constraints"),
          QT_TRANSLATE_NOOP("Fields", "combined axle distance constraint %1"),
-         Messages::ConsultReference, true, true},
+         Messages::DistanceConstraintFormat, true, true},
         {Id::WeightConstraint, Scope::Constraint, Kind::WeightConstraint, ConstraintType::Awsl,
          QT_TRANSLATE_NOOP("Fields", "Combined axle weight constraints"),
          QT_TRANSLATE_NOOP("Fields", "combined axle weight constraint with classes %1"),
-         Messages::ConsultReference, true, true},
+         Messages::WeightConstraintFormat, true, true},
     };
 }
 

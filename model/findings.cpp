@@ -1,12 +1,13 @@
 #include "model/findings.h"
 
 #include "model/conf.h"
+#include "model/fieldchecks.h"
+#include "model/fields.h"
 #include "model/filekeys.h"
 #include "model/messages.h"
 #include "model/numbers.h"
 
 #include <QCoreApplication>
-#include <QHash>
 #include <algorithm>
 
 namespace {
@@ -42,70 +43,65 @@ Finding wholeFile(const QString &message, Severity severity = Severity::Error) {
     return Finding{std::nullopt, QString(), Place::Whole, 0, QString(), message, severity};
 }
 
-// Labels of the subclass fields, as the editor's form names them.
-const QHash<QString, const char *> &wholeFieldLabels() {
-    static const QHash<QString, const char *> labels = {
-        {FileKeys::Category, QT_TRANSLATE_NOOP("Findings", "category")},
-        {FileKeys::MaxGVW, QT_TRANSLATE_NOOP("Findings", "max. GVW")},
-        {FileKeys::NumberOfAxles, QT_TRANSLATE_NOOP("Findings", "number of axles")},
-        {FileKeys::AxleConfiguration, QT_TRANSLATE_NOOP("Findings", "axle configuration")},
-        {FileKeys::Adsl0, QT_TRANSLATE_NOOP("Findings", "total distance constraint")},
-        {FileKeys::Awsl0, QT_TRANSLATE_NOOP("Findings", "total weight constraint")},
-        {FileKeys::ReclassifyUpTo, QT_TRANSLATE_NOOP("Findings", "reclassify up to subclass")},
-        {FileKeys::ReclassifyDownTo, QT_TRANSLATE_NOOP("Findings", "reclassify down to subclass")},
-        {FileKeys::MaxAxleDistance, QT_TRANSLATE_NOOP("Findings", "axle distances")},
-    };
-    return labels;
-}
-
-QString subclassFieldLabel(const Finding &finding) {
+// The field a finding of a subclass speaks of.
+std::optional<Fields::Id> fieldOf(const Finding &finding) {
     using namespace FileKeys;
-    const QString &field = finding.field;
-    const int n = finding.index;
-    switch (finding.place) {
-    case Place::Axle:
-        if (field == TyreType)
-            return findingsText(QT_TRANSLATE_NOOP("Findings", "tyre type of axle %1")).arg(n);
-        return findingsText(QT_TRANSLATE_NOOP("Findings", "max. axle weight of axle %1")).arg(n);
-    case Place::Gap:
-        return (field == MinAxleDistance
-                    ? findingsText(
-                          QT_TRANSLATE_NOOP("Findings", "min. distance between axles %1 and %2"))
-                    : findingsText(
-                          QT_TRANSLATE_NOOP("Findings", "max. distance between axles %1 and %2")))
-            .arg(n)
-            .arg(n + 1);
-    case Place::Row:
-        if (field.startsWith(AdslPrefix))
-            return findingsText(
-                       QT_TRANSLATE_NOOP("Findings", "combined axle distance constraint %1"))
-                .arg(n);
-        if (field.startsWith(AwslPrefix))
-            return findingsText(QT_TRANSLATE_NOOP(
-                                    "Findings", "combined axle weight constraint with classes %1"))
-                .arg(n);
-        return findingsText(QT_TRANSLATE_NOOP("Findings", "combined axle weight constraint %1"))
-            .arg(n);
-    case Place::Whole:
-        break;
+    if (finding.place == Place::Row) {
+        if (finding.field.startsWith(AdslPrefix))
+            return Fields::Id::DistanceConstraint;
+        if (finding.field.startsWith(AwslPrefix))
+            return Fields::Id::WeightConstraint;
+        return Fields::Id::CombinedWeight;
     }
-    const char *label = wholeFieldLabels().value(field);
-    return label ? findingsText(label) : field;
+    if (const Fields::Field *field = Fields::subclassField(finding.field))
+        return field->id;
+    return std::nullopt;
 }
 
-// Collects the findings of one subclass; every check is the record's own,
-// so the findings can never disagree with the check that lists it invalid.
+// The checker's words for the field of a subclass finding; the distance
+// lists as a whole when they do not pair.
+QString subclassFieldLabel(const Finding &finding) {
+    const std::optional<Fields::Id> id = fieldOf(finding);
+    if (!id)
+        return finding.field;
+    if (finding.place == Place::Whole && Fields::isList(*id))
+        return findingsText(QT_TRANSLATE_NOOP("Findings", "axle distances"));
+    return Fields::name(*id, finding.place == Place::Whole ? -1 : finding.index - 1);
+}
+
+// Collects the findings of one subclass from the model's verdict on each
+// value, so the findings, the window's markings and the invalid list never
+// disagree.
 class SubclassFindings {
 public:
-    explicit SubclassFindings(const Subclass &subclass) : subclass(subclass) {}
+    SubclassFindings(const Conf &conf, const Subclass &subclass) : conf(conf), subclass(subclass) {}
 
-    void check(bool passes, const QString &field, Place place, int index, const QString &value,
-               const char *message, Severity severity = Severity::Error) {
-        if (!passes)
-            findings.append({subclass.get_number(), field, place, index, value,
-                             Messages::text(message), severity});
+    // A refused value of the field is an error if it makes the subclass
+    // invalid, a warning otherwise.
+    void check(const FieldRef &ref) {
+        const Verdict verdict = FieldChecks::of(conf, subclass, ref);
+        if (verdict.valid())
+            return;
+        const Fields::Field &field = Fields::field(ref.id);
+        const bool error = verdict.state == Verdict::State::Invalid && field.blocksValidity;
+        QString key = field.key;
+        if (ref.id == Fields::Id::CombinedWeight)
+            key = FileKeys::MaxAxleWeight;
+        else if (field.scope == Fields::Scope::Constraint)
+            // The writer numbers the keys from 1 in list order.
+            key = field.key + QLatin1Char('_') + QString::number(ref.index + 1);
+        findings.append({subclass.get_number(), key, Fields::place(ref.id), ref.index + 1,
+                         subclass.get_value(ref), verdict.message,
+                         error ? Severity::Error : Severity::Warning});
     }
 
+    void note(bool passes, const QString &key, const char *message) {
+        if (!passes)
+            findings.append({subclass.get_number(), key, Place::Whole, 0, QString(),
+                             Messages::text(message), Severity::Error});
+    }
+
+    const Conf &conf;
     const Subclass &subclass;
     QVector<Finding> findings;
 };
@@ -117,148 +113,76 @@ qint64 indicesToCheck(qint64 required, int longestList) {
     return qMax<qint64>(0, qMin<qint64>(required, qint64(longestList) + 1));
 }
 
-void checkDistances(SubclassFindings &out, qint64 axles, const QString &headerMin,
-                    const QString &headerMax) {
-    using namespace FileKeys;
-    const Subclass &s = out.subclass;
-    const int mins = s.get_number_of_min_distances();
-    const int maxs = s.get_number_of_max_distances();
-    const qint64 gaps = indicesToCheck(axles - 1, qMax(mins, maxs));
-    // Unpaired lists fail every maximum alike: said once, for the list.
-    const bool paired = mins == maxs;
-    out.check(paired || gaps == 0, MaxAxleDistance, Place::Whole, 0, QString(),
-              Messages::DistanceCountsDiffer);
-    for (int i = 0; i < gaps; ++i) {
-        out.check(s.is_min_distance_valid(i, headerMin, headerMax), MinAxleDistance, Place::Gap,
-                  i + 1, s.get_min_distance_at_index(i), Messages::MinDistanceRange);
-        if (paired)
-            out.check(s.is_max_distance_valid(i, headerMin, headerMax), MaxAxleDistance, Place::Gap,
-                      i + 1, s.get_max_distance_at_index(i), Messages::MaxDistanceRange);
-    }
-}
-
-void checkAxles(SubclassFindings &out, qint64 axles) {
-    const Subclass &s = out.subclass;
-    const qint64 count = indicesToCheck(
-        axles, qMax(s.get_number_of_max_axle_weights(), s.get_number_of_tyre_types()));
-    for (int i = 0; i < count; ++i) {
-        const QString weight = s.get_max_axle_weight_at_index(i);
-        // A positive weight fails only for a notation the file cannot carry.
-        out.check(s.is_max_axle_weight_valid(i), FileKeys::MaxAxleWeight, Place::Axle, i + 1,
-                  weight,
-                  Numbers::asFloat(weight) > 0 ? Messages::PlainNumber : Messages::AboveZero);
-        // The tyre getter warns past the end, where the other getters are silent.
-        const QString tyre =
-            i < s.get_number_of_tyre_types() ? s.get_tyre_type_at_index(i) : QString();
-        out.check(s.is_tyre_type_valid(i), FileKeys::TyreType, Place::Axle, i + 1, tyre,
-                  Messages::TyreRange);
-    }
-}
-
-void checkConstraints(SubclassFindings &out) {
-    const Subclass &s = out.subclass;
-    struct Kind {
-        const QString &type;
-        QString fieldPrefix; // empty: the entries stand in max_axle_weight__kN
-        const char *message;
-    };
-    const Kind kinds[] = {
-        {ConstraintType::Default, QString(), Messages::CombinedWeight},
-        {ConstraintType::Adsl, FileKeys::AdslPrefix, Messages::ConsultReference},
-        {ConstraintType::Awsl, FileKeys::AwslPrefix, Messages::ConsultReference},
-    };
-    for (const Kind &kind : kinds) {
-        const int count = s.get_number_of_constraints(kind.type);
-        for (int i = 0; i < count; ++i) {
-            // The writer numbers the keys from 1 in list order.
-            const QString field = kind.fieldPrefix.isEmpty()
-                                      ? FileKeys::MaxAxleWeight
-                                      : kind.fieldPrefix + QString::number(i + 1);
-            out.check(s.is_constraint_valid(i, kind.type), field, Place::Row, i + 1,
-                      s.get_constraint_at_index(i, kind.type), kind.message);
-        }
-    }
-}
-
-// The reclassification target check of the editor: the target's axle count
-// when it exists, "0" for a named target that does not, empty for none.
-QString targetAxles(const Conf &conf, const QString &target) {
-    const quint32 number = Numbers::asUnsigned(target);
-    if (conf.has_subclass(number))
-        return conf.get_subclass(number).get_number_of_axles();
-    return target.isEmpty() ? QString() : QStringLiteral("0");
+// The fields of one scope, in the catalogue's order.
+QVector<Fields::Id> fieldsOf(Fields::Scope scope) {
+    QVector<Fields::Id> ids;
+    for (const Fields::Field &field : Fields::all())
+        if (field.scope == scope)
+            ids.append(field.id);
+    return ids;
 }
 
 } // namespace
 
 namespace Findings {
 
-QVector<Finding> ofSubclass(const Subclass &subclass, const QString &headerMin,
-                            const QString &headerMax) {
-    using namespace FileKeys;
-    SubclassFindings out(subclass);
+QVector<Finding> ofSubclass(const Conf &conf, const Subclass &subclass) {
+    using Fields::Id;
+    SubclassFindings out(conf, subclass);
     const qint64 axles = Numbers::asInt(subclass.get_number_of_axles());
-    checkDistances(out, axles, headerMin, headerMax);
-    checkAxles(out, axles);
-    checkConstraints(out);
-    out.check(subclass.is_category_valid(), Category, Place::Whole, 0, subclass.get_category(),
-              Messages::NotEmpty);
-    out.check(subclass.is_number_of_axles_valid(), NumberOfAxles, Place::Whole, 0,
-              subclass.get_number_of_axles(), Messages::NumberOfAxles);
-    out.check(subclass.is_max_GVW_valid(), MaxGVW, Place::Whole, 0, subclass.get_max_GVW(),
-              Messages::NotEmpty);
-    out.check(subclass.is_axle_configuration_valid(), AxleConfiguration, Place::Whole, 0,
-              subclass.get_axle_configuration(), Messages::AxleConfiguration);
-    out.check(subclass.is_adsl_0_valid(), Adsl0, Place::Whole, 0, subclass.get_adsl_0(),
-              Messages::ConsultReference);
-    out.check(subclass.is_awsl_0_valid(), Awsl0, Place::Whole, 0, subclass.get_awsl_0(),
-              Messages::ConsultReference);
+
+    const int mins = subclass.get_number_of_min_distances();
+    const int maxs = subclass.get_number_of_max_distances();
+    const qint64 gaps = indicesToCheck(axles - 1, qMax(mins, maxs));
+    // Unpaired lists fail every maximum alike: said once, for the list.
+    const bool paired = mins == maxs;
+    out.note(paired || gaps == 0, FileKeys::MaxAxleDistance, Messages::DistanceCountsDiffer);
+    for (int i = 0; i < gaps; ++i)
+        for (Id id : fieldsOf(Fields::Scope::Gap))
+            if (paired || id != Id::MaxAxleDistance)
+                out.check({id, i});
+
+    const qint64 axleEntries = indicesToCheck(axles, qMax(subclass.get_number_of_max_axle_weights(),
+                                                          subclass.get_number_of_tyre_types()));
+    for (int i = 0; i < axleEntries; ++i)
+        for (Id id : fieldsOf(Fields::Scope::Axle))
+            out.check({id, i});
+
+    for (Id id : fieldsOf(Fields::Scope::Constraint)) {
+        const int count = subclass.get_number_of_constraints(Fields::field(id).key);
+        for (int i = 0; i < count; ++i)
+            out.check({id, i});
+    }
+    // Only the checks that decide validity: the reclassification targets
+    // are ofReclassification's.
+    for (Id id : fieldsOf(Fields::Scope::Subclass))
+        if (Fields::field(id).blocksValidity)
+            out.check({id});
     return out.findings;
 }
 
 QVector<Finding> ofReclassification(const Conf &conf, const Subclass &subclass) {
-    SubclassFindings out(subclass);
-    const QString up = subclass.get_reclassify_up_to_subclass();
-    out.check(subclass.is_reclassify_up_to_subclass_valid(targetAxles(conf, up)),
-              FileKeys::ReclassifyUpTo, Place::Whole, 0, up, Messages::ReclassifyTarget,
-              Severity::Warning);
-    const QString down = subclass.get_reclassify_down_to_subclass();
-    out.check(subclass.is_reclassify_down_to_subclass_valid(targetAxles(conf, down)),
-              FileKeys::ReclassifyDownTo, Place::Whole, 0, down, Messages::ReclassifyTarget,
-              Severity::Warning);
+    SubclassFindings out(conf, subclass);
+    for (Fields::Id id : fieldsOf(Fields::Scope::Subclass))
+        if (!Fields::field(id).blocksValidity)
+            out.check({id});
     return out.findings;
 }
 
 QVector<Finding> ofHeader(const Conf &conf) {
-    using namespace FileKeys;
     QVector<Finding> findings;
-    const auto check = [&findings, &conf](bool passes, const QString &key, const char *message,
-                                          Severity severity = Severity::Error) {
-        if (passes)
-            return;
+    for (Fields::Id id : fieldsOf(Fields::Scope::Header)) {
+        const Verdict verdict = FieldChecks::ofHeader(conf, id);
+        if (verdict.valid())
+            continue;
+        const QString &key = Fields::field(id).key;
         // A rule about the value would mislead when there is no value at all.
         const bool present = conf.get_header().contains(key);
-        findings.append({std::nullopt, key, Place::Whole, 0, conf.get_header().value(key),
-                         Messages::text(present ? message : Messages::KeyMissing), severity});
-    };
-    check(conf.is_country_code_valid(), CountryCode, Messages::CountryCode);
-    check(conf.is_group_max_distance_valid(), GroupMaxDistance, Messages::AboveZero);
-    const int maxState = conf.check_max_axle_distance();
-    const bool maxWarning = maxState == Conf::MaxAxleDistanceBelowSubclass;
-    check(maxState == Conf::MaxAxleDistanceValid, HeaderMaxAxleDistance,
-          maxWarning ? Messages::MaxAxleDistanceBelowSubclass : Messages::MaxAxleDistanceBelowMin,
-          maxWarning ? Severity::Warning : Severity::Error);
-    check(conf.is_min_axle_distance_valid(), HeaderMinAxleDistance,
-          Messages::MinAxleDistanceAboveMax);
-    check(conf.is_unclassified_vehicle_subclass_valid(), UnclassifiedVehicleSubclass,
-          Messages::UnclassifiedIsSubclass);
-    check(conf.is_uncategorised_vehicle_category_valid(), UncategorisedVehicleCategory,
-          Messages::UncategorisedTooLow);
-    // Without the key the editor works with standard gravity, so only a
-    // value that is present can be wrong.
-    check(!conf.get_header().contains(GAccelerationConstant) ||
-              conf.is_g_acceleration_constant_valid(),
-          GAccelerationConstant, Messages::AboveZero);
+        findings.append(
+            {std::nullopt, key, Place::Whole, 0, conf.get_header().value(key),
+             present ? verdict.message : Messages::text(Messages::KeyMissing),
+             verdict.state == Verdict::State::Warning ? Severity::Warning : Severity::Error});
+    }
     return findings;
 }
 
@@ -304,11 +228,9 @@ QVector<Finding> ofDocument(const Conf &conf) {
         return findings;
     findings += ofReadingNotes(conf);
     findings += ofHeader(conf);
-    const QString headerMin = conf.get_min_axle_distance();
-    const QString headerMax = conf.get_max_axle_distance();
     for (quint32 number : conf.get_subclass_numbers()) {
         const Subclass &subclass = conf.get_subclass(number);
-        findings += ofSubclass(subclass, headerMin, headerMax);
+        findings += ofSubclass(conf, subclass);
         findings += ofReclassification(conf, subclass);
     }
     const ConfValidity validity = conf.is_valid();
@@ -348,14 +270,14 @@ QString severityName(Finding::Severity severity) {
 }
 
 QString firstReason(const Conf &conf, const Subclass &subclass) {
-    const QVector<Finding> findings =
-        ofSubclass(subclass, conf.get_min_axle_distance(), conf.get_max_axle_distance());
-    if (findings.isEmpty())
-        return QString();
-    // The editor's tips may run over lines; a reason is read as one.
-    QString reason =
-        subclassFieldLabel(findings.first()) + QStringLiteral(": ") + findings.first().message;
-    return reason.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    for (const Finding &finding : ofSubclass(conf, subclass)) {
+        if (finding.severity != Severity::Error)
+            continue;
+        // The editor's tips may run over lines; a reason is read as one.
+        QString reason = subclassFieldLabel(finding) + QStringLiteral(": ") + finding.message;
+        return reason.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    return QString();
 }
 
 } // namespace Findings

@@ -27,10 +27,10 @@ struct Finding {
 namespace Findings {
 
 // Everything the subclass's full check (Subclass::is_valid with the header's
-// axle distance texts) rejects, each failing value once, in check order. The
+// axle distance bounds) rejects, each failing value once, in the catalogue's
+// order; and, as warnings, constraints naming axles the subclass lacks. The
 // list holds an error exactly when the check fails.
-QVector<Finding> ofSubclass(const Subclass &subclass, const QString &headerMin,
-                            const QString &headerMax);
+QVector<Finding> ofSubclass(const Conf &conf, const Subclass &subclass);
 
 // Warnings for reclassification targets the editor marks red: a target
 // that does not exist or has another number of axles. They do not make the

@@ -40,6 +40,21 @@ inline constexpr const char *ReclassifyTarget = QT_TRANSLATE_NOOP(
     "Tarveo", "Subclass must exist and have the same number of axles as current.");
 inline constexpr const char *ConsultReference =
     QT_TRANSLATE_NOOP("Tarveo", "Consult Kestrune refman for proper format");
+// The same for the four constraint fields that follow it, with the format
+// and an example on a second line.
+inline constexpr const char *TotalDistanceFormat = QT_TRANSLATE_NOOP(
+    "Tarveo", "Consult Kestrune refman for proper format\nFormat min,max, for example 10,25.5: "
+              "lower bound 10, upper bound 25.5.");
+inline constexpr const char *TotalWeightFormat = QT_TRANSLATE_NOOP(
+    "Tarveo", "Consult Kestrune refman for proper format\nFormat weight,class;weight,class, for "
+              "example 50,3;400,7: lower weight 50 with class 3, upper weight 400 with class 7.");
+inline constexpr const char *DistanceConstraintFormat = QT_TRANSLATE_NOOP(
+    "Tarveo", "Consult Kestrune refman for proper format\nFormat axles:min,max, for example "
+              "1+2:3.5,4.2: axles 1 and 2, lower bound 3.5, upper bound 4.2.");
+inline constexpr const char *WeightConstraintFormat = QT_TRANSLATE_NOOP(
+    "Tarveo", "Consult Kestrune refman for proper format\nFormat axles:weight,class;weight,class, "
+              "for example 2+3:100,5;180,6: axles 2 and 3, lower weight 100 with class 5, upper "
+              "weight 180 with class 6.");
 // The header's maximum axle distance: the warning and the invalid state.
 inline constexpr const char *MaxAxleDistanceBelowSubclass =
     QT_TRANSLATE_NOOP("Tarveo", "Value is lower than some subclasses.");

@@ -22,7 +22,16 @@ const QString tipAxleConf = QStringLiteral(
     "Proper format is XaYb where X must be one of:\nA=tractor, B=bus, C=car, H=heavy truck, "
     "L=light truck, M=motorbike, V=van\nand Y is one of (D=dolly, T=trailer, S=semi-trailer).\na "
     "and b represent the number of axles on the part and must be equal to number of axles.");
-const QString tipRefman = QStringLiteral("Consult Kestrune refman for proper format");
+// The constraint fields keep the reference sentence and give their format.
+const QString tipRefman = QStringLiteral("Consult Kestrune refman for proper format\n");
+const QString tipTotalDistance =
+    tipRefman + "Format min,max, for example 10,25.5: lower bound 10, upper bound 25.5.";
+const QString tipTotalWeight =
+    tipRefman + "Format weight,class;weight,class, for example 50,3;400,7: lower weight 50 with "
+                "class 3, upper weight 400 with class 7.";
+const QString tipDistanceConstraint =
+    tipRefman + "Format axles:min,max, for example 1+2:3.5,4.2: axles 1 and 2, lower bound 3.5, "
+                "upper bound 4.2.";
 
 inline const Conf &document(Tarveo &window) {
     return TarveoTestAccess::conf(window);

@@ -75,7 +75,7 @@ private slots:
         // and red, and hides the rows made for subclass_4 that it does not use.
         QVERIFY(select(window, 9));
         QCOMPARE(seen(window, {"adslConstraint2", "adslConstraint3", "defaultConstraint1"}),
-                 (QStringList{"broken red: " + tipRefman, "hidden", "hidden"}));
+                 (QStringList{"broken red: " + tipDistanceConstraint, "hidden", "hidden"}));
         QCOMPARE(add(window, {1, 2}), tooFewAxles); // no kind chosen yet
         typeBounds(window, "Original", "18");
         tick(window, {1}, false);
@@ -129,13 +129,13 @@ private slots:
             const char *field, *typed;
             QString line, marking;
         } edits[] = {
-            {"adslConstraint1", "3+4:10", "adsl_1=3+4:10", "red: " + tipRefman},
+            {"adslConstraint1", "3+4:10", "adsl_1=3+4:10", "red: " + tipDistanceConstraint},
             {"adslConstraint1", "3+4:10,20", "adsl_1=3+4:3.048,6.096", "lime"},
             {"defaultConstraint1", "3+4+5,20", weights + "3+4+5,196.133", "lime"},
             {"defaultConstraint1", "3+4+5", weights + "3+4+5", "red: " + tipCombined},
             {"awslConstraint1", "4+5:10,5;20,6", "awsl_1=4+5:98.0665,5;196.133,6", "lime"},
             {"lineEditTotalDistanceConstraint", "10,20", "adsl_0=3.048,6.096", "lime"},
-            {"lineEditTotalWeightConstraint", "5,3", "awsl_0=5,3", "red: " + tipRefman},
+            {"lineEditTotalWeightConstraint", "5,3", "awsl_0=5,3", "red: " + tipTotalWeight},
         };
         for (const auto &edit : edits) {
             QVERIFY(retype(window, edit.field, edit.typed));
@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(sectionLines(window, 4, "adsl_[1-9]"),
                  (QStringList{"adsl_1=3+4:3.048,6.096", "adsl_2=2+3:5"}));
         QCOMPARE(seen(window, rows),
-                 (QStringList{"3+4:10,20 lime", "2+3:5 red: " + tipRefman, "hidden"}));
+                 (QStringList{"3+4:10,20 lime", "2+3:5 red: " + tipDistanceConstraint, "hidden"}));
         QVERIFY(retype(window, "adslConstraint2", ""));
         QCOMPARE(sectionLines(window, 4, "adsl_[1-9]"), QStringList{"adsl_1=3+4:3.048,6.096"});
         QCOMPARE(seen(window, rows), (QStringList{"3+4:10,20 lime", "hidden", "hidden"}));

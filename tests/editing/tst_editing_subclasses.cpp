@@ -24,7 +24,7 @@ const FieldCase fieldCases[] = {
     {"lower limit in tonnes", "ReclassDownGvw", "1", "lower_GVW_limit__kN=9.80665", QString()},
     {"total distance", "TotalDistanceConstraint", "10,25.5", "adsl_0=10,25.5", "lime"},
     {"total distance unreadable kept as typed", "TotalDistanceConstraint", "10", "adsl_0=10",
-     "red: " + tipRefman},
+     "red: " + tipTotalDistance},
     {"total weight in tonnes", "TotalWeightConstraint", "5,3;40,7", "awsl_0=49.0332,3;392.266,7",
      "lime"},
     {"target with as many axles", "ReclassUpTo", "3", "reclassify_up_to_subclass=3", "lime"},

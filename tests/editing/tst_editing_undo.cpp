@@ -4,6 +4,7 @@
 #include "editingwindow.h"
 #include "editor/editorsettings.h"
 
+#include <QAbstractItemView>
 #include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -132,6 +133,8 @@ private slots:
         ModalScript script({}, [&](QWidget *dialog) {
             auto *files = qobject_cast<QFileDialog *>(dialog);
             start = files->directory().filePath(files->selectedFiles().value(0));
+            // The file list, loading meanwhile, must not pick the name.
+            files->findChild<QAbstractItemView *>("listView")->clearSelection();
             files->findChild<QLineEdit *>("fileNameEdit")->setText(copy);
             QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
         });
