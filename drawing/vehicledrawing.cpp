@@ -65,7 +65,8 @@ QVector<AxleGroup> axleGroups(const QString &configuration) {
     return groups;
 }
 
-VehicleDrawing::VehicleDrawing(QGraphicsView *view, bool drawMaximum, float prepend, float append)
+VehicleDrawing::VehicleDrawing(QGraphicsView *view, bool drawMaximum, float /*prepend*/,
+                               float append)
     : vehicleTypes{
           {QChar('A'),
            {TractorTire, TractorHead, TractorBack, -18, 4, &VehicleDrawing::paintTractor}},
@@ -78,8 +79,7 @@ VehicleDrawing::VehicleDrawing(QGraphicsView *view, bool drawMaximum, float prep
            {MotorTire2, MotorHead2, MotorBack2, -3, 4, &VehicleDrawing::paintMotorcycle}},
           {QChar('V'), {VanTire, VanHead, VanBack, -8, 1, &VehicleDrawing::paintCar}},
       },
-      view(view), scene(nullptr), drawMaximum(drawMaximum), prependLength(prepend),
-      appendLength(append) {
+      view(view), scene(nullptr), drawMaximum(drawMaximum), appendLength(append) {
     view->setSceneRect(SceneLeft, SceneTop, SceneShareOfView * view->width(),
                        SceneShareOfView * view->height());
     scene = new QGraphicsScene(view);

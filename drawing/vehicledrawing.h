@@ -53,6 +53,7 @@ public:
         Painter painter;
     };
 
+    // The length in front of the vehicle (prepend) is not part of the drawing.
     VehicleDrawing(QGraphicsView *view, bool drawMaximum, float prepend, float append);
 
     // Checks the distance lists and paints; the view shows the new scene
@@ -86,12 +87,9 @@ public:
     void paintMotorcycle(const Layout &layout, const Subclass &subclass);
     void paintTractor(const Layout &layout, const Subclass &subclass);
 
-    QGraphicsScene *graphicsScene() const { return scene; }
     // The x of each wheel's centre in the scene, first axle first, once
     // draw() has painted the subclass.
     const QVector<qreal> &wheelCentres() const { return centres; }
-    // The length in front of the vehicle, in metres; not part of the drawing.
-    float prepend() const { return prependLength; }
 
 private:
     void paint(const Subclass &subclass);
@@ -119,7 +117,6 @@ private:
     bool drawMaximum;
     const qint32 chassisHeight = 12;
     const qint32 bodyHeight = 40;
-    float prependLength; // metres; kept for the caller, not drawn
     float appendLength;  // metres; the rear overhang behind trailer bodies
 };
 

@@ -21,7 +21,7 @@ void quietMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 void exerciseSubclass(Subclass &s, const QString &hmin, const QString &hmax) {
     const QString target = s.get_number_of_axles();
-    volatile bool sink = s.is_complete() ^ s.is_valid(hmin, hmax) ^ s.can_draw() ^
+    volatile bool sink = s.is_complete() ^ s.is_valid(hmin, hmax) ^
                          s.is_category_valid() ^ s.is_max_GVW_valid() ^
                          s.is_number_of_axles_valid() ^ s.is_axle_configuration_valid() ^
                          s.is_reclassify_up_to_subclass_valid(target) ^

@@ -4,7 +4,6 @@
 #include "model/filelimits.h"
 #include "model/modellog.h"
 #include "model/numbers.h"
-#include "model/patterns.h"
 #include "model/sectiontable.h"
 #include "model/syntax.h"
 #include "model/weightentries.h"
@@ -22,9 +21,6 @@ const QString EmptyWeights = QStringLiteral("Received empty weights string for c
 const QString WeightNotTwoValues = QStringLiteral("Expected two values for axle weight, got ");
 const QString AxlesListsDiffer = QStringLiteral("set_number_of_axles-axles:");
 const QString WeightTyreListsDiffer = QStringLiteral("set_number_of_axles-weight/tyre:");
-const QString CantDraw = QStringLiteral("Can't draw because at index");
-const QString CantDrawMin = QStringLiteral("min dist is");
-const QString CantDrawMax = QStringLiteral("and max dist is");
 
 constexpr float MaxValidAxles = Subclass::MaxAxles;
 constexpr int MinTyreType = 1; // single
@@ -531,22 +527,6 @@ bool Subclass::is_complete() const {
 
 bool Subclass::is_valid(const QString &header_min, const QString &header_max) const {
     return judge().valid(Numbers::asFloat(header_min), Numbers::asFloat(header_max));
-}
-
-bool Subclass::can_draw() const {
-    const qint64 axles = Numbers::asInt(get_number_of_axles()); // wide: axles - 1 never overflows
-    for (int i = 0; i < axles - 1; ++i) {
-        const QString mn = min_axle_distances.value(i);
-        const QString mx = max_axle_distances.value(i);
-        if (!(Numbers::asFloat(mn) > 0) || !(Numbers::asFloat(mx) > 0)) {
-            ModelLog::debug(QStringLiteral("%1 %2 %3 %4 %5 %6")
-                                .arg(CantDraw)
-                                .arg(i)
-                                .arg(CantDrawMin, mn, CantDrawMax, mx));
-            return false;
-        }
-    }
-    return is_number_of_axles_valid();
 }
 
 bool Subclass::has_same_axles(const Subclass &other) const {

@@ -152,7 +152,6 @@ public:
     // when there is none): what the header's maximum axle distance is
     // checked against.
     float get_highest_max_distance() const;
-    bool can_draw() const;
     bool has_same_axles(const Subclass &other) const;
     bool is_duplicate_of(const Subclass &other) const;
     // The lines of the section that are no key the record reads, as they
@@ -177,7 +176,6 @@ public:
     // shift the others; a line too long for the reader, or text the file's
     // encoding cannot hold, would keep the file from being opened as saved.
     ValueRef find_unwritable(FileEncoding encoding = FileEncoding::Utf8) const;
-    bool is_writable() const { return find_unwritable().isNull(); }
 
 private:
     // The per-axle list of a Gap or Axle field.

@@ -85,21 +85,6 @@ private slots:
         QTEST(twoAxles(changes).is_complete(), "complete");
     }
 
-    void canDrawNeedsPositiveUsedDistances() {
-        // Axle count, then the second distance: an empty spare unless set.
-        const struct {
-            const char *axles, *min, *max;
-            bool drawn;
-        } cases[] = {{"2", "", "", true},   {"3", "", "", false},   {"3", "0", "2", false},
-                     {"3", "1", "2", true}, {"3", "1", "0", false}, {"1", "1", "2", false}};
-        for (const auto &c : cases)
-            QCOMPARE(twoAxles(QStringLiteral("number_of_axles=%1|min_axle_distance__m=2.2,%2|"
-                                             "max_axle_distance__m=3.5,%3")
-                                  .arg(c.axles, c.min, c.max))
-                         .can_draw(),
-                     c.drawn);
-    }
-
     void sameAxlesWhereBothListsHaveEntries() {
         Subclass noTyres = twoAxles();
         while (noTyres.get_number_of_tyre_types() > 0)
@@ -160,7 +145,7 @@ private slots:
         twenty.set_number_of_axles("-5");
         QCOMPARE(twenty.get_number_of_min_distances(), 20);
         twenty.set_number_of_axles("-2147483648");
-        QVERIFY(!twenty.is_complete() && !twenty.is_valid("0", "9") && !twenty.can_draw());
+        QVERIFY(!twenty.is_complete() && !twenty.is_valid("0", "9"));
         QVERIFY(twenty.to_string().contains("\ntyre_type=\nmax_axle_weight__kN=\n"));
     }
 
