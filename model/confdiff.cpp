@@ -1,6 +1,7 @@
 #include "model/confdiff.h"
 
 #include "model/conf.h"
+#include "model/fields.h"
 #include "model/filekeys.h"
 #include "model/writtenentries.h"
 
@@ -49,23 +50,15 @@ QString canonicalNumbers(const QString &text) {
     return out;
 }
 
+// Whether a field's value is made of numbers, by the kind the catalogue
+// gives it; the numbered constraint keys (adsl_2) hold numbers too.
 bool holdsNumbers(const QString &field) {
-    using namespace FileKeys;
-    static const QSet<QString> numeric = {
-        GAccelerationConstant,
-        UnclassifiedVehicleSubclass,
-        UncategorisedVehicleCategory,
-        Category,
-        NumberOfAxles,
-        ReclassifyUpTo,
-        ReclassifyDownTo,
-        TyreType,
-        ConstraintType::Adsl,
-        ConstraintType::Awsl,
-    };
-    return numeric.contains(field) || field.endsWith(QLatin1String("__m")) ||
-           field.endsWith(QLatin1String("__kN")) || field.startsWith(AdslPrefix) ||
-           field.startsWith(AwslPrefix);
+    const Fields::Field *known = Fields::subclassField(field);
+    if (!known)
+        known = Fields::headerField(field);
+    if (known)
+        return known->kind != Fields::Kind::Text;
+    return field.startsWith(FileKeys::AdslPrefix) || field.startsWith(FileKeys::AwslPrefix);
 }
 
 QString canonical(const QString &field, const QString &text) {

@@ -66,6 +66,7 @@ enum class Scope {
 enum class Kind {
     Text,
     Count,              // an integer, never converted
+    Number,             // a real number, never converted
     Length,             // metres in the file
     Weight,             // kilonewtons in the file
     DistanceBounds,     // "lower,upper" in metres

@@ -1,6 +1,7 @@
 #include "report/reportcontent.h"
 
 #include "model/conf.h"
+#include "model/fields.h"
 #include "model/filekeys.h"
 #include "model/findings.h"
 #include "model/numbers.h"
@@ -53,24 +54,6 @@ template <typename Unit, size_t N> QString nameOf(const UnitName<Unit> (&names)[
 }
 
 // The header keys the editor's form names, with its labels.
-const QMap<QString, const char *> &headerLabels() {
-    using namespace FileKeys;
-    static const QMap<QString, const char *> labels = {
-        {ClassificationVersion, QT_TRANSLATE_NOOP("Report", "Classification version")},
-        {CountryCode, QT_TRANSLATE_NOOP("Report", "Country code")},
-        {GAccelerationConstant, QT_TRANSLATE_NOOP("Report", "Gravitational acceleration")},
-        {GroupMaxDistance, QT_TRANSLATE_NOOP("Report", "Group max. distance")},
-        {HeaderMaxAxleDistance, QT_TRANSLATE_NOOP("Report", "Max. axle distance")},
-        {Min2AxleTruckSpacing, QT_TRANSLATE_NOOP("Report", "Min. space between vehicles")},
-        {MinAvgAxleWeight, QT_TRANSLATE_NOOP("Report", "Min. avg. axle weight")},
-        {HeaderMinAxleDistance, QT_TRANSLATE_NOOP("Report", "Min. axle distance")},
-        {UncategorisedVehicleCategory, QT_TRANSLATE_NOOP("Report", "Uncategorised vehicle cat.")},
-        {UnclassifiedVehicleSubclass,
-         QT_TRANSLATE_NOOP("Report", "Unclassified vehicles subclass")},
-    };
-    return labels;
-}
-
 const char *const TyreNames[] = {
     QT_TRANSLATE_NOOP("Report", "single"), QT_TRANSLATE_NOOP("Report", "double"),
     QT_TRANSLATE_NOOP("Report", "super single"), QT_TRANSLATE_NOOP("Report", "quadruple")};
@@ -182,9 +165,10 @@ QString ReportContent::lengthNumber(const QString &text) const {
 
 // A value of the file whose unit its key names.
 QString ReportContent::byKey(const QString &key, const QString &text) const {
-    if (key.endsWith(QLatin1String("__m")))
+    const Fields::Field *field = Fields::headerField(key);
+    if (field && field->kind == Fields::Kind::Length)
         return length(text);
-    if (key.endsWith(QLatin1String("__kN")))
+    if (field && field->kind == Fields::Kind::Weight)
         return weight(text);
     return orNoValue(text);
 }
@@ -254,29 +238,23 @@ ReportBlock ReportContent::title() const {
     };
     const QMap<QString, QString> &header = conf.get_header();
     for (auto it = header.cbegin(); it != header.cend(); ++it) {
-        const char *label = headerLabels().value(it.key());
-        block.append(
-            row({label ? tr(label) : it.key(), byKey(it.key(), it.value())}, HeaderColumns));
+        const Fields::Field *field = Fields::headerField(it.key());
+        block.append(row({field ? Fields::label(field->id) : it.key(), byKey(it.key(), it.value())},
+                         HeaderColumns));
     }
     return block;
 }
 
 void ReportContent::appendConstraints(ReportBlock &block, const Subclass &s) const {
-    struct Kind {
-        const QString &type;
-        const char *label;
-    };
-    const Kind kinds[] = {
-        {ConstraintType::Default, QT_TRANSLATE_NOOP("Report", "Combined axle weight constraint")},
-        {ConstraintType::Adsl, QT_TRANSLATE_NOOP("Report", "Combined axle distance constraint")},
-        {ConstraintType::Awsl,
-         QT_TRANSLATE_NOOP("Report", "Combined axle weight constraint with classes")},
-    };
     bool any = false;
-    for (const Kind &kind : kinds) {
-        for (int i = 0; i < s.get_number_of_constraints(kind.type); ++i) {
-            block.append(text(
-                QStringLiteral("%1: %2").arg(tr(kind.label), constraintText(s, i, kind.type))));
+    for (const Fields::Field &kind : Fields::all()) {
+        if (kind.scope != Fields::Scope::Constraint)
+            continue;
+        for (int i = 0; i < s.get_number_of_constraints(kind.key); ++i) {
+            // "Combined axle distance constraint 2: ..."
+            QString name = Fields::name(kind.id, i);
+            name[0] = name.at(0).toUpper();
+            block.append(text(QStringLiteral("%1: %2").arg(name, constraintText(s, i, kind.key))));
             any = true;
         }
     }

@@ -133,7 +133,7 @@ bool DisplayUnits::isWeight(Kind kind) const {
 }
 
 bool DisplayUnits::hasUnit(Kind kind) const {
-    return kind != Kind::Text && kind != Kind::Count;
+    return kind != Kind::Text && kind != Kind::Count && kind != Kind::Number;
 }
 
 float DisplayUnits::factor(Kind kind) const {
@@ -144,6 +144,7 @@ QString DisplayUnits::suffix(Kind kind) const {
     switch (kind) {
     case Kind::Text:
     case Kind::Count:
+    case Kind::Number:
         return QString();
     case Kind::Length:
     case Kind::DistanceBounds:
@@ -166,6 +167,7 @@ QString DisplayUnits::toDisplay(Kind kind, const QString &value) const {
     switch (kind) {
     case Kind::Text:
     case Kind::Count:
+    case Kind::Number:
         return value;
     case Kind::Length:
     case Kind::Weight:
@@ -181,6 +183,7 @@ DisplayUnits::Typed DisplayUnits::toDocument(const Fields::Field &field,
     switch (field.kind) {
     case Kind::Text:
     case Kind::Count:
+    case Kind::Number:
         return {typed};
     case Kind::Length:
     case Kind::Weight: {

@@ -46,6 +46,12 @@ void install(QLineEdit *edit, Fields::Id id) {
         edit->setValidator(real(edit));
         return;
     }
+    // Override class and groups and the alias are numbers to the site's
+    // reader, though the file treats them as text.
+    if (id == Id::OverrideClass || id == Id::OverrideGroups || id == Id::Alias) {
+        edit->setValidator(integer(edit));
+        return;
+    }
     if (id == Id::NumberOfAxles) {
         edit->setValidator(integer(Subclass::MinAxles, Subclass::MaxAxles, edit));
         return;
@@ -53,6 +59,7 @@ void install(QLineEdit *edit, Fields::Id id) {
     switch (Fields::field(id).kind) {
     case Kind::Length:
     case Kind::Weight:
+    case Kind::Number:
         edit->setValidator(real(edit));
         break;
     case Kind::Count:

@@ -139,10 +139,11 @@ private slots:
             << testData("rows/trucks.conf") << QStringList{"--units", "kN", "--lengths", "in"}
             << "(A4)"
             << "lengths in in"
-            << "Max. gross weight: 400.00 kN|Combined axle weight constraint: axles 3+4+5: 240.00 "
-               "kN|Combined axle distance constraint: axles 3+4: 47.24 in to 59.06 in|Combined "
-               "axle weight constraint with classes: axles 4+5: 100.00 kN class 5, 180.00 kN "
-               "class 6|Subclass 9 (not valid)|broken (not valid)|Subclass 11 |Constraints: "
+            << "Max. gross weight: 400.00 kN|Combined axle weight constraint 1: axles 3+4+5: "
+               "240.00 kN|Combined axle distance constraint 1: axles 3+4: 47.24 in to 59.06 in|"
+               "Combined axle weight constraint with classes 1: axles 4+5: 100.00 kN class 5, "
+               "180.00 kN class 6|Subclass 9 (not valid)|broken (not valid)|Subclass 11 "
+               "|Constraints: "
                "none|Page 3 of 3";
         QTest::newRow("tonnes by the file's g")
             << dataFile("g10.conf") << QStringList() << "(A4)"
