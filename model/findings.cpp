@@ -298,6 +298,15 @@ QString describe(const Finding &finding) {
     return place.isEmpty() ? finding.message : place + QStringLiteral(": ") + finding.message;
 }
 
+QString firstReason(const Conf &conf, const Subclass &subclass) {
+    const QVector<Finding> findings =
+        ofSubclass(subclass, conf.get_min_axle_distance(), conf.get_max_axle_distance());
+    for (const Finding &finding : findings)
+        if (finding.severity == Severity::Error)
+            return subclassFieldLabel(finding) + QStringLiteral(": ") + finding.message;
+    return QString();
+}
+
 QString severityName(Finding::Severity severity) {
     return severity == Severity::Warning ? QStringLiteral("warning") : QStringLiteral("error");
 }

@@ -57,6 +57,11 @@ QString describe(const Finding &finding);
 
 QString severityName(Finding::Severity severity);
 
+// Why the subclass fails its full check with the document's header: the
+// first error of ofSubclass, as describe() words it without the subclass
+// ("max. GVW: Value must not be empty."); empty for a valid subclass.
+QString firstReason(const Conf &conf, const Subclass &subclass);
+
 } // namespace Findings
 
 #endif
