@@ -6,6 +6,7 @@
 #include "document/confdocument.h"
 #include "editor/editorcontext.h"
 #include "editor/editorsettings.h"
+#include "editor/overviewdock.h"
 #include "editor/recentfiles.h"
 #include "model/numbers.h"
 #include "tarveoversion.h"
@@ -85,6 +86,7 @@ Tarveo::Tarveo(QWidget *parent)
     showTitle(QString());
 
     createActions();
+    createOverview();
     setTabOrder();
     setAcceptDrops(true);
 
@@ -155,6 +157,19 @@ void Tarveo::createActions() {
     }
 }
 
+void Tarveo::createOverview() {
+    overview = new OverviewDock(context, this);
+    addDockWidget(Qt::RightDockWidgetArea, overview);
+    ui->menuView->addAction(overview->toggleViewAction());
+    ui->menuView->addAction(overview->filterAction());
+    connect(overview, &OverviewDock::chosen, ui->groupBoxSubclass, &SubclassPanel::display);
+    connect(overview, &OverviewDock::opened, this, [this](quint32 number) {
+        ui->groupBoxSubclass->display(number);
+        ui->groupBoxSubclass->focusField(FieldRef{Id::Category});
+    });
+    overview->showWhereRoomy();
+}
+
 void Tarveo::setTabOrder() {
     QWidget *previous = nullptr;
     for (const char *name : TabOrder) {
@@ -213,6 +228,7 @@ void Tarveo::showUnits() {
     ui->groupBoxReclassify->showUnits();
     ui->axleGrid->showUnits();
     ui->constraintPanel->showUnits();
+    overview->showUnits();
     showDocument(true);
 }
 
@@ -257,6 +273,7 @@ void Tarveo::restoreSettings() {
     }
     restoreGeometry(EditorSettings::windowGeometry());
     restoreState(EditorSettings::windowState());
+    overview->restoreSettings();
 }
 
 void Tarveo::menuConfigurationClicked() {
@@ -279,6 +296,7 @@ void Tarveo::closeEvent(QCloseEvent *event) {
         return;
     }
     EditorSettings::setWindow(saveGeometry(), saveState());
+    overview->saveSettings();
     event->accept();
 }
 

@@ -9,6 +9,7 @@
 class ConfDocument;
 class EditorContext;
 class MeasurementUnits;
+class OverviewDock;
 class RecentFiles;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -68,6 +69,8 @@ private:
     // leaves the list.
     void openRecent(const QString &path);
     void setTabOrder();
+    // The overview beside the form, shown where the screen has room for both.
+    void createOverview();
     // Every part shows the document; forced, typed text gives way as well.
     void showDocument(bool force);
     // Shows the units in every label and field.
@@ -109,6 +112,7 @@ private:
     EditorContext *context;
     MeasurementUnits *unitsDialog = nullptr; // the most recent units dialog
     RecentFiles *recentFiles;
+    OverviewDock *overview;
 };
 
 #endif
