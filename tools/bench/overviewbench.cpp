@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTableView>
@@ -51,6 +52,13 @@ double timedOpen(const QString &path, bool overviewShown) {
     Tarveo window;
     window.show();
     showOverview(window, overviewShown);
+    // The form as wide either way: a narrower one draws its vehicles
+    // quicker, which would hide the overview's share.
+    const int dockWidth =
+        overviewShown ? window.findChild<QDockWidget *>(QStringLiteral("dockOverview"))->width()
+                      : 0;
+    window.resize(window.centralWidget()->minimumSizeHint().width() + dockWidth, window.height());
+    QApplication::processEvents();
     QElapsedTimer timer;
     timer.start();
     window.openFile(path);
