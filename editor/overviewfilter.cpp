@@ -31,9 +31,7 @@ void OverviewFilter::setFilterText(const QString &text) {
     invalidate();
 }
 
-bool OverviewFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const {
-    if (sourceParent.isValid())
-        return false;
+bool OverviewFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const {
     if (onlyInvalid && overview->isValidAt(sourceRow))
         return false;
     return words.isEmpty() || overview->matches(sourceRow, words);
