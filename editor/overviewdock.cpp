@@ -59,7 +59,7 @@ OverviewDock::OverviewDock(EditorContext *editorContext, QWidget *parent)
     QHeaderView *rows = table->verticalHeader();
     rows->hide();
     rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(table->fontMetrics().height() + rows->minimumSectionSize() / 2);
+    rows->setDefaultSectionSize(rows->minimumSectionSize());
     QHeaderView *columns = table->horizontalHeader();
     columns->setStretchLastSection(true);
     columns->setSectionsMovable(true);

@@ -116,7 +116,7 @@ bool OverviewModel::isValidAt(int row) const {
 }
 
 QVariant OverviewModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || index.row() >= numbers.size())
+    if (!index.isValid())
         return {};
     const quint32 number = numbers.at(index.row());
     const Conf &conf = context->conf();
@@ -321,9 +321,9 @@ void OverviewModel::documentReplaced() {
 void OverviewModel::updateKeys(int row) {
     const quint32 number = numbers.at(row);
     const Subclass &subclass = context->conf().get_subclass(number);
-    for (int column = 0; column < ColumnCount; ++column)
-        if (sortKeys[column].size() == numbers.size())
-            sortKeys[column][row] = key(Column(column), number, subclass);
+    for (QVector<Key> &built : sortKeys)
+        if (built.size() == numbers.size())
+            built[row] = key(Column(&built - sortKeys.data()), number, subclass);
 }
 
 void OverviewModel::subclassChanged(quint32 number) {

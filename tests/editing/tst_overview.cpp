@@ -103,7 +103,7 @@ private slots:
             << "Max. GVW (lb)|Shortest (ft)|Longest (ft)";
         // A spare distance past the axles counts for nothing.
         QTest::newRow("spare distances")
-            << int(Tons) << int(Meters) << 15u << "15||H2|2|4|18.35|3.00|6.00||valid" << metric;
+            << int(Tons) << int(Meters) << 15u << "15|A|H2|2|4|18.35|3.00|6.00||valid" << metric;
         QTest::newRow("no gross weight")
             << int(Tons) << int(Meters) << 30u
             << "30||H2S3|5|5||10.40|16.50||max. GVW: Value must not be empty.|red" << metric;
@@ -141,7 +141,7 @@ private slots:
         QTest::newRow("weight, descending")
             << int(Weight) << int(Qt::DescendingOrder) << "9 12 4 10 21 31 20 3 15 2 1 30";
         QTest::newRow("alias: numbers, then text, then none")
-            << int(Alias) << int(Qt::AscendingOrder) << "9 10 4 21 12 3 1 2 15 20 30 31";
+            << int(Alias) << int(Qt::AscendingOrder) << "9 10 4 15 21 12 3 1 2 20 30 31";
         QTest::newRow("state: the reasons first")
             << int(State) << int(Qt::AscendingOrder) << "30 31 1 2 3 4 9 10 12 15 20 21";
     }
@@ -185,6 +185,8 @@ private slots:
         QVERIFY(widget(w, "lineEditOverviewFilter")->hasFocus());
         QTest::keyClicks(widget(w, "lineEditOverviewFilter"), typed);
         QTEST(numbers(w).join(' '), "numbers");
+        retype(w, "lineEditOverviewFilter", "");
+        QCOMPARE(numbers(w).size(), 12);
     }
 
     void choosingAndShowingGoTogether() {
