@@ -13,6 +13,7 @@ const QString WeightUnitKey = QStringLiteral("units/weight");
 const QString LengthUnitKey = QStringLiteral("units/length");
 const QString GeometryKey = QStringLiteral("window/geometry");
 const QString StateKey = QStringLiteral("window/state");
+const QString OverviewColumnsKey = QStringLiteral("overview/columns");
 const QString RecentFilesKey = QStringLiteral("recentFiles");
 
 // QSettings finds its own folder without the toolkit's test mode; the
@@ -55,6 +56,14 @@ void setWindow(const QByteArray &geometry, const QByteArray &state) {
     QSettings settings = store();
     settings.setValue(GeometryKey, geometry);
     settings.setValue(StateKey, state);
+}
+
+QByteArray overviewColumns() {
+    return store().value(OverviewColumnsKey).toByteArray();
+}
+
+void setOverviewColumns(const QByteArray &state) {
+    store().setValue(OverviewColumnsKey, state);
 }
 
 QStringList recentFiles() {

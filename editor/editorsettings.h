@@ -22,6 +22,10 @@ QByteArray windowGeometry();
 QByteArray windowState();
 void setWindow(const QByteArray &geometry, const QByteArray &state);
 
+// The overview's columns: widths, order, the hidden ones and the sort.
+QByteArray overviewColumns();
+void setOverviewColumns(const QByteArray &state);
+
 // Most recent first.
 QStringList recentFiles();
 void setRecentFiles(const QStringList &files);

@@ -7,6 +7,7 @@
 #include "editor/editorcontext.h"
 #include "editor/editorlog.h"
 #include "editor/editorsettings.h"
+#include "editor/overviewdock.h"
 #include "editor/recentfiles.h"
 #include "model/numbers.h"
 #include "tarveoversion.h"
@@ -93,6 +94,7 @@ Tarveo::Tarveo(QWidget *parent)
     showTitle(QString());
 
     createActions();
+    createOverview();
     setTabOrder();
     setAcceptDrops(true);
 
@@ -166,6 +168,19 @@ void Tarveo::createActions() {
     }
 }
 
+void Tarveo::createOverview() {
+    overview = new OverviewDock(context, this);
+    addDockWidget(Qt::RightDockWidgetArea, overview);
+    ui->menuView->addAction(overview->toggleViewAction());
+    ui->menuView->addAction(overview->filterAction());
+    connect(overview, &OverviewDock::chosen, ui->groupBoxSubclass, &SubclassPanel::display);
+    connect(overview, &OverviewDock::opened, this, [this](quint32 number) {
+        ui->groupBoxSubclass->display(number);
+        ui->groupBoxSubclass->focusField(FieldRef{Id::Category});
+    });
+    overview->showWhereRoomy();
+}
+
 void Tarveo::setTabOrder() {
     QWidget *previous = nullptr;
     for (const char *name : TabOrder) {
@@ -228,6 +243,7 @@ void Tarveo::showUnits() {
     ui->groupBoxReclassify->showUnits();
     ui->axleGrid->showUnits();
     ui->constraintPanel->showUnits();
+    overview->showUnits();
     showDocument(true);
 }
 
@@ -274,6 +290,7 @@ void Tarveo::restoreSettings() {
     }
     restoreGeometry(EditorSettings::windowGeometry());
     restoreState(EditorSettings::windowState());
+    overview->restoreSettings();
 }
 
 void Tarveo::menuConfigurationClicked() {
@@ -296,6 +313,7 @@ void Tarveo::closeEvent(QCloseEvent *event) {
         return;
     }
     EditorSettings::setWindow(saveGeometry(), saveState());
+    overview->saveSettings();
     event->accept();
 }
 

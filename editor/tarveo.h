@@ -10,6 +10,7 @@
 class ConfDocument;
 class EditorContext;
 class MeasurementUnits;
+class OverviewDock;
 class RecentFiles;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -71,6 +72,8 @@ private:
     // leaves the list.
     void openRecent(const QString &path);
     void setTabOrder();
+    // The overview beside the form, shown where the screen has room for both.
+    void createOverview();
     // Every part shows the document; forced, typed text gives way as well.
     void showDocument(bool force);
     // Draws the subclass on display; only its own values change the drawing.
@@ -119,6 +122,7 @@ private:
     EditorContext *context;
     MeasurementUnits *unitsDialog = nullptr; // the most recent units dialog
     RecentFiles *recentFiles;
+    OverviewDock *overview;
 };
 
 #endif

@@ -65,9 +65,9 @@ QString describe(const Finding &finding);
 
 QString severityName(Finding::Severity severity);
 
-// Why the subclass is not valid, on one line in tarveo-check's words after
-// its "subclass N: ": the field and message of the first finding ofSubclass
-// gives with the header's axle distances. Empty for a valid subclass.
+// Why the subclass fails its full check with the document's header: the
+// first error of ofSubclass on one line, as describe() words it without the
+// subclass ("max. GVW: Value must not be empty."); empty for a valid one.
 QString firstReason(const Conf &conf, const Subclass &subclass);
 
 } // namespace Findings

@@ -6,3 +6,4 @@ tarveo_test(NAME tst_editing_header SOURCES editing/tst_editing_header.cpp LIBS 
 tarveo_test(NAME tst_editing_subclasses SOURCES editing/tst_editing_subclasses.cpp LIBS tarveo_core)
 tarveo_test(NAME tst_editing_safety SOURCES editing/tst_editing_safety.cpp LIBS tarveo_core)
 tarveo_test(NAME tst_editing_undo SOURCES editing/tst_editing_undo.cpp LIBS tarveo_core)
+tarveo_test(NAME tst_overview SOURCES editing/tst_overview.cpp LIBS tarveo_core)

@@ -32,6 +32,8 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -75,6 +77,7 @@ public:
                 displayed.insert(Numbers::asUnsigned(list->itemText(i).mid(EntryPrefix.size())));
             });
         window.show();
+        find<QAction>("actionOverview")->trigger(); // narrow screens start without it
     }
 
     // Runs until the time or the number of actions is used up; false on a failure.
@@ -131,11 +134,13 @@ private:
         command_.clear();
         promptSaving = false;
         // Typing is the commonest action, then saving and opening.
-        const int roll = pick(13);
+        const int roll = pick(14);
         if (roll < 4)
             typeSomewhere();
         else if (roll == 12)
             trigger(chance(60) ? "actionUndo" : "actionRedo");
+        else if (roll == 13)
+            useOverview();
         else if (roll == 4)
             chooseSubclass();
         else if (roll == 5)
@@ -157,6 +162,8 @@ private:
             failure = cleanReadsBack();
         if (failure.isEmpty())
             failure = panelShowsDocument();
+        if (failure.isEmpty())
+            failure = overviewFollows();
         if (failure.isEmpty() && done % UndoAllEvery == UndoAllEvery - 1)
             undoAll();
     }
@@ -332,6 +339,62 @@ private:
         }
     }
 
+    // Filters, sorts, or picks a row of the overview by mouse or key.
+    void useOverview() {
+        auto *table = find<QTableView>("tableOverview");
+        const int rows = table->model()->rowCount();
+        switch (pick(4)) {
+        case 0:
+            retype(find<QLineEdit>("lineEditOverviewFilter"), chance(30) ? QStringLiteral("invalid")
+                                                              : chance(50) ? QString()
+                                                                           : randomText());
+            break;
+        case 1:
+            table->sortByColumn(pick(table->model()->columnCount()),
+                                chance(50) ? Qt::AscendingOrder : Qt::DescendingOrder);
+            note("sort");
+            break;
+        case 2:
+            if (rows > 0) {
+                const QModelIndex index = table->model()->index(pick(rows), 0);
+                table->scrollTo(index);
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                                  table->visualRect(index).center());
+            }
+            note("row");
+            break;
+        default: {
+            const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
+                                    Qt::Key_Return};
+            table->setFocus();
+            QTest::keyClick(table, keys[pick(std::size(keys))]);
+            note("row key");
+        }
+        }
+    }
+
+    // The overview has a row per subclass, and the row of the subclass on
+    // display, when it passes the filter, is the one selected.
+    QString overviewFollows() {
+        auto *table = find<QTableView>("tableOverview");
+        auto *rows = qobject_cast<QSortFilterProxyModel *>(table->model());
+        if (rows->sourceModel()->rowCount() != conf().get_subclass_numbers().size())
+            return QStringLiteral("the overview has %1 rows for %2 subclasses")
+                .arg(rows->sourceModel()->rowCount())
+                .arg(conf().get_subclass_numbers().size());
+        auto *number = find<QLineEdit>("lineEditSubclass");
+        const bool shown = number->styleSheet() == FieldMarking::StyleValid;
+        const QModelIndexList found = shown ? rows->match(rows->index(0, 0), Qt::DisplayRole,
+                                                          number->text(), 1, Qt::MatchExactly)
+                                            : QModelIndexList();
+        const QModelIndexList selected = table->selectionModel()->selectedRows();
+        if (found.isEmpty() ? !selected.isEmpty()
+                            : selected.size() != 1 || selected.first().row() != found.first().row())
+            return QStringLiteral("the overview does not select the row of subclass \"%1\"")
+                .arg(shown ? number->text() : QString());
+        return QString();
+    }
+
     void click(const QString &name) {
         auto *button = find<QPushButton>(name);
         if (button && button->isVisible() && button->isEnabled()) {
@@ -437,8 +500,11 @@ private:
                 failure = "cannot prepare " + path;
             marker.close();
             // New writes a document of its own; Save, also when asked for by the
-            // question about unsaved changes, writes the one on display.
-            const bool fresh = command_ == "actionNew" && !promptSaving;
+            // question about unsaved changes, writes the one on display. That
+            // Save asks for no name when the document has a file: New's own
+            // question then finds the document saved.
+            const bool fresh =
+                command_ == "actionNew" && (!promptSaving || !window.isWindowModified());
             replaced = replaced || fresh;
             promptSaving = false;
             pending.append({path, fresh ? QByteArray() : conf().to_bytes(), snapshot, displayed});

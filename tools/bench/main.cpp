@@ -12,6 +12,7 @@
 
 void benchModel(const QString &path, Figures &figures);
 void benchEditor(const QString &path, int subclasses, Figures &figures);
+void benchOverview(const QString &path, int subclasses, Figures &figures);
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -34,6 +35,7 @@ int main(int argc, char *argv[]) {
         Figures figures(subclasses);
         benchModel(path, figures);
         benchEditor(path, subclasses, figures);
+        benchOverview(path, subclasses, figures);
         missed += figures.goalsMissed();
     }
     std::printf("%d goals missed\n", missed);
