@@ -1,16 +1,7 @@
 #ifndef TARVEO_TESTS_MODALSCRIPT_H
 #define TARVEO_TESTS_MODALSCRIPT_H
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QDialog>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QStringList>
-#include <QTimer>
+#include <QtWidgets>
 #include <deque>
 #include <functional>
 

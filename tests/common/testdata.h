@@ -1,11 +1,7 @@
 #ifndef TARVEO_TESTS_TESTDATA_H
 #define TARVEO_TESTS_TESTDATA_H
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
+#include <QtCore>
 
 // A file of tests/data, by its path below that folder ("editing/fleet.conf").
 // The tests work on a copy made for the test program: Save writes back to

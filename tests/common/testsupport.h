@@ -7,12 +7,7 @@
 #include "editor/vehicleviews.h"
 #include "testdata.h"
 
-#include <QApplication>
-#include <QFrame>
-#include <QLineEdit>
-#include <QStandardPaths>
-#include <QTimer>
-#include <QWidget>
+#include <QtWidgets>
 
 // What the window remembers between starts goes to the toolkit's test
 // folder, never to the user's settings.

@@ -4,12 +4,7 @@
 #include "drawing/bitmaps.h"
 #include "model/subclass.h"
 
-#include <QFileInfo>
-#include <QGraphicsPixmapItem>
-#include <QGraphicsRectItem>
-#include <QGraphicsScene>
-#include <QLoggingCategory>
-#include <QStringList>
+#include <QtWidgets>
 
 // A scene as text, one item a line in drawing order, so that a test compares
 // the whole geometry at once: "TruckWheel1 8,45" for a bitmap at (8, 45),
@@ -44,30 +39,6 @@ inline QStringList sceneText(const QGraphicsScene *scene) {
         lines.append(itemText(item));
     return lines;
 }
-
-// Collects what is logged while it lives, as "debug: text" or "warning: text",
-// debug lines included.
-class LogCapture {
-public:
-    LogCapture() : previous(qInstallMessageHandler(collect)) {
-        lines().clear();
-        QLoggingCategory::setFilterRules(QStringLiteral("tarveo.*.debug=true"));
-    }
-    ~LogCapture() {
-        QLoggingCategory::setFilterRules(QString());
-        qInstallMessageHandler(previous);
-    }
-    static QStringList &lines() {
-        static QStringList collected;
-        return collected;
-    }
-
-private:
-    static void collect(QtMsgType type, const QMessageLogContext &, const QString &message) {
-        lines().append(QLatin1String(type == QtWarningMsg ? "warning: " : "debug: ") + message);
-    }
-    QtMessageHandler previous;
-};
 
 // A subclass as the reader would build it from a file section.
 inline Subclass subclassOf(const QString &configuration, const QString &axles,

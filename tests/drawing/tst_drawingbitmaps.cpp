@@ -3,7 +3,6 @@
 #include "drawing/bitmaps.h"
 #include "tools/artwork/vehicleart.h"
 
-#include <QSet>
 #include <QtTest>
 
 class TestDrawingBitmaps : public QObject {

@@ -1,12 +1,9 @@
 // The constraint editor: the conversions of constraint values, the add
 // button with its refusals, editing and deleting rows, and the reuse of
-// hidden rows; and one file taken through a whole editing session.
-#include "editingwindow.h"
+// hidden rows.
+#include "common/windowdriver.h"
 
-#include <QLayout>
-#include <QTemporaryDir>
-
-using namespace EditingWindow;
+using namespace WindowDriver;
 
 namespace {
 const QString cannotAdd = QStringLiteral("box: Cannot add a new constraint\n");
@@ -16,9 +13,6 @@ const QString tooFewAxles = cannotAdd + QStringLiteral("Make sure you have at le
 const QString needWeightAndClass =
     cannotAdd + QStringLiteral("Upper and lower text boxes must contain constraint (float) and "
                                "class (int) separated with a comma.");
-const QString tipCombined =
-    QStringLiteral("Proper format is {a1+a2+...an,c} where a are axles and c is a real value "
-                   "representing maximum combined weight.");
 
 // Chooses the kind and types its bounds into the lower and upper fields, or
 // the one weight of "Original" into its field.
@@ -175,25 +169,6 @@ private slots:
         QVERIFY(retype(window, "adslConstraint1", "1+2:3,5"));
         QCOMPARE(sectionLines(window, 2, "adsl"),
                  (QStringList{"adsl_1=1+2:3,5", "adsl_2=2+3:1.2,1.5", "adsl_3=1+3:1,2"}));
-    }
-
-    void aWholeSessionSavesWhatWasTyped() {
-        QTemporaryDir dir;
-        const QString saved = dir.filePath(QStringLiteral("saved.conf"));
-        Tarveo window;
-        QVERIFY(openShown(window, "rows/roundtrip.conf"));
-        QVERIFY(retypeAll(window,
-                          {"lineEditNumOfAxles=4", "lineEditConfString=H2S2", "TyreType4=4",
-                           "MaxAxleDist3=1.8", "defaultConstraint1=3+4,20", "adslConstraint1="}));
-        typeBounds(window, "Original", "180");
-        QCOMPARE(add(window, {1, 2}), QString());
-        typeBounds(window, "Weight", "1,3", "2,4");
-        QCOMPARE(add(window, {2, 3}), QString());
-
-        // Only the save dialog opens: no box refuses the document.
-        QCOMPARE(runCommand(window, "actionSaveAs", {saved}),
-                 QStringList{QStringLiteral("dialog: Save as")});
-        QCOMPARE(fileLines(saved), fileLines(testData("rows/roundtrip-saved.conf")));
     }
 };
 

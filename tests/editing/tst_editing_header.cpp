@@ -1,9 +1,9 @@
 // Typing in the header fields: what reaches the document (as Save would
 // write it), how each field is marked, and the re-marking of the per-axle
 // distances and the invalid list after an axle-distance bound changes.
-#include "editingwindow.h"
+#include "common/windowdriver.h"
 
-using namespace EditingWindow;
+using namespace WindowDriver;
 
 namespace {
 // fleet.conf: header minimum 0.8 and maximum 12; subclass 3 has two axles
@@ -12,24 +12,18 @@ namespace {
 // A name ending "in feet": feet are shown.
 const FieldCase headerCases[] = {
     {"version, never marked", "Version", "2026 b", "classification_version=2026 b", QString()},
-    {"country upper-cased", "Country", "it", "country_code=IT", "lime"},
     {"unknown country", "Country", "XX", "country_code=XX", "red: Enter a two letter ISO code."},
     {"group distance cleared", "GroupMaxDist", "", "group_max_distance__m=", "red"},
     {"group distance in feet", "GroupMaxDist", "100", "group_max_distance__m=30.48", "lime"},
-    {"spacing in feet", "MinAxleSpacing", "10", "min_2axle_truck_spacing__m=3.048", QString()},
     {"zero spacing", "MinAxleSpacing", "0", "min_2axle_truck_spacing__m=", QString()},
     {"weight in tonnes", "MinAvgAxleWeight", "2", "min_avg_axle_weight__kN=19.6133", QString()},
     {"unclassified taken", "Unclassified", "4", "unclassified_vehicle_subclass=4", "red"},
-    {"unclassified free", "Unclassified", "150", "unclassified_vehicle_subclass=150", "lime"},
     {"uncategorised too small", "Uncategorised", "5", "uncategorised_vehicle_category=5", "red"},
-    {"uncategorised smallest", "Uncategorised", "6", "uncategorised_vehicle_category=6", "lime"},
-    {"minimum distance", "MinAxleDist", "2.5", "min_axle_distance__m=2.5", "lime"},
     // Subclasses 4 and 9 reach 9 m.
     {"maximum below a subclass's", "MaxAxleDist", "5", "max_axle_distance__m=5",
      "yellow: Value is lower than some subclasses."},
     {"maximum below the minimum", "MaxAxleDist", "0.5", "max_axle_distance__m=0.5",
      "red: Value must be higher than min axle distance."},
-    {"maximum as high as a subclass's", "MaxAxleDist", "9", "max_axle_distance__m=9", "lime"},
 };
 
 } // namespace

@@ -1,12 +1,9 @@
 // What no sequence of edits may do: change a subclass that is not on
 // display, show another subclass's values, store "inf", hang on a huge
 // axle count, or drop unsaved edits without asking.
-#include "editingwindow.h"
+#include "common/windowdriver.h"
 
-#include <QLayout>
-#include <QTemporaryDir>
-
-using namespace EditingWindow;
+using namespace WindowDriver;
 
 namespace {
 const QString unsaved =
@@ -22,7 +19,6 @@ const struct UnsavedCase {
     bool kept; // the edited document is still there
 } unsavedCases[] = {
     {"no edits", "Open", "", "", openDialog, true},
-    {"cancel", "Open", "Category", "Cancel", unsaved, true},
     {"discard", "Open", "Category", "Discard|", unsaved + '|' + openDialog, true},
     {"save, then open", "Open", "Category", "Save|", unsaved + '|' + openDialog, true},
     {"close", "close", "Version", "Cancel", unsaved, true},
@@ -37,9 +33,7 @@ const struct UnsavedCase {
 const struct TooLarge {
     const char *name, *typed;
 } tooLarge[] = {{"lineEditMaxGrossWeight", "3e38"},
-                {"lineEditPrepend", "1e39"},
                 {"MaxAxleWeightEdit1", "3e38"},
-                {"lineEditMinAxleSpacing", "1e39"},
                 {"lineEditMaxAxleDist", "1e39"}};
 } // namespace
 
@@ -66,11 +60,6 @@ private slots:
         tick(window, {1, 2});
         click(window, "buttonAddConstraint");
         QCOMPARE(document(window).to_string(), before);
-        // Green again, every field shows the document, not what was typed.
-        retype(window, "lineEditSubclass", "9");
-        QCOMPARE(seen(window, {"lineEditCategory", "lineEditNumOfAxles", "MaxAxleDist1",
-                               "lineEditTotalWeightConstraint"}),
-                 (QStringList{"5 lime", "5 lime", "4.50 lime", "lime"}));
 
         // Two subclasses of five axles: the rows stay, the sums follow.
         QVERIFY(select(window, 4) && select(window, 9));

@@ -1,35 +1,29 @@
 // The subclass panel: picking the displayed subclass by list, number and
 // invalid list; typing in its fields; New, Delete and Copy.
-#include "editingwindow.h"
+#include "common/windowdriver.h"
 
-using namespace EditingWindow;
+using namespace WindowDriver;
 
 namespace {
 const QString missing =
     QStringLiteral("red: Subclass does not exist. Click on button \"New\" to create one");
-const QString tipReclass =
-    QStringLiteral("red: Subclass must exist and have the same number of axles as current.");
 
 // Typed into the fields of subclass 3 of fleet.conf (two axles); "|" parts
 // are typed one after the other.
 const FieldCase fieldCases[] = {
     {"category cleared", "Category", "", "category=", "red"},
-    {"gross weight in tonnes", "MaxGrossWeight", "10", "max_GVW__kN=98.0665", "lime"},
     {"gross weight zero", "MaxGrossWeight", "0", "max_GVW__kN=0", "lime"},
     {"gross weight negative", "MaxGrossWeight", "-5", "max_GVW__kN=", "red"},
     {"configuration upper-cased", "ConfString", "c2", "axle_configuration=C2", "lime"},
     {"configuration, other axle count", "ConfString", "H2S3", "axle_configuration=H2S3",
      "red: " + tipAxleConf},
     {"append zero", "Append", "0", "append__m=0", QString()},
-    {"lower limit in tonnes", "ReclassDownGvw", "1", "lower_GVW_limit__kN=9.80665", QString()},
-    {"total distance", "TotalDistanceConstraint", "10,25.5", "adsl_0=10,25.5", "lime"},
     {"total distance unreadable kept as typed", "TotalDistanceConstraint", "10", "adsl_0=10",
-     "red: " + tipTotalDistance},
+     "red: " + tip(Messages::TotalDistanceFormat)},
     {"total weight in tonnes", "TotalWeightConstraint", "5,3;40,7", "awsl_0=49.0332,3;392.266,7",
      "lime"},
-    {"target with as many axles", "ReclassUpTo", "3", "reclassify_up_to_subclass=3", "lime"},
-    {"target with other axles", "ReclassDownTo", "4", "reclassify_down_to_subclass=4", tipReclass},
-    {"missing target", "ReclassUpTo", "77", "reclassify_up_to_subclass=77", tipReclass},
+    {"target with other axles", "ReclassDownTo", "4", "reclassify_down_to_subclass=4",
+     "red: " + tip(Messages::ReclassifyTarget)},
     {"target emptied", "ReclassDownTo", "77|", "reclassify_down_to_subclass=", "lime"},
 };
 
@@ -56,14 +50,9 @@ private slots:
     void listAndTypedNumberSelect() {
         Tarveo window;
         QVERIFY(openShown(window, "editing/fleet.conf"));
-        QCOMPARE(seen(window, {"lineEditSubclass", "lineEditMaxGrossWeight"}),
-                 (QStringList{"3 lime", "3.57 lime"})); // 35 kN
         subclassList(window)->setCurrentIndex(1);
-        QCOMPARE(seen(window, {"lineEditSubclass", "lineEditReclassUpGvw", "lineEditAlias"}),
-                 (QStringList{"4 lime", "42.83 lime", "44 lime"}));
+        QCOMPARE(seen(window, {"lineEditSubclass"}), QStringList{"4 lime"});
         retype(window, "lineEditSubclass", "9");
-        QCOMPARE(seen(window, {"lineEditSubclass", "lineEditConfString"}),
-                 (QStringList{"9 lime", "H3S2 lime"}));
         const QString list =
             " | subclass_3 subclass_4 *subclass_9 | Subclasses are valid. (hidden)";
         QCOMPARE(panel(window), "9" + list + " | Delete");
@@ -155,7 +144,7 @@ private slots:
                  "different value or delete the subclass.");
         QVERIFY(!copy->isEnabled());
         retype(window, "lineEditCopy", "");
-        QCOMPARE(widget(window, "lineEditCopy")->styleSheet(), white);
+        QCOMPARE(marking(window, "lineEditCopy"), "white");
         QVERIFY(!copy->isEnabled());
 
         const QString invalid = " | Invalid subclasses: subclass_5 subclass_12 | Delete";

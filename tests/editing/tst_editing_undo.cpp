@@ -1,16 +1,10 @@
 // Undo and redo of every kind of step, and what a desktop editor keeps of a
 // file: Save to the open file, Save As, the title, recent files, the units
 // remembered, a file dropped on the window.
-#include "editingwindow.h"
+#include "common/windowdriver.h"
 #include "editor/editorsettings.h"
 
-#include <QAbstractItemView>
-#include <QMenu>
-#include <QMimeData>
-#include <QTemporaryDir>
-#include <QUndoStack>
-
-using namespace EditingWindow;
+using namespace WindowDriver;
 
 namespace {
 

@@ -1,15 +1,8 @@
 // The overview: every subclass of editing/overview.conf in a table beside the
 // form, sorted, filtered, chosen from, following the edits, remembered.
-#include "editingwindow.h"
+#include "common/windowdriver.h"
 
-#include <QDockWidget>
-#include <QHeaderView>
-#include <QMenu>
-#include <QSignalSpy>
-#include <QSortFilterProxyModel>
-#include <QTableView>
-
-using namespace EditingWindow;
+using namespace WindowDriver;
 
 namespace {
 
@@ -92,26 +85,18 @@ private slots:
         QTest::addColumn<int>("lengthUnit");
         QTest::addColumn<quint32>("number");
         QTest::addColumn<QString>("row");
-        QTest::addColumn<QString>("titles"); // of the columns with a unit
-        const QString metric = "Max. GVW (t)|Shortest (m)|Longest (m)";
         QTest::newRow("reclassified up")
-            << int(Tons) << int(Meters) << 4u << "4|44|H2S3|5|5|40.79|10.40|16.50|\u21919|valid"
-            << metric;
+            << int(Tons) << int(Meters) << 4u << "4|44|H2S3|5|5|40.79|10.40|16.50|\u21919|valid";
         QTest::newRow("reclassified down, lb and ft")
             << int(Pounds) << int(Feet) << 10u
-            << "10|10|H2S3|5|5|85427.40|34.12|54.13|\u21934|valid"
-            << "Max. GVW (lb)|Shortest (ft)|Longest (ft)";
+            << "10|10|H2S3|5|5|85427.40|34.12|54.13|\u21934|valid";
         // A spare distance past the axles counts for nothing.
         QTest::newRow("spare distances")
-            << int(Tons) << int(Meters) << 15u << "15|A|H2|2|4|18.35|3.00|6.00||valid" << metric;
-        QTest::newRow("no gross weight")
-            << int(Tons) << int(Meters) << 30u
-            << "30||H2S3|5|5||10.40|16.50||max. GVW: Value must not be empty.|red" << metric;
+            << int(Tons) << int(Meters) << 15u << "15|A|H2|2|4|18.35|3.00|6.00||valid";
         QTest::newRow("a tyre type")
             << int(Kilonewtons) << int(Inches) << 31u
             << "31||H2S1|3|4|300.00|165.35|255.91||tyre type of axle 2: Valid types are between "
-               "1 and 4|red"
-            << "Max. GVW (kN)|Shortest (in)|Longest (in)";
+               "1 and 4|red";
     }
 
     void columnsShowTheDisplayedUnits() {
@@ -122,10 +107,6 @@ private slots:
         QVERIFY(openOverview(w));
         TarveoTestAccess::receiveUnits(w, uchar(weightUnit), uchar(lengthUnit), Units::DefaultG);
         QTEST(rowText(w, number), "row");
-        QStringList titles;
-        for (int column : {Weight, Shortest, Longest})
-            titles << table(w)->model()->headerData(column, Qt::Horizontal).toString();
-        QTEST(titles.join('|'), "titles");
     }
 
     void sortsNumbersAsNumbers_data() {
@@ -164,8 +145,6 @@ private slots:
         };
         row("h2s3", "4 10 30"); // configurations, in any case
         row("S3 a", "12");      // every word somewhere
-        row("bus", "3");
-        row("31", "31");
         row("invalid", "30 31");
         row("s1 Invalid", "31");
         row("xyz", "");
@@ -226,9 +205,8 @@ private slots:
         auto *rows = qobject_cast<QSortFilterProxyModel *>(table(w)->model())->sourceModel();
         QSignalSpy changed(rows, &QAbstractItemModel::dataChanged);
         retype(w, "lineEditConfString", "C3");
-        QCOMPARE(rowText(w, 1),
-                 "1||C3|2|1|3.57|2.20|3.50||axle configuration: " +
-                     QString(tipAxleConf).replace('\n', ' ') + "|red");
+        QCOMPARE(rowText(w, 1), "1||C3|2|1|3.57|2.20|3.50||axle configuration: " +
+                                    QString(tipAxleConf).replace('\n', ' ') + "|red");
         // Only the first row is redrawn, and in it the cells that changed.
         QSet<int> columns;
         for (const QList<QVariant> &signal : changed) {

@@ -1,8 +1,8 @@
 // The axle rows: built, shown, hidden and emptied as the axle count changes,
 // filled when a subclass is displayed, and storing what is typed into them.
-#include "editingwindow.h"
+#include "common/windowdriver.h"
 
-using namespace EditingWindow;
+using namespace WindowDriver;
 
 namespace {
 const QString numOfAxles = QStringLiteral("lineEditNumOfAxles");
@@ -42,8 +42,6 @@ private slots:
         QVERIFY(openShown(window, "rows/trucks.conf"));
         // subclass_4 is shown first: five axles in metres and tonnes.
         QVERIFY(rowsAre(window, 1, 4, true));
-        QCOMPARE(seen(window, {"MaxAxleDist2", "MinAxleDist4", "MaxAxleWeightEdit2", "TyreType5"}),
-                 (QStringList{"9.00 lime", "1.20 lime", "11.73 lime", "3 lime"}));
         QCOMPARE(sums(window), (QStringList{"16.5", "10.4", "46.3971"}));
 
         // A tick does not survive the change of subclass.
@@ -111,7 +109,7 @@ private slots:
         const QStringList before = sectionLines(window, 4, perAxle);
         // A count out of range changes no row and no value.
         QVERIFY(retype(window, numOfAxles, "1"));
-        QCOMPARE(marking(window, numOfAxles), "red: " + tipNumOfAxles);
+        QCOMPARE(marking(window, numOfAxles), "red: " + tip(Messages::NumberOfAxles));
         QVERIFY(rowsAre(window, 1, 4, true));
         QVERIFY(retype(window, numOfAxles, "5"));
         QCOMPARE(sectionLines(window, 4, perAxle), before);

@@ -4,10 +4,6 @@
 #include "common/testdata.h"
 #include "model/conf.h"
 
-#include <QFile>
-#include <QMap>
-#include <QString>
-#include <QTemporaryDir>
 #include <QtTest>
 
 inline QByteArray readBytes(const QString &path) {

@@ -1,7 +1,6 @@
 // Reading a classification file and writing it back.
 #include "modeltestsupport.h"
 
-#include <QBuffer>
 #include <QTextCodec>
 
 Q_DECLARE_METATYPE(FileEncoding)

@@ -3,8 +3,6 @@
 #include "model/messages.h"
 #include "modeltestsupport.h"
 
-#include <QRandomGenerator>
-
 namespace {
 
 const QString HeaderMin = QStringLiteral("0.8");

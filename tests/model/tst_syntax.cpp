@@ -4,8 +4,6 @@
 #include "model/numbers.h"
 #include "model/syntax.h"
 
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QtTest>
 #include <cstring>
 

@@ -14,29 +14,8 @@
 #include "editor/fieldmarking.h"
 #include "model/numbers.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCommandLineParser>
-#include <QDateTime>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QElapsedTimer>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRandomGenerator>
-#include <QSet>
-#include <QSortFilterProxyModel>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QUndoStack>
+#include <QtTest>
+#include <QtWidgets>
 #include <cstdio>
 
 namespace {
@@ -84,24 +63,18 @@ public:
     bool run(qint64 milliseconds, int actions) {
         QElapsedTimer clock;
         clock.start();
-        while ((milliseconds > 0 && clock.elapsed() < milliseconds) ||
-               (actions > 0 && done < actions)) {
+        while (failure.isEmpty() && ((milliseconds > 0 && clock.elapsed() < milliseconds) ||
+                                     (actions > 0 && done < actions))) {
             act();
             ++done;
-            if (!failure.isEmpty()) {
-                std::fprintf(stderr,
-                             "monkey: FAILED after %d actions: %s\n  last actions: %s\n"
-                             "  replay: tarveo-monkey --seed %u --actions %d\n",
-                             done, qPrintable(failure), qPrintable(log.join(" | ")), seed, done);
-                return false;
-            }
         }
-        undoAll();
+        if (failure.isEmpty())
+            undoAll(); // at the end too
         if (!failure.isEmpty()) {
             std::fprintf(stderr,
-                         "monkey: FAILED undoing all at the end: %s\n  replay: "
-                         "tarveo-monkey --seed %u --actions %d\n",
-                         qPrintable(failure), seed, done);
+                         "monkey: FAILED after %d actions: %s\n  last actions: %s\n"
+                         "  replay: tarveo-monkey --seed %u --actions %d\n",
+                         done, qPrintable(failure), qPrintable(log.join(" | ")), seed, done);
             return false;
         }
         std::printf("monkey: seed %u, %d actions, %d saves checked, %d fields checked, %d steps "
@@ -443,7 +416,7 @@ private:
     // What the session saw on display; only those subclasses may change.
     void noteDisplayed() {
         auto *number = find<QLineEdit>("lineEditSubclass");
-        if (number->styleSheet() == QStringLiteral("QLineEdit {background-color: lime}"))
+        if (number->styleSheet() == FieldMarking::StyleValid)
             displayed.insert(Numbers::asUnsigned(number->text()));
         if (replaced) {
             // A file was opened or created: a new document to watch.

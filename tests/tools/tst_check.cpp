@@ -2,10 +2,6 @@
 #include "common/testdata.h"
 #include "model/conf.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -156,18 +152,12 @@ private slots:
         QTest::newRow("two files to print")
             << QStringList{"--print", f, f} << "--print takes exactly one FILE";
         // Options that would be ignored are refused.
-        QTest::newRow("print, diff")
-            << QStringList{"--diff", "--print", f} << "--print cannot be used with --diff";
-        QTest::newRow("print, overlaps")
-            << QStringList{"--print", "--overlaps", f} << "--print cannot be used with --overlaps";
-        QTest::newRow("print, strict")
-            << QStringList{"--strict", "--print", f} << "--print cannot be used with --strict";
-        QTest::newRow("print, json") << QStringList{"--print", "--format", "json", f}
-                                     << "--print cannot be used with --format json";
-        QTest::newRow("diff, overlaps")
-            << QStringList{"--diff", "--overlaps", f, f} << "--diff cannot be used with --overlaps";
-        QTest::newRow("diff, strict")
-            << QStringList{"--diff", "--strict", f, f} << "--diff cannot be used with --strict";
+        for (const char *pair : {"--print --diff", "--print --overlaps", "--print --strict",
+                                 "--print --format json", "--diff --overlaps", "--diff --strict"}) {
+            const QStringList options = QString(pair).split(' ');
+            QTest::newRow(pair) << options + QStringList{f, f}
+                                << options[0] + " cannot be used with " + options.mid(1).join(' ');
+        }
     }
 
     void usageErrorsSayWhatIsWrong() {

@@ -4,15 +4,10 @@
 #include "about/identity.h"
 #include "app/applog.h"
 #include "app/commandline.h"
-#include "common/testsupport.h"
 #include "common/windowdriver.h"
 #include "drawing/drawinglog.h"
 #include "editor/editorlog.h"
 #include "model/modellog.h"
-
-#include <QDir>
-#include <QProcess>
-#include <QtTest>
 
 class TestCommandLine : public QObject {
     Q_OBJECT
