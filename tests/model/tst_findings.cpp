@@ -78,8 +78,6 @@ private slots:
         row("axle count", "number_of_axles=2.5",
             {"number of axles: " + m(Messages::NumberOfAxles),
              "axle configuration: " + m(Messages::AxleConfiguration)});
-        row("axle configuration", "axle_configuration=X2S1",
-            {"axle configuration: " + m(Messages::AxleConfiguration)});
         row("constraints",
             "adsl_1=1+2:3,4|adsl_2=1+12:3,4|awsl_1=2+3:100,5.5;180,6|awsl_0=50,3|adsl_0=10,20",
             {"combined axle distance constraint 2: " + m(Messages::DistanceConstraintFormat),
