@@ -8,6 +8,7 @@
 #include "testdata.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QLineEdit>
 #include <QStandardPaths>
@@ -15,9 +16,11 @@
 #include <QWidget>
 
 // What the window remembers between starts goes to the toolkit's test
-// folder, never to the user's settings.
+// folder, never to the user's settings; each run starts as a first start
+// does, so that a run replays exactly.
 inline void useTestSettings() {
     QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively();
 }
 Q_COREAPP_STARTUP_FUNCTION(useTestSettings)
 
