@@ -70,12 +70,10 @@ Verdict ConfDocument::verdict(quint32 number, const FieldRef &ref) const {
 }
 
 void ConfDocument::setHeaderValue(Fields::Id id, const QString &value) {
-    Conf changed;
-    changed.set_header(document.get_header());
-    changed.set_header_value(id, value);
-    if (changed.get_header() == document.get_header())
+    const QMap<QString, QString> changed = document.header_with_value(id, value);
+    if (changed == document.get_header())
         return;
-    push(new SetHeaderValue(this, id, document.get_header(), changed.get_header()));
+    push(new SetHeaderValue(this, id, document.get_header(), changed));
 }
 
 void ConfDocument::setValue(quint32 number, const FieldRef &ref, const QString &value) {

@@ -85,13 +85,13 @@ void AxleGrid::attach(EditorContext *editorContext) {
     context = editorContext;
     fields.setContext(context);
     // The first axle's widgets stand from the start, hidden.
-    for (const Row &row : rows())
-        if (!row.isGap())
-            widgetAt(row, 1)->hide();
+    for (int r = 0; r < rows().size(); ++r)
+        if (!rows().at(r).isGap())
+            widgetAt(r, 1)->hide();
 }
 
-QWidget *AxleGrid::widgetAt(const Row &row, int position) {
-    const int r = int(&row - rows().data());
+QWidget *AxleGrid::widgetAt(int r, int position) {
+    const Row &row = rows().at(r);
     QVector<QWidget *> &made = widgets[r];
     while (made.size() < position) {
         const int p = made.size() + 1;
@@ -116,9 +116,9 @@ QWidget *AxleGrid::widgetAt(const Row &row, int position) {
 }
 
 void AxleGrid::showFirstAxle() {
-    for (const Row &row : rows())
-        if (!row.isGap())
-            widgetAt(row, 1)->show();
+    for (int r = 0; r < rows().size(); ++r)
+        if (!rows().at(r).isGap())
+            widgetAt(r, 1)->show();
 }
 
 void AxleGrid::showSubclass(bool force) {
@@ -145,11 +145,11 @@ void AxleGrid::showSubclass(bool force) {
 void AxleGrid::setAxles(int count, bool force) {
     const int previous = axles;
     axles = count;
-    for (const Row &row : rows()) {
-        const int r = int(&row - rows().data());
+    for (int r = 0; r < rows().size(); ++r) {
+        const Row &row = rows().at(r);
         const int shown = row.shownFor(axles);
         for (int p = 1; p <= shown; ++p) {
-            QWidget *widget = widgetAt(row, p);
+            QWidget *widget = widgetAt(r, p);
             const bool appears = widget->isHidden() || p > row.shownFor(previous);
             widget->show();
             if (row.isBox) {
@@ -200,10 +200,10 @@ bool AxleGrid::focusField(const FieldRef &ref) {
 
 QVector<int> AxleGrid::tickedAxles() const {
     QVector<int> ticked;
-    for (const Row &row : rows()) {
-        if (!row.isBox)
+    for (int r = 0; r < rows().size(); ++r) {
+        if (!rows().at(r).isBox)
             continue;
-        const QVector<QWidget *> &boxes = widgets[int(&row - rows().data())];
+        const QVector<QWidget *> &boxes = widgets[r];
         for (int p = 1; p <= boxes.size(); ++p)
             if (static_cast<QCheckBox *>(boxes.at(p - 1))->isChecked())
                 ticked.append(p);
@@ -212,8 +212,8 @@ QVector<int> AxleGrid::tickedAxles() const {
 }
 
 void AxleGrid::untickAll() {
-    for (const Row &row : rows())
-        if (row.isBox)
-            for (QWidget *box : qAsConst(widgets[int(&row - rows().data())]))
+    for (int r = 0; r < rows().size(); ++r)
+        if (rows().at(r).isBox)
+            for (QWidget *box : qAsConst(widgets[r]))
                 static_cast<QCheckBox *>(box)->setChecked(false);
 }

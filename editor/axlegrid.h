@@ -44,8 +44,8 @@ public:
 private:
     struct Row;
     static const QVector<Row> &rows();
-    // The row's widget at layout position (from 1), made when missing.
-    QWidget *widgetAt(const Row &row, int position);
+    // Row r's widget at layout position (from 1), made when missing.
+    QWidget *widgetAt(int r, int position);
     void setAxles(int axles, bool force);
     void showSums();
 

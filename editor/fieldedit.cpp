@@ -5,8 +5,6 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <algorithm>
-#include <iterator>
 
 FieldEdit::FieldEdit(QLineEdit *edit, const FieldRef &ref, EditorContext *context)
     : QObject(edit), lineEdit(edit), reference(ref), context(context) {
@@ -18,13 +16,13 @@ bool FieldEdit::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::ShortcutOverride)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
-    const QKeySequence pressed(int(key->modifiers()) | key->key());
-    const QKeySequence undoKeys[] = {QKeySequence(Qt::CTRL + Qt::Key_Z),
-                                     QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z),
-                                     QKeySequence(Qt::CTRL + Qt::Key_Y)};
-    const bool undoKey =
-        key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
-        std::find(std::begin(undoKeys), std::end(undoKeys), pressed) != std::end(undoKeys);
+    // The desktop's keys, and the common ones that stand in where it has none.
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    const bool control = modifiers == Qt::ControlModifier;
+    const bool undoKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                         (key->key() == Qt::Key_Z &&
+                          (control || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))) ||
+                         (key->key() == Qt::Key_Y && control);
     // Swallowed unaccepted, the key goes on to the window's shortcuts.
     return undoKey;
 }

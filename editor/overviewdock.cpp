@@ -26,7 +26,7 @@ constexpr int TitlePadding = 3;
 // characters: the columns up to the lengths; the others scroll into view.
 constexpr int DockCharacters = 72;
 
-const QKeySequence FallbackFindKeys(Qt::CTRL + Qt::Key_F);
+const QKeySequence FallbackFindKeys(QStringLiteral("Ctrl+F"));
 
 } // namespace
 

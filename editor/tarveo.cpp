@@ -24,11 +24,11 @@ namespace {
 
 using Fields::Id;
 
-const QKeySequence FallbackQuitKeys(Qt::CTRL + Qt::Key_Q);
-const QKeySequence FallbackSaveAsKeys(Qt::CTRL + Qt::SHIFT + Qt::Key_S);
-const QKeySequence FallbackPrintKeys(Qt::CTRL + Qt::Key_P);
-const QKeySequence FallbackUndoKeys(Qt::CTRL + Qt::Key_Z);
-const QKeySequence FallbackRedoKeys(Qt::CTRL + Qt::SHIFT + Qt::Key_Z);
+const QKeySequence FallbackQuitKeys(QStringLiteral("Ctrl+Q"));
+const QKeySequence FallbackSaveAsKeys(QStringLiteral("Ctrl+Shift+S"));
+const QKeySequence FallbackPrintKeys(QStringLiteral("Ctrl+P"));
+const QKeySequence FallbackUndoKeys(QStringLiteral("Ctrl+Z"));
+const QKeySequence FallbackRedoKeys(QStringLiteral("Ctrl+Shift+Z"));
 // Between the file's name and the program's in the title.
 constexpr ushort EmDash = 0x2014;
 
@@ -157,9 +157,9 @@ void Tarveo::createActions() {
         void (SubclassPanel::*step)();
     } steps[] = {
         {QKeySequence(Qt::Key_Up), &SubclassPanel::previous},
-        {QKeySequence(Qt::ALT + Qt::Key_Left), &SubclassPanel::previous},
+        {QKeySequence(QStringLiteral("Alt+Left")), &SubclassPanel::previous},
         {QKeySequence(Qt::Key_Down), &SubclassPanel::next},
-        {QKeySequence(Qt::ALT + Qt::Key_Right), &SubclassPanel::next},
+        {QKeySequence(QStringLiteral("Alt+Right")), &SubclassPanel::next},
     };
     for (const auto &step : steps) {
         auto *shortcut = new QShortcut(step.keys, this);

@@ -8,7 +8,6 @@
 #include "model/numbers.h"
 
 #include <QHash>
-#include <QTextCodec>
 #include <algorithm>
 #include <limits>
 
@@ -240,13 +239,13 @@ Conf::UnwritableValue Conf::find_unwritable() const {
     // Header keys and values are escaped so that the INI reader restores
     // them; what no escape helps remains: a line too long, or text the
     // document's encoding lacks.
-    QTextCodec *codec = FileEncodings::codec(encoding);
     for (auto it = header.cbegin(); it != header.cend(); ++it) {
         if (it.value().isEmpty())
             continue;
         const QString line =
             IniText::key(it.key()) + FileKeys::KeyValueSeparator + IniText::value(it.value());
-        if (!codec->canEncode(line) || codec->fromUnicode(line).size() > FileLimits::MaxLineBytes)
+        if (!FileEncodings::canEncode(line, encoding) ||
+            FileEncodings::encode(line, encoding).size() > FileLimits::MaxLineBytes)
             return {true, true, 0, {it.key()}};
     }
     for (auto it = subclasses.cbegin(); it != subclasses.cend(); ++it) {

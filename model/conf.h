@@ -96,6 +96,8 @@ public:
     // A header value by its field.
     QString get_header_value(Fields::Id id) const;
     void set_header_value(Fields::Id id, const QString &value);
+    // The header as it would be with the value set.
+    QMap<QString, QString> header_with_value(Fields::Id id, const QString &value) const;
     // Replaces every header key at once, unknown keys included.
     void set_header(const QMap<QString, QString> &keys) { header = keys; }
 

@@ -42,11 +42,11 @@ QString canonicalNumbers(const QString &text) {
     QRegularExpressionMatchIterator it = numberPattern().globalMatch(trimmed);
     while (it.hasNext()) {
         const QRegularExpressionMatch match = it.next();
-        out += trimmed.midRef(from, match.capturedStart() - from);
+        out += QStringView(trimmed).mid(from, match.capturedStart() - from);
         out += canonicalNumber(match.captured());
         from = match.capturedEnd();
     }
-    out += trimmed.midRef(from);
+    out += QStringView(trimmed).mid(from);
     return out;
 }
 

@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QTextCodec>
 #include <algorithm>
 #include <limits>
 
@@ -284,15 +283,8 @@ QString readPath(const QString &path, QByteArray *bytes) {
 // The text of the bytes: UTF-8 when they are valid UTF-8, else Latin-1.
 QString decoded(const QByteArray &bytes, FileEncoding *encoding) {
     // A second byte order mark is text, as it is to the site's reader.
-    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    const QString text = FileEncodings::codec(FileEncoding::Utf8)
-                             ->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars == 0 && state.remainingChars == 0) {
-        *encoding = FileEncoding::Utf8;
-        return text;
-    }
-    *encoding = FileEncoding::Latin1;
-    return QString::fromLatin1(bytes.constData(), bytes.size()); // a NUL byte included
+    *encoding = FileEncodings::isUtf8(bytes) ? FileEncoding::Utf8 : FileEncoding::Latin1;
+    return FileEncodings::decode(bytes, *encoding);
 }
 
 } // namespace
@@ -406,7 +398,7 @@ QString Conf::subclasses_to_string() const {
 }
 
 QByteArray Conf::to_bytes() const {
-    return FileEncodings::codec(encoding)->fromUnicode(to_string());
+    return FileEncodings::encode(to_string(), encoding);
 }
 
 bool Conf::write_to_file(const QString &path, QString *error) const {

@@ -53,10 +53,14 @@ QString Conf::get_header_value(Fields::Id id) const {
 }
 
 void Conf::set_header_value(Fields::Id id, const QString &value) {
-    if (id == Id::CountryCode)
-        set_country_code(value);
-    else
-        header.insert(Fields::field(id).key, value);
+    header = header_with_value(id, value);
+}
+
+QMap<QString, QString> Conf::header_with_value(Fields::Id id, const QString &value) const {
+    QMap<QString, QString> keys = header;
+    // The country code is kept upper-case, as its setter keeps it.
+    keys.insert(Fields::field(id).key, id == Id::CountryCode ? value.toUpper() : value);
+    return keys;
 }
 
 QString Subclass::get_value(const FieldRef &ref) const {

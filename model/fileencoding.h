@@ -1,8 +1,9 @@
 #ifndef TARVEO_MODEL_FILEENCODING_H
 #define TARVEO_MODEL_FILEENCODING_H
 
+#include <QByteArray>
 #include <QString>
-#include <QTextCodec>
+#include <QStringView>
 
 // The encodings a classification is read and written in. A file is UTF-8;
 // one that is not valid UTF-8 is taken for Latin-1, a character for each
@@ -12,15 +13,18 @@ enum class FileEncoding { Utf8, Latin1 };
 
 namespace FileEncodings {
 
-inline QTextCodec *codec(FileEncoding encoding) {
-    static QTextCodec *const utf8 = QTextCodec::codecForName("UTF-8");
-    static QTextCodec *const latin1 = QTextCodec::codecForName("ISO-8859-1");
-    return encoding == FileEncoding::Latin1 ? latin1 : utf8;
-}
+QString name(FileEncoding encoding);
 
-inline QString name(FileEncoding encoding) {
-    return encoding == FileEncoding::Latin1 ? QStringLiteral("Latin-1") : QStringLiteral("UTF-8");
-}
+// Whether the bytes are well-formed UTF-8 throughout: no stray or missing
+// continuation byte, no overlong form, no surrogate, nothing past U+10FFFF.
+bool isUtf8(const QByteArray &bytes);
+
+// The text of the bytes, every byte kept: a NUL byte and a byte order mark
+// are characters like any other.
+QString decode(const QByteArray &bytes, FileEncoding encoding);
+QByteArray encode(QStringView text, FileEncoding encoding);
+// Whether the encoding holds every character of the text.
+bool canEncode(QStringView text, FileEncoding encoding);
 
 } // namespace FileEncodings
 

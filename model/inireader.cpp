@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDataStream>
+#include <QIODevice>
 #include <QStringList>
 #include <QVariant>
 
@@ -383,7 +384,8 @@ QChar keyEscape(QStringView key, int i, int *length) {
     if (!ok)
         return QChar();
     *length = first + digits - i;
-    return QChar(value);
+    // Kept to 16 bits, as the toolkit's reader keeps it ("%-1" is U+FFFF).
+    return QChar(ushort(value & CharMask));
 }
 
 QMap<QString, QString> classes(QStringView text, bool utf8) {

@@ -9,7 +9,6 @@
 #include "model/weightentries.h"
 #include "model/writtenentries.h"
 
-#include <QTextCodec>
 #include <QVarLengthArray>
 #include <QVector>
 #include <algorithm>
@@ -546,7 +545,7 @@ namespace {
 // One line of the section as it will be written, measured as it goes.
 class LineCheck {
 public:
-    LineCheck(const QString &key, QTextCodec *codec) : codec(codec) { add(key); }
+    LineCheck(const QString &key, FileEncoding encoding) : encoding(encoding) { add(key); }
     // False when the text cannot stand on a line of its own or in the encoding.
     bool add(QStringView text) {
         bool ascii = true;
@@ -561,9 +560,9 @@ public:
             bytes += text.size() + 1; // and its separator
             return true;
         }
-        if (!codec->canEncode(text.toString()))
+        if (!FileEncodings::canEncode(text, encoding))
             return false;
-        bytes += codec->fromUnicode(text).size() + 1;
+        bytes += FileEncodings::encode(text, encoding).size() + 1;
         return true;
     }
     // An entry written after its axle number and ",".
@@ -578,7 +577,7 @@ public:
 
 private:
     static constexpr ushort FirstNonAscii = 0x80;
-    QTextCodec *codec;
+    FileEncoding encoding;
     qint64 bytes = 0;
 };
 
@@ -586,10 +585,9 @@ private:
 
 Subclass::ValueRef Subclass::find_unwritable(FileEncoding encoding) const {
     using namespace FileKeys;
-    QTextCodec *codec = FileEncodings::codec(encoding);
     ValueRef unwritable;
-    values.forEach([&unwritable, codec](const QString &key, const QString &value) {
-        LineCheck line(key, codec);
+    values.forEach([&unwritable, encoding](const QString &key, const QString &value) {
+        LineCheck line(key, encoding);
         if (unwritable.isNull() && !value.isEmpty() && (!line.add(value) || !line.fits()))
             unwritable = {key};
     });
@@ -605,7 +603,7 @@ Subclass::ValueRef Subclass::find_unwritable(FileEncoding encoding) const {
         {MinAxleDistance, min_axle_distances, WrittenEntries::minDistances(*this)},
     };
     for (const auto &list : lists) {
-        LineCheck line(list.key, codec);
+        LineCheck line(list.key, encoding);
         for (int i = 0; i < list.count; ++i) {
             const QString entry = list.list.value(i);
             if (entry.contains(ListSeparator) || !line.add(entry))
@@ -617,7 +615,7 @@ Subclass::ValueRef Subclass::find_unwritable(FileEncoding encoding) const {
 
     // The reader finds the weights and the combined weight constraints by
     // their syntax alone.
-    LineCheck weights(MaxAxleWeight, codec);
+    LineCheck weights(MaxAxleWeight, encoding);
     const int weightCount = WrittenEntries::weights(*this);
     for (int i = 0; i < weightCount; ++i) {
         const QString weight = max_axle_weights.value(i);
@@ -634,7 +632,7 @@ Subclass::ValueRef Subclass::find_unwritable(FileEncoding encoding) const {
     for (const QString &type : {ConstraintType::Adsl, ConstraintType::Awsl}) {
         const QStringList &list = *constraint_list(type);
         for (int j = 0; j < list.size(); ++j) {
-            LineCheck line(type, codec);
+            LineCheck line(type, encoding);
             if (!line.add(list.at(j)) || !line.fits())
                 return {type, j};
         }

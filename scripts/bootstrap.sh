@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs that are not there yet, and
 # nothing else. Quick when everything is installed already.
-# Usage: scripts/bootstrap.sh [--package] [extra-package...]
+# Usage: scripts/bootstrap.sh [--qt6] [--package] [extra-package...]
+#   --qt6      Qt 6 instead of Qt 5 (its development files bring its tools)
 #   --package  also what building and checking the Debian package needs
 set -euo pipefail
 
 # poppler-utils: the report tests read the PDFs back with pdfinfo and pdftotext.
-packages=(build-essential cmake qtbase5-dev qtbase5-dev-tools poppler-utils)
+qt=(qtbase5-dev qtbase5-dev-tools)
+if [ "${1:-}" = --qt6 ]; then
+    shift
+    qt=(qt6-base-dev)
+fi
+packages=(build-essential cmake "${qt[@]}" poppler-utils)
 if [ "${1:-}" = --package ]; then
     shift
     # dpkg-shlibdeps and file find the package's dependencies; the rest

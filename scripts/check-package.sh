@@ -102,11 +102,12 @@ editor_answers_version() {
 # The window itself: built with a file open, still running when stopped.
 editor_starts() {
     local log status
-    log=$(QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/tarveo" \
+    # The start line is a debug line: only --log lets it through.
+    log=$(QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/tarveo" --log \
         "$data/editing/fleet.conf" 2>&1)
     status=$?
     echo "$log"
-    [ $status -eq 124 ] && grep -q "^Starting Tarveo v$version\$" <<<"$log"
+    [ $status -eq 124 ] && grep -Eq "(^|: )Starting Tarveo v$version\$" <<<"$log"
 }
 
 checker_runs() {

@@ -10,9 +10,11 @@
 #include <QtWidgets>
 
 // What the window remembers between starts goes to the toolkit's test
-// folder, never to the user's settings.
+// folder, never to the user's settings; each run starts as a first start
+// does, so that a run replays exactly.
 inline void useTestSettings() {
     QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively();
 }
 Q_COREAPP_STARTUP_FUNCTION(useTestSettings)
 

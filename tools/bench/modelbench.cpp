@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTextCodec>
 #include <QTextStream>
 #include <algorithm>
 #include <functional>
@@ -86,7 +85,6 @@ void benchModel(const QString &path, Figures &figures) {
 
     const double iniPass = bestMs([&](int run) {
         QSettings settings(copyPaths.at(run), QSettings::IniFormat);
-        settings.setIniCodec(QTextCodec::codecForLocale());
         settings.beginGroup(QStringLiteral("classes"));
         for (const QString &key : settings.childKeys())
             settings.value(key).toString();

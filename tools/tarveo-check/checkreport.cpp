@@ -6,6 +6,7 @@
 #include "model/overlaps.h"
 #include "tools/common/exitstatus.h"
 
+#include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
