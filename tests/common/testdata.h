@@ -25,4 +25,43 @@ inline QString testData(const QString &relative) {
     return QDir::cleanPath(copy.path() + QLatin1Char('/') + relative);
 }
 
+// A file's bytes; empty when it cannot be read.
+inline QByteArray readBytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A program run to its end: its exit status (-1 when it did not end by
+// itself in time) and what it printed.
+struct ProgramRun {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Without a display or a platform setting the program runs as on a build
+// server; its standard output goes to outputFile when one is named.
+enum class Display { Kept, Removed };
+inline ProgramRun runProgram(const QString &program, const QStringList &arguments,
+                             Display display = Display::Kept,
+                             const QString &outputFile = QString()) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    if (display == Display::Removed)
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    process.start(program, arguments);
+    const int patience = 60000;
+    if (!process.waitForFinished(patience) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
 #endif

@@ -7,27 +7,16 @@
 
 namespace {
 
+// tarveo-sheet, or the program named, run as on a build server.
 struct Run {
-    int status = -1; // -1: did not finish
+    int status;
     QString out;
     QString err;
 };
 
-// Runs a program without any display or platform setting, as on a build
-// server; tarveo-sheet when no program is named.
 Run run(const QStringList &arguments, const QString &program = QStringLiteral(TARVEO_SHEET)) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QLatin1String(name));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        return {};
-    }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
+    const ProgramRun r = runProgram(program, arguments, Display::Removed);
+    return {r.status, QString::fromUtf8(r.out), QString::fromLocal8Bit(r.err)};
 }
 
 QString dataFile(const QString &name) {
@@ -149,10 +138,8 @@ private slots:
                          qPrintable(reason.captured(0)));
             seen << reason.captured(1);
         }
-        QFile file(source);
-        QVERIFY(file.open(QIODevice::ReadOnly));
         const QString hash =
-            QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+            QCryptographicHash::hash(readBytes(source), QCryptographicHash::Sha256).toHex();
         const QString approval =
             QStringLiteral("Approval File: %1 SHA-256: %2 Date: %3 Approved by")
                 .arg(QFileInfo(source).fileName(), hash,

@@ -60,15 +60,7 @@ const struct Refusal {
 
 // The text of a PDF, in one line.
 QString pdfText(const QString &pdf) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    pdftotext.waitForFinished();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-}
-
-QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QString::fromUtf8(runProgram("pdftotext", {pdf, "-"}).out).simplified();
 }
 
 class TestFileCommands : public QObject {
@@ -145,14 +137,14 @@ private slots:
 
         // Saving over it asks first; Cancel is the default and writes nothing.
         // (Subclass 2, cut short by the stop, would keep Save from going on.)
-        const QByteArray stopped = fileBytes(dataPath("stopped.conf"));
+        const QByteArray stopped = readBytes(dataPath("stopped.conf"));
         QVERIFY(select(window, 2));
         click(window, "buttonSubclass");
         QCOMPARE(runCommand(window, "actionSave", {""}).join('|'),
                  "box: Save over the file\nReading " + dataPath("stopped.conf") +
                      " stopped at line 18:\n; a comment line stops the reading\nSaving over it "
                      "drops the subclass sections from that line on.");
-        QCOMPARE(fileBytes(dataPath("stopped.conf")), stopped);
+        QCOMPARE(readBytes(dataPath("stopped.conf")), stopped);
     }
 
     // Export and Print make the report of the document as it stands, its
@@ -212,7 +204,7 @@ private slots:
                  "box: Configuration in Latin-1");
         retype(window, "lineEditAlias", "7");
         QCOMPARE(runCommand(window, "actionSave", {}), QStringList());
-        QVERIFY(fileBytes(latin1).contains("classification_version=M\xfcller\n"));
+        QVERIFY(readBytes(latin1).contains("classification_version=M\xfcller\n"));
     }
 
     // Save As adds the suffix to the name given and names the file written;

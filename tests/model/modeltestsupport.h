@@ -6,11 +6,6 @@
 
 #include <QtTest>
 
-inline QByteArray readBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A small valid file, exactly as the writer lays it out.
 inline const QByteArray WorkedExample = readBytes(testData("model/worked.conf"));
 
