@@ -43,7 +43,9 @@ private:
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return;
-        if (modal == lastAnswered) {
+        // A dialog answered before is still taking its answer (a file
+        // dialog comes back on top when its replace question is answered).
+        if (answered.contains(modal)) {
             // An answer the dialog did not take: close it rather than hang.
             if (++pollsSinceAnswer * PollMs > StuckMs) {
                 events << QStringLiteral("stuck: ") + modal->windowTitle();
@@ -51,7 +53,7 @@ private:
             }
             return;
         }
-        lastAnswered = modal;
+        answered << modal;
         pollsSinceAnswer = 0;
         QPointer<QWidget> dialog(modal);
         const QString answer = record(modal);
@@ -108,7 +110,7 @@ private:
     std::deque<QString> answers;
     Handler handler;
     QStringList events;
-    QPointer<QWidget> lastAnswered;
+    QList<QPointer<QWidget>> answered;
     int pollsSinceAnswer = 0;
 };
 

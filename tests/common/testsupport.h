@@ -10,11 +10,13 @@
 #include <QtWidgets>
 
 // What the window remembers between starts goes to the toolkit's test
-// folder, never to the user's settings; each run starts as a first start
-// does, so that a run replays exactly.
+// folder, never to the user's settings. That folder lies in a home of the
+// run's own: each run starts as a first start does and replays exactly, and
+// two runs of one test side by side never share what they remember.
 inline void useTestSettings() {
+    static const QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
     QStandardPaths::setTestModeEnabled(true);
-    QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively();
 }
 Q_COREAPP_STARTUP_FUNCTION(useTestSettings)
 

@@ -192,14 +192,16 @@ private slots:
         QSKIP("The site's reader is Qt 5's; Qt 6's reads some escapes otherwise.");
 #else
         const QStringList pieces =
-            QStringLiteral(
-                "a|k|9| |\t|=|;|\"|,|@|%|%41|%-1|%U00E9|[|]|\\|"
-                "= \\x\n|\\x4|\\n|\n|\r|é|@String(|@Size(1 2)|@Rect(|@@|)|@Invalid()|[classes]")
+            QStringLiteral("a|k|9| |\t|=|;|\"|,|@|%|%41|%-1|%U00E9|[|]|\\|"
+                           "= \\x\n|\\x4|\\n|\\7|\\8|\n|\r|é|@String(|@ByteArray(|@Size(1 "
+                           "2)|@Rect(|@@|)|@Invalid()|"
+                           "[classes]")
                 .split('|');
         QRandomGenerator random(13);
         for (int round = 0; round < 2000; ++round) {
-            const QString path =
-                files.write(("[classes]\n" + randomText(random, pieces, 30)).toUtf8());
+            const QString path = files.write(
+                ("[classes]\ntyped=@ByteArray(\\101 b)\n" + randomText(random, pieces, 30))
+                    .toUtf8());
             // Keys that reader loses, and those it decodes as Latin-1, are left out.
             const QRegularExpression lost("^$|[/\\\\éÃ]");
             QSettings site(path, QSettings::IniFormat);
