@@ -20,6 +20,9 @@ void typeBounds(Tarveo &window, const QString &kind, const QString &lower,
                 const QString &upper = {}) {
     auto *combo = widget<QComboBox>(window, "comboBoxAddConstraint");
     combo->setCurrentIndex(combo->findText(kind));
+    // The kind's own fields are the ones shown.
+    QCOMPARE(widget(window, "lineEditAddConstraint")->isVisible(), kind == "Original");
+    QCOMPARE(widget(window, "lineEditAddUpperConstraint")->isVisible(), kind != "Original");
     if (kind == "Original") {
         retype(window, "lineEditAddConstraint", lower);
         return;
