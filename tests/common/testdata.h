@@ -41,14 +41,14 @@ struct ProgramRun {
 
 // Without a display or a platform setting the program runs as on a build
 // server; its standard output goes to outputFile when one is named.
-enum class Display { Kept, Removed };
+enum class Platform { Kept, Removed };
 inline ProgramRun runProgram(const QString &program, const QStringList &arguments,
-                             Display display = Display::Kept,
+                             Platform platform = Platform::Kept,
                              const QString &outputFile = QString()) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    if (display == Display::Removed)
+    if (platform == Platform::Removed)
         for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(QLatin1String(name));
     process.setProcessEnvironment(environment);

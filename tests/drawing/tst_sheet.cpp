@@ -15,7 +15,7 @@ struct Run {
 };
 
 Run run(const QStringList &arguments, const QString &program = QStringLiteral(TARVEO_SHEET)) {
-    const ProgramRun r = runProgram(program, arguments, Display::Removed);
+    const ProgramRun r = runProgram(program, arguments, Platform::Removed);
     return {r.status, QString::fromUtf8(r.out), QString::fromLocal8Bit(r.err)};
 }
 

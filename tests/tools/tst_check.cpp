@@ -22,7 +22,7 @@ struct Run {
 
 Run run(const QStringList &arguments, const QString &outputFile = QString()) {
     const ProgramRun r =
-        runProgram(QStringLiteral(TARVEO_CHECK_PATH), arguments, Display::Kept, outputFile);
+        runProgram(QStringLiteral(TARVEO_CHECK_PATH), arguments, Platform::Kept, outputFile);
     return {r.status, QString::fromUtf8(r.out), r.err, r.out};
 }
 

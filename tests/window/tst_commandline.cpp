@@ -35,7 +35,7 @@ private slots:
         // --version must answer without any display; a program that went on
         // to show its window would never finish.
         const ProgramRun program = runProgram(QStringLiteral(TARVEO_PATH), arguments,
-                                              status == 0 ? Display::Removed : Display::Kept);
+                                              status == 0 ? Platform::Removed : Platform::Kept);
         const QStringList lines = QString::fromUtf8(program.out + program.err).split('\n');
         QVERIFY2(lines.contains(line), qPrintable(lines.join('\n')));
         QCOMPARE(program.status, status);
