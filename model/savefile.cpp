@@ -23,20 +23,6 @@ bool fail(QString *error, const QString &reason) {
     return false;
 }
 
-// Writes all of bytes at the file's position. The file is unbuffered, so
-// every write reaches the system at once: a write may take only a part,
-// and the one that takes nothing sets the system's reason on the file.
-bool writeAll(QFileDevice &file, const QByteArray &bytes) {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
 // What the system has taken may still fail on its way to the disk (a
 // network file system, a thin volume); only the sync says so. Gives the
 // reason, empty when the text is on the disk.
@@ -58,7 +44,7 @@ bool writeAtomically(const QString &path, const QByteArray &bytes, QString *erro
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(error, file.errorString());
     // Returning with the file open drops the new text and keeps the old file.
-    if (!writeAll(file, bytes))
+    if (!SaveFile::writeAll(file, bytes))
         return fail(error, file.errorString());
     const QString unsynced = syncToDisk(file);
     if (!unsynced.isEmpty())
@@ -97,7 +83,7 @@ QString reserve(QFile &file, qint64 oldSize, qint64 newSize) {
 // text's length only once the text is written, so a failure leaves every
 // byte of the old text beyond the failed write where it was.
 bool replaceWith(QFile &file, const QByteArray &text, QString *reason) {
-    if (!file.seek(0) || !writeAll(file, text) || !file.resize(text.size())) {
+    if (!file.seek(0) || !SaveFile::writeAll(file, text) || !file.resize(text.size())) {
         *reason = file.errorString();
         return false;
     }
@@ -161,6 +147,17 @@ bool write(const QString &path, const QByteArray &bytes, QString *error) {
     if (choose(factsOf(path)) == Method::Atomic)
         return writeAtomically(path, bytes, error);
     return writeInPlace(path, bytes, error);
+}
+
+bool writeAll(QFileDevice &file, const QByteArray &bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
 }
 
 } // namespace SaveFile

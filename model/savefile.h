@@ -2,6 +2,7 @@
 #define TARVEO_MODEL_SAVEFILE_H
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 // Writing a file without changing what it is. Where the folder allows it
@@ -30,6 +31,11 @@ Facts factsOf(const QString &path);
 
 // On failure returns false and, when error is given, the reason.
 bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// Writes all of bytes at the file's position, however many writes it takes.
+// A short write says nothing of its cause; the next one fails with the
+// system's reason (a full disk, a file too large), left on the file.
+bool writeAll(QFileDevice &file, const QByteArray &bytes);
 
 } // namespace SaveFile
 

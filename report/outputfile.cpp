@@ -1,5 +1,7 @@
 #include "report/outputfile.h"
 
+#include "model/savefile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -11,26 +13,13 @@ bool fail(QString *error, const QString &reason) {
     return false;
 }
 
-// A short write says nothing of its cause; the next one fails with the
-// system's reason (a full disk, a file too large).
-bool writeAll(QFileDevice &file, const QByteArray &bytes) {
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return false;
-        written += count;
-    }
-    return true;
-}
-
 // A device or pipe cannot be replaced, only written to; replacing one would
 // even take /dev/full's place for a user allowed to write in /dev.
 bool writeDirectly(const QString &path, const QByteArray &bytes, QString *error) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(error, file.errorString());
-    if (!writeAll(file, bytes))
+    if (!SaveFile::writeAll(file, bytes))
         return fail(error, file.errorString());
     return true;
 }
@@ -46,7 +35,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, file.errorString());
-    if (!writeAll(file, bytes)) {
+    if (!SaveFile::writeAll(file, bytes)) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return fail(error, reason);
