@@ -1,7 +1,5 @@
 # The vehicle drawing, its bitmaps, the window's two views and tarveo-sheet.
-tarveo_test(NAME tst_vehicledrawing SOURCES drawing/tst_vehicledrawing.cpp LIBS tarveo_drawing)
-
-tarveo_test(NAME tst_drawingbitmaps SOURCES drawing/tst_drawingbitmaps.cpp
+tarveo_test(NAME tst_vehicledrawing SOURCES drawing/tst_vehicledrawing.cpp
     ${PROJECT_SOURCE_DIR}/tools/artwork/vehicleart.cpp LIBS tarveo_drawing)
 
 tarveo_test(NAME tst_sheet SOURCES drawing/tst_sheet.cpp LIBS tarveo_report)

@@ -47,7 +47,6 @@ private slots:
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QByteArray>("format"); // as found in the written bytes
         QTest::newRow("jpg") << "jpg" << QByteArray("jpeg");
-        QTest::newRow("bmp") << "bmp" << QByteArray("bmp");
         QTest::newRow("upper-case PNG") << "PNG" << QByteArray("png");
     }
 
@@ -169,8 +168,6 @@ private slots:
             << QStringList{"--units", "st", shortConf, pdf} << 2 << "--units takes";
         QTest::newRow("svg") << QStringList{shortConf, dir.filePath("out.svg")} << 2
                              << "OUT must end in .pdf for a report or in a picture format";
-        QTest::newRow("no suffix")
-            << QStringList{shortConf, dir.filePath("out")} << 2 << ".jpeg, .jpg";
         QTest::newRow("page size of a picture")
             << QStringList{"--page", "letter", shortConf, png} << 2 << "--page is for a PDF report";
     }

@@ -25,8 +25,7 @@ inline Subclass twoAxles(const QString &changes = {}, const QString &number = "1
                              changes));
 }
 
-// Files in a temporary folder, each under a name of its own: the INI reader
-// caches files by name.
+// Files in a temporary folder, each under a name of its own.
 class TestFiles {
 public:
     QString path(const QString &name) const { return dir.filePath(name); }

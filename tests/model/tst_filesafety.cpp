@@ -2,7 +2,6 @@
 // hostile files refused, saving that keeps the file what it was.
 #include "model/initext.h"
 #include "model/savefile.h"
-#include "model/weightentries.h"
 #include "modeltestsupport.h"
 
 #include <QDir>
@@ -11,7 +10,6 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <csignal>
-#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -19,37 +17,11 @@
 
 namespace {
 
-using Match = WeightEntries::Match;
-
 QString randomText(QRandomGenerator &random, const QStringList &alphabet, int maxLength) {
     QString text;
     for (int i = random.bounded(1, maxLength + 1); i > 0; --i)
         text += alphabet.at(random.bounded(alphabet.size()));
     return text;
-}
-
-// Every match of a search that goes on where the last match ended.
-QStringList matches(const QString &text, const std::function<Match(int)> &next) {
-    QStringList found;
-    for (Match match = next(0); match.found(); match = next(match.end))
-        found << text.mid(match.start, match.end - match.start);
-    return found;
-}
-
-// The searches as the file format states them, for comparison.
-const QRegularExpression AxleWeight("(?:[^+]|^)(\\d+,\\d+\\.?\\d*)",
-                                    QRegularExpression::UseUnicodePropertiesOption);
-const QRegularExpression Combined("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*",
-                                  QRegularExpression::UseUnicodePropertiesOption);
-
-QStringList patternMatches(const QRegularExpression &expression, const QString &text) {
-    return matches(
-        text,
-        [&](int from) {
-            const QRegularExpressionMatch match = expression.match(text, from);
-            return match.hasMatch() ? Match{int(match.capturedStart()), int(match.capturedEnd())}
-                                    : Match{};
-        });
 }
 
 // Files may not grow past this in saveWithinLimit(): writes beyond fail with
@@ -86,20 +58,6 @@ class TestFileSafety : public QObject {
     Q_OBJECT
 
 private slots:
-    void weightSearchesFindWhatThePatternsFind() {
-        // Arabic-Indic and mathematical digits are digits to the patterns too.
-        const QStringList alphabet = QStringLiteral("12+,.;x \u0663").split("", Qt::SkipEmptyParts)
-                                     << QStringLiteral("\U0001D7CE");
-        QRandomGenerator random(7);
-        for (int round = 0; round < 20000; ++round) {
-            const QString text = randomText(random, alphabet, 24);
-            QCOMPARE(
-                matches(text, [&](int from) { return WeightEntries::nextAxleWeight(text, from); }),
-                patternMatches(AxleWeight, text));
-            QCOMPARE(WeightEntries::combinedEntries(text), patternMatches(Combined, text));
-        }
-    }
-
     void hostileWeightLinesReadAtOnce() {
         // Each line would keep a pattern engine busy for seconds; read
         // linearly, the whole file takes a moment. The longest line is read too.

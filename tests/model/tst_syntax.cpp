@@ -3,9 +3,11 @@
 // small alphabets of the characters that matter.
 #include "model/numbers.h"
 #include "model/syntax.h"
+#include "model/weightentries.h"
 
 #include <QtTest>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -58,6 +60,26 @@ quint8 patternAxleCount(const QString &text) {
     return sum;
 }
 
+using Match = WeightEntries::Match;
+
+// Every match of a search that goes on where the last match ended.
+QStringList matches(const QString &text, const std::function<Match(int)> &next) {
+    QStringList found;
+    for (Match match = next(0); match.found(); match = next(match.end))
+        found << text.mid(match.start, match.end - match.start);
+    return found;
+}
+
+QStringList patternMatches(const char *pattern, const QString &text) {
+    const QRegularExpression expression(QLatin1String(pattern),
+                                        QRegularExpression::UseUnicodePropertiesOption);
+    return matches(text, [&](int from) {
+        const QRegularExpressionMatch match = expression.match(text, from);
+        return match.hasMatch() ? Match{int(match.capturedStart()), int(match.capturedEnd())}
+                                : Match{};
+    });
+}
+
 } // namespace
 
 class TestSyntax : public QObject {
@@ -93,6 +115,20 @@ private slots:
                 QVERIFY2(syntax.matches(text) == syntax.pattern.match(text).hasMatch(),
                          qPrintable(syntax.pattern.pattern() + " on " + text));
             QVERIFY2(Syntax::axleCount(text) == patternAxleCount(text), qPrintable(text));
+        }
+    }
+
+    // The searches of a weight list find what the file format's patterns find.
+    void weightSearchesAgreeWithThePatterns() {
+        QRandomGenerator random(7);
+        const QStringList letters = alphabet("12+,.;x ");
+        for (int round = 0; round < 20000; ++round) {
+            const QString text = randomText(random, letters, 24);
+            QCOMPARE(
+                matches(text, [&](int from) { return WeightEntries::nextAxleWeight(text, from); }),
+                patternMatches("(?:[^+]|^)(\\d+,\\d+\\.?\\d*)", text));
+            QCOMPARE(WeightEntries::combinedEntries(text),
+                     patternMatches("(?:\\d+\\+)+\\d+,\\d+\\.?\\d*", text));
         }
     }
 

@@ -162,11 +162,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         const QString f = testData("check/valid.conf");
         QTest::newRow("check") << QStringList{f};
-        QTest::newRow("json") << QStringList{"--format", "json", f};
         QTest::newRow("print") << QStringList{"--print", f};
-        QTest::newRow("diff") << QStringList{"--diff", f, testData("check/badheader.conf")};
         QTest::newRow("help") << QStringList{"--help"};
-        QTest::newRow("version") << QStringList{"--version"};
     }
 
     void outputThatCannotBeWrittenFails() {

@@ -1,31 +1,39 @@
-// The subclass panel: picking the displayed subclass by list, number and
-// invalid list; typing in its fields; New, Delete and Copy.
+// Typing in the fields of the header and of the subclass shown: what reaches
+// the document (as Save would write it) and how each field is marked; the
+// subclass panel: picking the displayed subclass by list, number and invalid
+// list, New, Delete and Copy; the invalid list as the header's bounds change.
 #include "common/windowdriver.h"
 
 using namespace WindowDriver;
 
 namespace {
-const QString missing =
-    QStringLiteral("red: Subclass does not exist. Click on button \"New\" to create one");
-
-// Typed into the fields of subclass 3 of fleet.conf (two axles); "|" parts
-// are typed one after the other.
+// fleet.conf: header minimum 0.8 and maximum 12; subclass 3, shown first,
+// has two axles (distance 2.2 to 3.5), subclasses 4 and 9 five axles with
+// distances up to 9; all three valid. A name ending "in feet": feet are
+// shown; "|" parts are typed one after the other.
 const FieldCase fieldCases[] = {
+    {"unknown country", "Country", "XX", "country_code=XX", "red: Enter a two letter ISO code."},
+    {"group distance in feet", "GroupMaxDist", "100", "group_max_distance__m=30.48", "lime"},
+    {"zero spacing", "MinAxleSpacing", "0", "min_2axle_truck_spacing__m=", QString()},
+    {"weight in tonnes", "MinAvgAxleWeight", "2", "min_avg_axle_weight__kN=19.6133", QString()},
+    // Subclasses 4 and 9 reach 9 m.
+    {"maximum below a subclass's", "MaxAxleDist", "5", "max_axle_distance__m=5",
+     "yellow: Value is lower than some subclasses."},
+    {"maximum below the minimum", "MaxAxleDist", "0.5", "max_axle_distance__m=0.5",
+     "red: Value must be higher than min axle distance."},
     {"category cleared", "Category", "", "category=", "red"},
-    {"gross weight zero", "MaxGrossWeight", "0", "max_GVW__kN=0", "lime"},
     {"gross weight negative", "MaxGrossWeight", "-5", "max_GVW__kN=", "red"},
     {"configuration upper-cased", "ConfString", "c2", "axle_configuration=C2", "lime"},
-    {"configuration, other axle count", "ConfString", "H2S3", "axle_configuration=H2S3",
-     "red: " + tipAxleConf},
     {"append zero", "Append", "0", "append__m=0", QString()},
     {"total distance unreadable kept as typed", "TotalDistanceConstraint", "10", "adsl_0=10",
      "red: " + tip(Messages::TotalDistanceFormat)},
     {"total weight in tonnes", "TotalWeightConstraint", "5,3;40,7", "awsl_0=49.0332,3;392.266,7",
      "lime"},
-    {"target with other axles", "ReclassDownTo", "4", "reclassify_down_to_subclass=4",
-     "red: " + tip(Messages::ReclassifyTarget)},
     {"target emptied", "ReclassDownTo", "77|", "reclassify_down_to_subclass=", "lime"},
 };
+
+const QString missing =
+    QStringLiteral("red: Subclass does not exist. Click on button \"New\" to create one");
 
 // The panel in one line: the number field, the list with its current entry
 // starred, the invalid list with its label, and the button.
@@ -42,10 +50,49 @@ QString panel(Tarveo &window) {
 }
 } // namespace
 
-class TestSubclassPanel : public QObject {
+class TestFields : public QObject {
     Q_OBJECT
 
 private slots:
+    void typedFieldsStoreAndMark_data() { addCases(fieldCases); }
+
+    void typedFieldsStoreAndMark() {
+        const FieldCase &c = fetchCase(fieldCases);
+        Tarveo window;
+        QVERIFY(openShown(window, "editing/fleet.conf"));
+        if (QByteArray(c.name).endsWith("in feet"))
+            TarveoTestAccess::receiveUnits(window, Tons, Feet, 9.80665f);
+        const QString field = QStringLiteral("lineEdit") + c.field;
+        const QString before = marking(window, field);
+        for (const QString &typed : QString(c.typed).split('|'))
+            retype(window, field, typed);
+
+        const QString key = QString(c.line).section('=', 0, 0) + '=';
+        const bool inHeader =
+            widget<QWidget>(window, "groupBoxHeader")->isAncestorOf(widget(window, field));
+        const QStringList lines =
+            inHeader ? document(window).to_string().section("\n\n", 0, 0).split('\n')
+                     : sectionLines(window, 3);
+        QCOMPARE(lines.filter(QRegularExpression('^' + key)),
+                 key == c.line ? QStringList() : QStringList{c.line});
+        QCOMPARE(marking(window, field), c.marking.isNull() ? before : c.marking);
+    }
+
+    // The header's bounds judge every subclass: the invalid list follows.
+    void boundChangesRejudgeTheInvalidList() {
+        Tarveo window;
+        QVERIFY(openShown(window, "editing/fleet.conf"));
+        // Subclass 3, shown, lies within 2.2 to 3.5 m.
+        retype(window, "lineEditMaxAxleDist", "3.5");
+        QCOMPARE(invalidEntries(window), (QStringList{"subclass_4", "subclass_9"}));
+        retype(window, "lineEditMinAxleDist", "2.5");
+        QCOMPARE(invalidEntries(window), (QStringList{"subclass_3", "subclass_4", "subclass_9"}));
+        QCOMPARE(marking(window, "MinAxleDist1"), "red: " + tipMinDistRange);
+        retype(window, "lineEditMinAxleDist", "0.8");
+        retype(window, "lineEditMaxAxleDist", "12");
+        QVERIFY(invalidEntries(window).isEmpty() && !isShown(window, "comboBoxInvalid"));
+    }
+
     // fleet.conf: valid subclasses 3 (2 axles), 4 and 9 (5 axles each).
     void listAndTypedNumberSelect() {
         Tarveo window;
@@ -116,22 +163,6 @@ private slots:
         QCOMPARE(marking(window, "lineEditSubclass"), missing);
     }
 
-    void namedFieldsStoreAndMark_data() { addCases(fieldCases); }
-
-    void namedFieldsStoreAndMark() {
-        const FieldCase &c = fetchCase(fieldCases);
-        Tarveo window;
-        QVERIFY(openShown(window, "editing/fleet.conf"));
-        const QString field = QStringLiteral("lineEdit") + c.field;
-        const QString before = marking(window, field);
-        for (const QString &typed : QString(c.typed).split(QLatin1Char('|')))
-            retype(window, field, typed);
-
-        const QString key = QString(c.line).section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
-        QCOMPARE(sectionLines(window, 3, key), key == c.line ? QStringList() : QStringList{c.line});
-        QCOMPARE(marking(window, field), c.marking.isNull() ? before : c.marking);
-    }
-
     // A copy goes to a free number only, and into the invalid list when its
     // source is there.
     void copyNeedsAFreeNumberAndFollowsTheSource() {
@@ -175,5 +206,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSubclassPanel)
-#include "tst_editing_subclasses.moc"
+QTEST_MAIN(TestFields)
+#include "tst_editing_fields.moc"
