@@ -21,19 +21,9 @@ const QString tipAxleConf = tip(Messages::AxleConfiguration);
 const QString tipMaxDistRange = tip(Messages::MaxDistanceRange);
 const QString tipMinDistRange = tip(Messages::MinDistanceRange);
 const QString tipTyreRange = tip(Messages::TyreRange);
-const QString tipCombined = tip(Messages::CombinedWeight);
-const QString tipTotalWeight = tip(Messages::TotalWeightFormat);
-const QString tipDistanceConstraint = tip(Messages::DistanceConstraintFormat);
 
 inline QString dataPath(const QString &name) {
     return testData(QStringLiteral("editing/") + name);
-}
-
-inline QStringList fileLines(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
 }
 
 template <typename T = QLineEdit> T *widget(Tarveo &window, const QString &name) {

@@ -121,8 +121,6 @@ private slots:
                  "2 | *subclass_2 subclass_5 | Invalid subclasses: subclass_5 | Delete");
         // What the list emits when the user picks its first entry.
         emit widget<QComboBox>(window, "comboBoxInvalid")->activated(0);
-        QCOMPARE(seen(window, {"lineEditSubclass", "lineEditMaxGrossWeight"}),
-                 (QStringList{"5 lime", "red"}));
         retype(window, "lineEditMaxGrossWeight", "4");
         QCOMPARE(panel(window),
                  "5 | subclass_2 *subclass_5 | Subclasses are valid. (hidden) | Delete");
@@ -146,9 +144,6 @@ private slots:
         QCOMPARE(panel(window), "7 | subclass_2 subclass_5 *subclass_7 | Invalid subclasses: "
                                 "subclass_5 subclass_7 | Delete");
         QCOMPARE(sectionLines(window, 7, "category"), QStringList());
-        QCOMPARE(
-            seen(window, {"lineEditSubclass", "TyreType1", "MaxAxleWeightEdit1", "MaxAxleDist1"}),
-            (QStringList{"7 lime", "red: " + tipTyreRange, "red", "hidden"}));
         QVERIFY(ticked(window).isEmpty());
 
         for (const char *number : {"7", "5"}) {

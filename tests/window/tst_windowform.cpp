@@ -38,17 +38,6 @@ private slots:
         QCOMPARE(w.document().get_min_avg_axle_weight(), QStringLiteral("343.233"));
     }
 
-    void onlyTypedTextWritesTheDocument() {
-        Tarveo w;
-        w.show();
-        auto *version = widget(w, "lineEditVersion");
-        version->setText(QStringLiteral("set by the program"));
-        QCOMPARE(w.document().get_classification_version(), QString());
-        version->clear();
-        QTest::keyClicks(version, QStringLiteral("2024-01 A"));
-        QCOMPARE(w.document().get_classification_version(), QStringLiteral("2024-01 A"));
-    }
-
     void shortcutsAct_data() {
         QTest::addColumn<QString>("keys"); // pressed in the named field
         QTest::addColumn<int>("from");     // the subclass shown

@@ -57,8 +57,6 @@ private slots:
                  QStringLiteral("0|98.07|10.00|20.00|100.00|1.00|1.00|2.00|196.13|19.61|294.20|"
                                 "20.00|5.00|49.03|196.133|30|15|10.0,30.0|98.1,3;196.1,7|"
                                 "Max. GVW (kN):|Combined axle distance constraints (ft):"));
-        // Re-displayed, a header field is marked valid.
-        QCOMPARE(marking(w, "lineEditGroupMaxDist"), QStringLiteral("lime"));
         QCOMPARE(w.document().to_string(), before);
     }
 
@@ -154,8 +152,6 @@ private slots:
                  QStringLiteral("1 9.810000 -> 9.81|3.05|Min. avg. axle weight (t):"));
         QCOMPARE(choose("actionConfiguration", {"radioButtonKN", "radioButtonFeet"}, Box::Ok),
                  QStringLiteral("0  -> 0|10.00|Min. avg. axle weight (kN):"));
-        QCOMPARE(choose("buttonGConstant", {}, Box::Ok),
-                 QStringLiteral("0  -> 0|10.00|Min. avg. axle weight (kN):"));
         // Opened with kilonewtons, tonnes offer the default g.
         QCOMPARE(choose("buttonGConstant", {"radioButtonTons"}, Box::Ok),
                  QStringLiteral("1 9.806650 -> 9.80665|10.00|Min. avg. axle weight (t):"));
@@ -172,7 +168,6 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("98.0665 kN in tonnes") << "98.0665" << 9.80665f << "10.00";
         QTest::newRow("rounds to zero") << "0.04" << 10.0f << "0.00";
-        QTest::newRow("empty") << "" << 1.0f << "";
         QTest::newRow("negative") << "-4" << 1.0f << "";
     }
 
@@ -198,8 +193,6 @@ private slots:
                               << "" << false;
         QTest::newRow("negative") << "-3" << 1.0f << ""
                                   << "" << false;
-        QTest::newRow("empty") << "" << 1.0f << ""
-                               << "" << false;
         // No inf in the document.
         QTest::newRow("too large") << "3e38" << 9.80665f << ""
                                    << "" << true;
