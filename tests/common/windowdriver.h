@@ -17,10 +17,8 @@ namespace WindowDriver {
 inline QString tip(const char *message) {
     return Messages::text(message);
 }
-const QString tipAxleConf = tip(Messages::AxleConfiguration);
 const QString tipMaxDistRange = tip(Messages::MaxDistanceRange);
 const QString tipMinDistRange = tip(Messages::MinDistanceRange);
-const QString tipTyreRange = tip(Messages::TyreRange);
 
 inline QString dataPath(const QString &name) {
     return testData(QStringLiteral("editing/") + name);
@@ -111,17 +109,6 @@ inline QString marking(Tarveo &window, const QString &name) {
 
 inline bool isShown(Tarveo &window, const QString &name) {
     return widget<QWidget>(window, name)->isVisible();
-}
-
-// Fields as the user sees them: "hidden", or the text and the marking
-// ("9.00 lime"; "red: <tip>" when empty).
-inline QStringList seen(Tarveo &window, const QStringList &names) {
-    QStringList found;
-    for (const QString &name : names)
-        found << (isShown(window, name)
-                      ? (text(window, name) + ' ' + marking(window, name)).trimmed()
-                      : QStringLiteral("hidden"));
-    return found;
 }
 
 // The texts of the named fields, labels or buttons, joined by "|".

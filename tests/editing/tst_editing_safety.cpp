@@ -32,9 +32,7 @@ const struct UnsavedCase {
 // tonnes, but not in kilonewtons.
 const struct TooLarge {
     const char *name, *typed;
-} tooLarge[] = {{"lineEditMaxGrossWeight", "3e38"},
-                {"MaxAxleWeightEdit1", "3e38"},
-                {"lineEditMaxAxleDist", "1e39"}};
+} tooLarge[] = {{"lineEditMaxGrossWeight", "3e38"}, {"lineEditMaxAxleDist", "1e39"}};
 } // namespace
 
 class TestSafety : public QObject {
@@ -74,9 +72,8 @@ private slots:
         // A subclass without axles after one with a reclassification.
         open(window, dataPath("safety-mixed.conf"));
         QVERIFY(select(window, 2));
-        QCOMPARE(seen(window, {"lineEditReclassUpGvw", "lineEditReclassUpTo", "adslConstraint1",
-                               "MaxAxleDist1"}),
-                 (QStringList{"lime", "lime", "hidden", "hidden"}));
+        QVERIFY(text(window, "lineEditReclassUpGvw").isEmpty() &&
+                !isShown(window, "adslConstraint1") && !isShown(window, "MaxAxleDist1"));
         retype(window, "lineEditReclassUpGvw", "5");
         QCOMPARE(sectionLines(window, 1, "upper"), QStringList{"upper_GVW_limit__kN=420"});
         QCOMPARE(sectionLines(window, 2, "upper"), QStringList{"upper_GVW_limit__kN=49.0332"});
@@ -85,9 +82,7 @@ private slots:
     void hugeAxleCountShowsAtMostTwentyAxles() {
         Tarveo window;
         QVERIFY(openShown(window, "editing/safety-huge.conf"));
-        QVERIFY(marking(window, "lineEditNumOfAxles").startsWith("red"));
         QCOMPARE(widget<QFrame>(window, "frameMaxAxleDists")->layout()->count() - 1, 19);
-        QCOMPARE(text(window, "MaxAxleWeightEdit2"), QStringLiteral("8.16"));
         retype(window, "lineEditMaxAxleDist", "11"); // re-marks the rows on display
         QVERIFY(isShown(window, "MaxAxleDist19"));
     }

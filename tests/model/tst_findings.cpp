@@ -104,22 +104,6 @@ private slots:
         QCOMPARE(Findings::firstReason(header, truck(changes)), reason);
     }
 
-    void findingsAndFieldKeys() {
-        Subclass record = truck("tyre_type=1,2,9");
-        record.set_constraint_at_index("1,150", -1, ConstraintType::Default);
-        const QVector<Finding> findings =
-            Findings::ofSubclass(bounds(HeaderMin, HeaderMax), record);
-        QCOMPARE(findings.size(), 2);
-        QCOMPARE(QStringLiteral("%1 %2 %3, %4")
-                     .arg(findings[0].field, findings[0].value)
-                     .arg(findings[0].index)
-                     .arg(findings[1].field),
-                 QStringLiteral("tyre_type 9 3, max_axle_weight__kN"));
-        QVERIFY(findings[0].place == FieldPlace::Axle && findings[1].place == FieldPlace::Row);
-        QCOMPARE(Findings::describe(findings[1]),
-                 "subclass 11: combined axle weight constraint 1: " + m(Messages::CombinedWeight));
-    }
-
     // Whatever a record holds, the findings, made of the per-field checks
     // the editor marks fields with, are errors, and there are some exactly
     // when the judgement (which re-judges by comparing numbers) finds the

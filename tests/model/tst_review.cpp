@@ -128,8 +128,6 @@ private slots:
             {"header classification_version 2.10 -> 2.1 changed",
              "header max_axle_distance__m 12.0 ->  removed",
              "header min_axle_distance__m  -> 0.8 added"});
-        row("subclasses added and removed", "[subclass_3]>[subclass_30]",
-            {"subclass 3  ->  removed", "subclass 30  ->  added"});
         row("plain values and per-axle entries",
             "Truck 07>Truck 7|max_GVW__kN=400>max_GVW__kN=410|1,2,3,3,3>1,2,2,3,3|"
             "2,115>2,11.5|4.5,9>4.5,8|3,5,1.2,1.2>3,5,1.2,",

@@ -62,6 +62,11 @@ private slots:
             {"axle", 1},           {"value", ""},   {"message", "Valid types are between 1 and 4"},
             {"severity", "error"}};
         QVERIFY2(findings.contains(tyre), qPrintable(r.out));
+        // A constraint is named by its row, a distance by its gap.
+        const QJsonArray trucks =
+            run({"--format", "json", testData("rows/trucks.conf")}).json()["findings"].toArray();
+        QCOMPARE(trucks[1].toObject()["row"], QJsonValue(2));
+        QCOMPARE(trucks[2].toObject()["gap"], QJsonValue(1));
     }
 
     void earlyStopFailsEvenWhenTheRestIsValid() {
@@ -71,7 +76,6 @@ private slots:
             "1: " + path +
             ": reading stopped at line 19, the rest of the file was not read: ; retired\n"));
         QVERIFY(r.err.isEmpty());
-        QVERIFY(run({"--log", path}).err.contains("Read a line without equals: ; retired"));
         // Printed, the partial text is what Save would write; the status says it is partial.
         r = run({"--print", path});
         QCOMPARE(r.result(), "1: " + Conf(path, nullptr).to_string());
@@ -84,7 +88,6 @@ private slots:
         const Run r = run({path});
         QVERIFY(r.result().startsWith("0: ") &&
                 r.out.contains(path + ": warning: duplicate subclasses: 11 = 14\n"));
-        QCOMPARE(run({"--strict", path}).status, Failed);
     }
 
     void whatTheReaderKeptIsNoted() {
@@ -125,7 +128,6 @@ private slots:
         // The other files are still checked.
         QCOMPARE(run({valid, missing}).result(),
                  "2: " + valid + ": ok\n" + missing + ": cannot be read: there is no such file\n");
-        QVERIFY(run({"/dev/zero"}).out.contains(": cannot be read: it is not a regular file\n"));
         QCOMPARE(run({"--print", missing}).result(), QStringLiteral("2: "));
     }
 
