@@ -32,10 +32,6 @@ struct TarveoTestAccess {
     static void redrawVehicle(Tarveo &w, const Subclass &subclass) {
         w.findChild<VehicleViews *>(QStringLiteral("vehicleViews"))->draw(subclass);
     }
-    // The row edits ever made in a constraint frame, shown or hidden.
-    static int rowEdits(Tarveo &w, const QString &frame) {
-        return w.findChild<QFrame *>(frame)->findChildren<QLineEdit *>().size();
-    }
 };
 
 #endif

@@ -306,7 +306,6 @@ private slots:
         }
         action(window, "actionRedo")->trigger();
         QCOMPARE(document(window).to_string(), changed);
-        QCOMPARE(action(window, "actionRedo")->isEnabled(), false);
     }
 
     // Typing back what a field showed stores the document's own value, not
@@ -379,13 +378,13 @@ private slots:
     void unitsAreRememberedForTheNextStart() {
         {
             Tarveo window;
-            TarveoTestAccess::receiveUnits(window, Pounds, Feet, 0);
+            TarveoTestAccess::receiveUnits(window, Kilonewtons, Inches, 0);
         }
         Tarveo fresh; // as made by a test: tonnes and metres
         QCOMPARE(TarveoTestAccess::units(fresh).weightUnit(), uchar(Tons));
         fresh.restoreSettings();
-        QCOMPARE(TarveoTestAccess::units(fresh).weightUnit(), uchar(Pounds));
-        QCOMPARE(TarveoTestAccess::units(fresh).lengthUnit(), uchar(Feet));
+        QCOMPARE(TarveoTestAccess::units(fresh).weightUnit(), uchar(Kilonewtons));
+        QCOMPARE(TarveoTestAccess::units(fresh).lengthUnit(), uchar(Inches));
     }
 
     void aDroppedFileOpens() {

@@ -186,7 +186,8 @@ private slots:
         QCOMPARE(add(window, {1, 3}), QString());
         QCOMPARE(sectionLines(window, 9, "max_axle_w"),
                  QStringList{"max_axle_weight__kN=1,70;2,100;3,100;2+3,176.52;1+2+3,176.52;1+3,"});
-        QCOMPARE(TarveoTestAccess::rowEdits(window, "frameCombinedWeightConstraints"), 3);
+        auto *weightRows = widget<QFrame>(window, "frameCombinedWeightConstraints");
+        QCOMPARE(weightRows->findChildren<QLineEdit *>().size(), 3);
 
         // Bad bounds are refused with the ticks kept; corrected, the same
         // ticks add the constraint, stored in the document's units.
@@ -204,7 +205,7 @@ private slots:
         QCOMPARE(sectionLines(window, 11, "a[dw]sl"),
                  (QStringList{"adsl_1=1+2:3.5,4", "awsl_1=1+2:980.665,5;1765.2,6"}));
         // subclass_4 made three rows; they are all still there, two hidden.
-        QCOMPARE(TarveoTestAccess::rowEdits(window, "frameAdsl"), 3);
+        QCOMPARE(widget<QFrame>(window, "frameAdsl")->findChildren<QLineEdit *>().size(), 3);
     }
 
     void editingARowStoresItOrDeletesIt() {

@@ -37,8 +37,6 @@ QString m(const char *message) {
     return Messages::text(message);
 }
 
-void discardLog(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 } // namespace
 
 class TestFindings : public QObject {

@@ -78,6 +78,10 @@ private slots:
         QCOMPARE(gState(w), QStringLiteral("|9.80665|9.80665"));
         Access::receiveUnits(w, Tons, Meters, 9.81f);
         QCOMPARE(gState(w), QStringLiteral("9.81|9.81|9.81"));
+        // Undone, the document's g takes its factor back.
+        Access::document(w).undoStack()->undo();
+        QCOMPARE(gState(w), QStringLiteral("|9.80665|9.80665"));
+        Access::document(w).undoStack()->redo();
         // Back to the default: the factor follows, the document keeps its g.
         Access::receiveUnits(w, Tons, Meters, 9.80665f);
         QCOMPARE(gState(w), QStringLiteral("9.81|9.80665|9.80665"));
