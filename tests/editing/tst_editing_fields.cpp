@@ -13,6 +13,7 @@ namespace {
 // shown; "|" parts are typed one after the other.
 const FieldCase fieldCases[] = {
     {"unknown country", "Country", "XX", "country_code=XX", "red: Enter a two letter ISO code."},
+    {"group distance cleared", "GroupMaxDist", "", "group_max_distance__m=", "red"},
     {"group distance in feet", "GroupMaxDist", "100", "group_max_distance__m=30.48", "lime"},
     {"zero spacing", "MinAxleSpacing", "0", "min_2axle_truck_spacing__m=", QString()},
     // Subclasses 4 and 9 reach 9 m.

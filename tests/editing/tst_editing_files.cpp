@@ -54,9 +54,9 @@ const struct Refusal {
      "it is not a regular file.\nNothing was changed."},
     // A subclass line is split at "=": written out, this value would end the
     // reading of the file at its line.
-    {"save refused: a value the file cannot carry", "files-cars.conf",
-     "lineEditTotalDistanceConstraint:1=2", "actionSave", "",
-     cannotSave + "Subclass 3, \"Total distance constraint (m)\","},
+    {"save refused: a value the file cannot carry", "files-cars.conf", "adslConstraint1:1+2:2=5,3",
+     "actionSave", "",
+     cannotSave + "Subclass 3, \"Combined axle distance constraints (m)\" row 1,"},
 };
 
 // The text of a PDF, in one line.

@@ -77,7 +77,6 @@ private slots:
         Tarveo window;
         QVERIFY(openShown(window, "rows/trucks.conf"));
         // subclass_4 is shown first: five axles in metres and tonnes.
-        QVERIFY(rowsAre(window, 1, 4, true));
         QCOMPARE(sums(window), (QStringList{"16.5", "10.4", "46.3971"}));
 
         // A tick does not survive the change of subclass.
@@ -91,6 +90,7 @@ private slots:
         QVERIFY(select(window, 11));
         TarveoTestAccess::receiveUnits(window, Tons, Feet, 9.80665f);
         QVERIFY(retypeAll(window, {"MaxAxleDist1=5", "MaxAxleWeightEdit1=10", "TyreType2=5"}));
+        QCOMPARE(texts(window, {"MaxAxleDist1", "MaxAxleWeightEdit1"}), "5|10"); // as typed
         QCOMPARE(sums(window), (QStringList{"5", "7.21785", "12.0394"}));
         QVERIFY(retype(window, "MinAxleDist1", "4") && retype(window, "TyreType2", "3"));
         QCOMPARE(sums(window).at(1), QStringLiteral("4"));
@@ -186,6 +186,8 @@ private slots:
         QCOMPARE(add(window, {1, 3}), QString());
         QCOMPARE(sectionLines(window, 9, "max_axle_w"),
                  QStringList{"max_axle_weight__kN=1,70;2,100;3,100;2+3,176.52;1+2+3,176.52;1+3,"});
+        // The rows Add made are named by the count.
+        QVERIFY(window.findChild<QLineEdit *>("Constraint3"));
         auto *weightRows = widget<QFrame>(window, "frameCombinedWeightConstraints");
         QCOMPARE(weightRows->findChildren<QLineEdit *>().size(), 3);
 
@@ -235,6 +237,8 @@ private slots:
         // An emptied row deletes its constraint; the rows below move up, and
         // the last goes by itself.
         QVERIFY(retype(window, "adslConstraint3", "2+3:5"));
+        QCOMPARE(marking(window, "adslConstraint3"),
+                 "red: " + tip(Messages::DistanceConstraintFormat));
         QVERIFY(retype(window, "adslConstraint2", ""));
         QCOMPARE(sectionLines(window, 4, "adsl_[1-9]"),
                  (QStringList{"adsl_1=3+4:3.048,6.096", "adsl_2=2+3:5"}));

@@ -14,7 +14,6 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Slovenian));
         Tarveo w;
         QLocale::setDefault(previous);
-        w.show();
         const auto takes = [&w](const QString &name, QString text) {
             const QValidator *validator = widget(w, name)->validator();
             int position = text.size();
@@ -32,10 +31,6 @@ private slots:
         // Free text: constraints are lists with commas.
         for (const char *name : {"lineEditAddLowerConstraint", "lineEditTotalWeightConstraint"})
             QVERIFY2(takes(name, "3,5;1.000 x"), name);
-
-        // As typed, the comma never reaches the field: 35 t at the default g.
-        QTest::keyClicks(widget(w, "lineEditMinAvgAxleWeight"), QStringLiteral("3,5"));
-        QCOMPARE(w.document().get_min_avg_axle_weight(), QStringLiteral("343.233"));
     }
 
     void shortcutsAct_data() {
