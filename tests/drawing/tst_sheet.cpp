@@ -32,32 +32,17 @@ private:
     QTemporaryDir dir;
 
 private slots:
-    // A row for each subclass; a 30 m vehicle widens both views.
+    // A row for each subclass; a 30 m vehicle widens both views. Any format
+    // Qt can write will do; PNG is one of many.
     void picturesGrowWithTheirContent() {
-        const QString three = dir.filePath("short.png"), one = dir.filePath("long.png");
+        const QString three = dir.filePath("short.PNG"), one = dir.filePath("long.jpg");
         const Run sheetRun = run({dataFile("short.conf"), three});
         QVERIFY2(sheetRun.status == 0, qPrintable(sheetRun.err));
         QCOMPARE(run({dataFile("long.conf"), one}).status, 0);
         const QImage rows(three), wide(one);
         QVERIFY(!rows.isNull() && rows.height() > wide.height() && wide.width() > rows.width());
-    }
-
-    // The suffix names the format, whatever Qt can write; PNG is one of many.
-    void pictureFormats_data() {
-        QTest::addColumn<QString>("suffix");
-        QTest::addColumn<QByteArray>("format"); // as found in the written bytes
-        QTest::newRow("jpg") << "jpg" << QByteArray("jpeg");
-        QTest::newRow("upper-case PNG") << "PNG" << QByteArray("png");
-    }
-
-    void pictureFormats() {
-        QFETCH(QString, suffix);
-        QFETCH(QByteArray, format);
-        const QString picture = dir.filePath("sheet." + suffix);
-        QCOMPARE(run({dataFile("short.conf"), picture}).status, 0);
-        QFile file(picture);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QImageReader::imageFormat(&file), format);
+        // The suffix, in any case, names the format.
+        QCOMPARE(QImageReader::imageFormat(three) + QImageReader::imageFormat(one), "pngjpeg");
     }
 
     void report_data() {

@@ -101,6 +101,20 @@ private slots:
         QVERIFY(!marking(window, field).startsWith("red"));
     }
 
+    // A save that is not made, here over a file read in part, keeps the
+    // window open with its edits.
+    void closingWithASaveNotMadeKeepsTheWindow() {
+        ModalScript script({"OK", "Save", ""});
+        Tarveo window;
+        QVERIFY(openShown(window, "editing/stopped.conf"));
+        QVERIFY(select(window, 2));
+        click(window, "buttonSubclass"); // cut short by the stop, it would keep Save from going on
+        window.close();
+        QCOMPARE(script.boxTitles(), (QStringList{"Configuration read only in part",
+                                                  "Unsaved changes", "Save over the file"}));
+        QVERIFY(window.isVisible());
+    }
+
     void unsavedChangesAreAskedAbout_data() { addCases(unsavedCases); }
 
     void unsavedChangesAreAskedAbout() {

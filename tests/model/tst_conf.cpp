@@ -242,6 +242,8 @@ private slots:
         // Well-formed bytes, but a UTF-16 surrogate: no UTF-8 text.
         QTest::newRow("Latin-1 like a surrogate")
             << QByteArray("M\xED\xA0\x80ller") << "M\u00ED\u00A0\u0080ller" << FileEncoding::Latin1;
+        QTest::newRow("Latin-1 with a broken sequence")
+            << QByteArray("M\xC3ller") << "M\u00C3ller" << FileEncoding::Latin1;
         QTest::newRow("Latin-1 with a NUL byte")
             << QByteArray("M\xFC\0ller", 7) << QString("M\u00FC") + QChar() + "ller"
             << FileEncoding::Latin1;
