@@ -138,7 +138,6 @@ private slots:
         QTest::newRow("unwritable report")
             << QStringList{shortConf, "/nonexistent-folder/report.pdf"} << 2
             << "tarveo-sheet: cannot write /nonexistent-folder/report.pdf";
-        QTest::newRow("no arguments") << QStringList{} << 2 << "give FILE and OUT";
         QTest::newRow("unknown unit")
             << QStringList{"--units", "st", shortConf, pdf} << 2 << "--units takes";
         QTest::newRow("svg") << QStringList{shortConf, dir.filePath("out.svg")} << 2

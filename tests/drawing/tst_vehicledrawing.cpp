@@ -40,7 +40,8 @@ private slots:
 
         // At the minimum, 3.2 m: the second wheel at 8 + 67.2, recorded as
         // 75 (right edge 96); chassis and body start at the cab's back.
-        row("H2 at minimum", "H2", "2", "3.2", "6", 0,
+        // A spare distance past the axles is not drawn.
+        row("H2 at minimum", "H2", "2", "3.2,9", "6,9", 0,
             "TruckWheel1 8,45; TruckWheel1 75.2,45; TruckHead1 0,12; black 37,45 59x12; "
             "black 37,5 60x40; TruckWheel1 8,45; TruckWheel1 75.2,45");
         // Chassis to the last wheel, gaps in front of the trailer body and

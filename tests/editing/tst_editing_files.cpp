@@ -392,6 +392,10 @@ private slots:
         window.show();
         QMimeData data;
         const QString path = testData("editing/fleet.conf");
+        data.setUrls({QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)});
+        QDragEnterEvent two(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &two);
+        QVERIFY(!two.isAccepted()); // one file at a time
         data.setUrls({QUrl::fromLocalFile(path)});
         // The drop goes where the drag was let in.
         QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

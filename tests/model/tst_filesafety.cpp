@@ -85,9 +85,9 @@ private slots:
                                 << "it is UTF-16 text, which a classification cannot be; save it "
                                    "as UTF-8 first";
         QTest::newRow("long line")
-            << files.write("[classes]\nnote=x\n[subclass_1]\nalias=" + QByteArray(65536 - 5, '7') +
-                           "\n")
-            << "line 4 is longer than 65536 bytes";
+            << files.write(
+                   "\n[classes]\nnote=x\n[subclass_1]\nalias=" + QByteArray(65536 - 5, '7') + "\n")
+            << "line 5 is longer than 65536 bytes"; // after a blank first line
     }
 
     void hostileFilesAreRefused() {
