@@ -31,10 +31,6 @@ constexpr uchar PayloadMask = 0x3F;
 
 namespace FileEncodings {
 
-QString name(FileEncoding encoding) {
-    return encoding == FileEncoding::Latin1 ? QStringLiteral("Latin-1") : QStringLiteral("UTF-8");
-}
-
 bool isUtf8(const QByteArray &bytes) {
     const auto *byte = reinterpret_cast<const uchar *>(bytes.constData());
     const int size = bytes.size();

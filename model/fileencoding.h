@@ -13,8 +13,6 @@ enum class FileEncoding { Utf8, Latin1 };
 
 namespace FileEncodings {
 
-QString name(FileEncoding encoding);
-
 // Whether the bytes are well-formed UTF-8 throughout: no stray or missing
 // continuation byte, no overlong form, no surrogate, nothing past U+10FFFF.
 bool isUtf8(const QByteArray &bytes);
