@@ -39,7 +39,6 @@ private slots:
                           &Conf::is_uncategorised_vehicle_category_valid, {"5", "six", "6", ""}),
                  (QStringList{"6", ""}));
         Conf conf;
-        QVERIFY(!conf.is_g_acceleration_constant_valid()); // absent
         conf.set_country_code("si");
         QCOMPARE(conf.get_country_code(), QStringLiteral("SI"));
     }
