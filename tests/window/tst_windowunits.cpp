@@ -92,6 +92,10 @@ private slots:
         Access::receiveUnits(w, Pounds, Meters, 9.81f);
         QCOMPARE(gState(w), QStringLiteral("|9.81|0.00444822"));
         QCOMPARE(open("9.81"), QStringLiteral("9.81|9.81|0.00444822"));
+        // An unknown unit leaves a factor as it was.
+        float factor = 1.5f;
+        QVERIFY(!Units::weightFactorFor(3, 9.81f, &factor) && !Units::lengthFactorFor(3, &factor));
+        QCOMPARE(factor, 1.5f);
     }
 
     void gThatIsNotPositiveIsKept_data() {
