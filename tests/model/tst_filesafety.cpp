@@ -135,10 +135,12 @@ private slots:
                  QStringList({"a/b", "a\\b", "größe\u00A0", "notiz\u2003"}));
         QCOMPARE(files.read(odd.to_bytes()).get_header(), odd.get_header());
         // As the toolkit reads them: "@@" is an escaped "@", in a list too; an
-        // escape that ends the value keeps its blank; geometry has no text.
+        // escape that ends the value keeps its blank; an octal escape ends at
+        // the first digit that is not octal; geometry has no text.
         const QMap<QString, QString> typed =
-            files.read("[classes]\nl=a,@@\nk=a\\x20\ns=@Size(1 2)\nt=@Size(1  2)\n").get_header();
-        QCOMPARE(QStringList(typed.values()).join('|'), QString("a |a,@||@Size(1  2)"));
+            files.read("[classes]\nl=a,@@\nk=a\\x20\no=\\18\ns=@Size(1 2)\nt=@Size(1  2)\n")
+                .get_header();
+        QCOMPARE(QStringList(typed.values()).join('|'), QString("a |a,@|\u00018||@Size(1  2)"));
         // What the encoding cannot hold is refused by name.
         const Conf lone = files.read("[classes]\nk%UD800=1\n");
         QCOMPARE(lone.find_unwritable().value.key, QString("k") + QChar(0xD800));
