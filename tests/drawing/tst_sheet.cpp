@@ -8,15 +8,9 @@
 namespace {
 
 // tarveo-sheet, or the program named, run as on a build server.
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
-Run run(const QStringList &arguments, const QString &program = QStringLiteral(TARVEO_SHEET)) {
-    const ProgramRun r = runProgram(program, arguments, Platform::Removed);
-    return {r.status, QString::fromUtf8(r.out), QString::fromLocal8Bit(r.err)};
+ProgramRun run(const QStringList &arguments,
+               const QString &program = QStringLiteral(TARVEO_SHEET)) {
+    return runProgram(program, arguments, Platform::Removed);
 }
 
 QString dataFile(const QString &name) {
@@ -36,8 +30,8 @@ private slots:
     // Qt can write will do; PNG is one of many.
     void picturesGrowWithTheirContent() {
         const QString three = dir.filePath("short.PNG"), one = dir.filePath("long.jpg");
-        const Run sheetRun = run({dataFile("short.conf"), three});
-        QVERIFY2(sheetRun.status == 0, qPrintable(sheetRun.err));
+        const ProgramRun sheetRun = run({dataFile("short.conf"), three});
+        QVERIFY2(sheetRun.status == 0, sheetRun.err.constData());
         QCOMPARE(run({dataFile("long.conf"), one}).status, 0);
         const QImage rows(three), wide(one);
         QVERIFY(!rows.isNull() && rows.height() > wide.height() && wide.width() > rows.width());
@@ -97,16 +91,16 @@ private slots:
         QFETCH(QString, titlePage);
         QFETCH(QString, inOrder);
         const QString pdf = dir.filePath("report.pdf");
-        const Run report = run(options << source << pdf);
+        const ProgramRun report = run(options << source << pdf);
         QCOMPARE(report.status, 0);
-        QCOMPARE(report.err, QString());
-        QVERIFY(run({pdf}, "pdfinfo").out.contains(pageSize));
+        QCOMPARE(report.err, QByteArray());
+        QVERIFY(run({pdf}, "pdfinfo").out.contains(pageSize.toLatin1()));
         const QString title = run({"-l", "1", pdf, "-"}, "pdftotext").out;
         const QString date = QFileInfo(source).lastModified().toString("yyyy-MM-dd HH:mm:ss");
         for (const QString &text : (titlePage + "|File date: " + date).split('|'))
             QVERIFY2(title.contains(text), qPrintable(text + "\n---\n" + title));
         QVERIFY(!title.contains("Subclass "));
-        const QString all = run({"-layout", pdf, "-"}, "pdftotext").out.simplified();
+        const QString all = QString(run({"-layout", pdf, "-"}, "pdftotext").out).simplified();
         int at = 0;
         for (const QString &text : inOrder.split('|')) {
             at = all.indexOf(text, at);
@@ -164,12 +158,12 @@ private slots:
         file.close();
         // Files of at most 8 KiB, and a write beyond that fails instead of
         // killing the program.
-        const Run full = run({"-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\"", TARVEO_SHEET,
-                              dataFile("sample.conf"), output},
-                             "bash");
+        const ProgramRun full = run({"-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\"",
+                                     TARVEO_SHEET, dataFile("sample.conf"), output},
+                                    "bash");
         QCOMPARE(full.status, 2);
-        QVERIFY2(full.err.contains("cannot write " + output + ": File too large"),
-                 qPrintable(full.err));
+        QVERIFY2(full.err.contains(("cannot write " + output + ": File too large").toUtf8()),
+                 full.err.constData());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
@@ -179,9 +173,9 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
-        const Run failed = run(arguments);
+        const ProgramRun failed = run(arguments);
         QCOMPARE(failed.status, exitCode);
-        QVERIFY2(failed.err.contains(message), qPrintable(failed.err));
+        QVERIFY2(failed.err.contains(message.toUtf8()), failed.err.constData());
         QVERIFY(!QFile::exists(dir.filePath("out.png")) && !QFile::exists(dir.filePath("out.pdf")));
     }
 };

@@ -186,7 +186,7 @@ private slots:
 
     void unknownIndexGivesNothing() {
         QVERIFY(vehicleBitmap(-1).isNull());
-        QVERIFY(vehicleBitmap(VehicleBitmapCount).isNull());
+        QVERIFY(!vehicleBitmapInfo(VehicleBitmapCount));
         QVERIFY(drawVehicleArt(VehicleBitmapCount).isNull());
     }
 };

@@ -1,5 +1,6 @@
 // The document: header values and checks, document-wide operations, and
 // reading a classification file and writing it back.
+#include "model/filelimits.h"
 #include "modeltestsupport.h"
 
 #include <QBuffer>
@@ -267,6 +268,13 @@ private slots:
         conf.get_subclass(1).set_alias("5 €");
         QCOMPARE(conf.find_unwritable().value.key,
                  encoding == FileEncoding::Latin1 ? QStringLiteral("alias") : QString());
+        // A header line is measured in the encoding's bytes, "é" one in
+        // Latin-1 and two in UTF-8, up to the longest line a file holds; it is
+        // looked at before the subclasses.
+        conf.set_classification_version(QString(FileLimits::MaxLineBytes - 25, 'v') + "é");
+        QVERIFY(!conf.find_unwritable().inHeader); // with "classification_version="
+        conf.set_classification_version("v" + conf.get_classification_version());
+        QCOMPARE(conf.find_unwritable().inHeader, encoding == FileEncoding::Utf8);
     }
 
     void hugeAxleCountIsCapped() {

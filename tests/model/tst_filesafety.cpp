@@ -145,9 +145,11 @@ private slots:
         const Conf lone = files.read("[classes]\nk%UD800=1\n");
         QCOMPARE(lone.find_unwritable().value.key, QString("k") + QChar(0xD800));
         QVERIFY(lone.find_unwritable().inHeader);
-        // Ordinary texts stay as they are.
+        // Ordinary texts stay as they are; of the others, only what must be
+        // escaped is.
         for (const QString text : {"SI", "v1.2 (rc)", "2024,rev2", "@home", "a%zz"})
             QCOMPARE(IniText::value(text) + IniText::key(text), text + text);
+        QCOMPARE(IniText::key(" a b=c"), QString("%20a b%3Dc"));
     }
 
     void headerReadsAsTheSiteReadsIt() {

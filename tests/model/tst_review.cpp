@@ -180,6 +180,7 @@ private slots:
         row("blanks around", "category", " 5", "5", true);
         row("exponent is no number", "max_GVW__kN", "1e3", "1000", false);
         row("sign stays", "prepend__m", "-1", "1", false);
+        row("numbered constraint", "adsl_2", "1+2:3.50,4", "1+2:3.5,4", true);
     }
 
     void sameContent() {
