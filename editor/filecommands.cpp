@@ -147,6 +147,10 @@ void Tarveo::openFile(const QString &path) {
     if (ui->groupBoxSubclass->hasSubclasses()) {
         ui->groupBoxSubclass->show();
         setSubclassPartsVisible(true);
+    } else {
+        // Nothing of the last file's subclasses stays on display.
+        setSubclassPartsVisible(false);
+        ui->vehicleViews->clear();
     }
     ui->axleGrid->showFirstAxle();
 

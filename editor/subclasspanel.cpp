@@ -112,6 +112,7 @@ bool SubclassPanel::hasSubclasses() const {
 void SubclassPanel::clearFields() {
     for (QLineEdit *edit : {ui->lineEditSubclass, ui->lineEditCopy})
         edit->clear();
+    ui->labelSubclassLarge->clear();
     fields.clear();
 }
 

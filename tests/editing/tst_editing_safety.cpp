@@ -68,6 +68,11 @@ private slots:
         runCommand(window, "actionNew", {dir.filePath("new.conf")});
         open(window, dataPath("safety-five-axles.conf"));
         QCOMPARE(label(window, "labelSumMaxAxleDist"), QStringLiteral("4"));
+        // Then a file without subclasses: nothing of the last file's stays on display.
+        open(window, dataPath("headeronly.conf"));
+        QVERIFY(label(window, "labelSubclassLarge").isEmpty() && !isShown(window, "frameMiddle") &&
+                !isShown(window, "groupBoxReclassify") &&
+                widget<QGraphicsView>(window, "graphicsViewMin")->scene()->items().isEmpty());
 
         // A subclass without axles after one with a reclassification.
         open(window, dataPath("safety-mixed.conf"));
