@@ -171,7 +171,9 @@ private slots:
     void openShowsWhatWasRead() {
         Tarveo window;
         QVERIFY(!openShown(window, "editing/headeronly.conf"));
-        QVERIFY(!isShown(window, "groupBoxSubclass") && !isShown(window, "frameMiddle"));
+        // The first axle's widgets are made ready all the same.
+        QVERIFY(!isShown(window, "groupBoxSubclass") && !isShown(window, "frameMiddle") &&
+                !widget(window, "TyreType1")->isHidden());
 
         // A file whose reading stopped early shows what was read.
         QCOMPARE(open(window, dataPath("stopped.conf")),
