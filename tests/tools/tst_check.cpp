@@ -10,20 +10,15 @@ constexpr int Passed = 0;
 constexpr int Failed = 1;
 constexpr int Unusable = 2;
 
-struct Run {
-    int status = -1;
-    QString out;
-    QByteArray err;
-    QByteArray outBytes;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
+struct Run : ProgramRun {
+    QString text() const { return QString::fromUtf8(out); }
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
     // The exit status and the output.
-    QString result() const { return QString::number(status) + ": " + out; }
+    QString result() const { return QString::number(status) + ": " + text(); }
 };
 
 Run run(const QStringList &arguments, const QString &outputFile = QString()) {
-    const ProgramRun r =
-        runProgram(QStringLiteral(TARVEO_CHECK_PATH), arguments, Platform::Kept, outputFile);
-    return {r.status, QString::fromUtf8(r.out), r.err, r.out};
+    return {runProgram(QStringLiteral(TARVEO_CHECK_PATH), arguments, Platform::Kept, outputFile)};
 }
 
 } // namespace
@@ -47,9 +42,9 @@ private slots:
               s5 + "axle configuration: Proper format is XaYb where X must be one of: A=tractor,",
               badSubclass + ": invalid subclasses: 5",
               badSubclass + ": subclass 5 is incomplete; Save refuses the file"})
-            QVERIFY2(r.out.contains(line), qPrintable(line + "\n---\n" + r.out));
-        QVERIFY(!r.out.contains(badHeader + ": subclass") &&
-                !r.out.contains(badSubclass + ": header") && !r.out.contains(": ok"));
+            QVERIFY2(r.text().contains(line), qPrintable(line + "\n---\n" + r.text()));
+        QVERIFY(!r.text().contains(badHeader + ": subclass") &&
+                !r.text().contains(badSubclass + ": header") && !r.out.contains(": ok"));
 
         // The same findings as one document, for a CI system.
         const int lines = r.out.count('\n');
@@ -61,7 +56,7 @@ private slots:
             {"file", badSubclass}, {"subclass", 5}, {"field", "tyre_type"},
             {"axle", 1},           {"value", ""},   {"message", "Valid types are between 1 and 4"},
             {"severity", "error"}};
-        QVERIFY2(findings.contains(tyre), qPrintable(r.out));
+        QVERIFY2(findings.contains(tyre), qPrintable(r.text()));
         // A constraint is named by its row, a distance by its gap.
         const QJsonArray trucks =
             run({"--format", "json", testData("rows/trucks.conf")}).json()["findings"].toArray();
@@ -86,7 +81,7 @@ private slots:
         // Save asks and may go on.
         const Run r = run({path});
         QVERIFY(r.result().startsWith("0: ") &&
-                r.out.contains(path + ": warning: duplicate subclasses: 11 = 14\n"));
+                r.text().contains(path + ": warning: duplicate subclasses: 11 = 14\n"));
     }
 
     void whatTheReaderKeptIsNoted() {
@@ -107,7 +102,7 @@ private slots:
                      "subclass 11: line 16 names subclass 9, but the section header's number "
                      "stands; Save keeps the line as it stands: subclass=9\n");
         QCOMPARE(run({"--strict", kept}).status, Failed);
-        QCOMPARE(run({"--print", kept}).outBytes, readBytes(kept));
+        QCOMPARE(run({"--print", kept}).out, readBytes(kept));
         QVERIFY(run({"--diff", testData("check/valid.conf"), kept})
                     .out.contains("\nsubclass 11: note: (none) -> x\n"));
 
@@ -182,7 +177,7 @@ private slots:
         const Run r = run({"--print", path});
         QCOMPARE(r.result(), "0: " + Conf(path, nullptr).to_string());
         QCOMPARE(r.err, QByteArray());
-        QVERIFY(r.out.contains(QStringLiteral("[subclass_7]\nalias=Ljubljana–Šentvid\n")));
+        QVERIFY(r.text().contains(QStringLiteral("[subclass_7]\nalias=Ljubljana–Šentvid\n")));
     }
 
     void overlappingSubclasses() {
