@@ -165,8 +165,7 @@ inline QStringList sectionLines(Tarveo &window, quint32 number, const QString &k
 // key ("key=" alone: the key is not written) and the field's marking (null:
 // as before the edit).
 struct FieldCase {
-    const char *name, *field, *typed;
-    const char *line;
+    const char *name, *field, *typed, *line;
     QString marking;
 };
 
