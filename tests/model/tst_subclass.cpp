@@ -224,7 +224,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg,
                              "Combined constraints size is smaller than index we tried to delete!");
         s.remove_constraint_at_index(3, ConstraintType::Adsl);
-        s.remove_constraint_at_index(1, ConstraintType::Adsl);
+        s.remove_constraint_at_index(0, ConstraintType::Adsl);
         QCOMPARE(s.get_number_of_constraints(ConstraintType::Adsl), 2);
         QCOMPARE(s.get_constraint_at_index(1, ConstraintType::Adsl), QStringLiteral("3:3,4"));
         s.set_constraint_at_index("9:1,1", 0, ConstraintType::Adsl);
