@@ -185,8 +185,7 @@ private slots:
     }
 
     void unknownIndexGivesNothing() {
-        QVERIFY(vehicleBitmap(-1).isNull());
-        QVERIFY(!vehicleBitmapInfo(VehicleBitmapCount));
+        QVERIFY(vehicleBitmap(-1).isNull() && !vehicleBitmapInfo(VehicleBitmapCount));
         QVERIFY(drawVehicleArt(VehicleBitmapCount).isNull());
     }
 };

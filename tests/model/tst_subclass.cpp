@@ -176,6 +176,8 @@ private slots:
         const FieldRef tyre{Fields::Id::TyreType, s.get_number_of_tyre_types()};
         s.set_value(tyre, "3");
         QCOMPARE(s.get_value(tyre), QStringLiteral("3"));
+        s.set_value({Fields::Id::MinAxleDistance, 3}, "2"); // the maximum keeps pace
+        QCOMPARE(s.get_number_of_max_distances(), 4);
     }
 
     void constraintSyntax_data() {
