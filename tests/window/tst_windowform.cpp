@@ -20,8 +20,9 @@ private slots:
             return !validator || validator->validate(text, position) != QValidator::Invalid;
         };
         // The validators are installed by kind: a field of each kind, and the
-        // first axle's, which is made apart.
-        for (const char *name : {"lineEditMinAvgAxleWeight", "MaxAxleWeightEdit1"})
+        // first axle's, which is made apart. A reclassification target, whose
+        // kind is a count, has always let a real through.
+        for (const char *name : {"lineEditReclassUpTo", "MaxAxleWeightEdit1"})
             QVERIFY2(takes(name, "3.5") && !takes(name, "3,5") && !takes(name, "1.000,5"), name);
         for (const char *name : {"lineEditUnclassified", "TyreType1"})
             QVERIFY2(takes(name, "140") && !takes(name, "3.5") && !takes(name, "1.000"), name);
