@@ -37,6 +37,7 @@ struct ProgramRun {
     int status = -1;
     QByteArray out;
     QByteArray err;
+    QString text() const { return QString::fromUtf8(out); }
 };
 
 // Without a display or a platform setting the program runs as on a build

@@ -95,12 +95,12 @@ private slots:
         QCOMPARE(report.status, 0);
         QCOMPARE(report.err, QByteArray());
         QVERIFY(run({pdf}, "pdfinfo").out.contains(pageSize.toLatin1()));
-        const QString title = run({"-l", "1", pdf, "-"}, "pdftotext").out;
+        const QString title = run({"-l", "1", pdf, "-"}, "pdftotext").text();
         const QString date = QFileInfo(source).lastModified().toString("yyyy-MM-dd HH:mm:ss");
         for (const QString &text : (titlePage + "|File date: " + date).split('|'))
             QVERIFY2(title.contains(text), qPrintable(text + "\n---\n" + title));
         QVERIFY(!title.contains("Subclass "));
-        const QString all = QString(run({"-layout", pdf, "-"}, "pdftotext").out).simplified();
+        const QString all = run({"-layout", pdf, "-"}, "pdftotext").text().simplified();
         int at = 0;
         for (const QString &text : inOrder.split('|')) {
             at = all.indexOf(text, at);

@@ -61,7 +61,7 @@ const struct Refusal {
 
 // The text of a PDF, in one line.
 QString pdfText(const QString &pdf) {
-    return QString::fromUtf8(runProgram("pdftotext", {pdf, "-"}).out).simplified();
+    return runProgram("pdftotext", {pdf, "-"}).text().simplified();
 }
 
 QAction *action(Tarveo &window, const char *name) {

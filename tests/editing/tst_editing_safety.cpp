@@ -77,7 +77,8 @@ private slots:
         click(window, "buttonSubclass");
         QVERIFY(isShown(window, "frameMiddle"));
 
-        // A subclass without axles after one with a reclassification.
+        // A subclass without axles after one with a reclassification (opened
+        // as the menu does after Discard: subclass 5 was not saved).
         window.openFile(dataPath("safety-mixed.conf"));
         QVERIFY(select(window, 2));
         QVERIFY(text(window, "lineEditReclassUpGvw").isEmpty() &&

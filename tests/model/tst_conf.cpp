@@ -271,8 +271,9 @@ private slots:
         // A header line is measured in the encoding's bytes, "é" one in
         // Latin-1 and two in UTF-8, up to the longest line a file holds; it is
         // looked at before the subclasses.
+        // "classification_version=" and a UTF-8 "é" take 25 of the line's bytes.
         conf.set_classification_version(QString(FileLimits::MaxLineBytes - 25, 'v') + "é");
-        QVERIFY(!conf.find_unwritable().inHeader); // with "classification_version="
+        QVERIFY(!conf.find_unwritable().inHeader);
         conf.set_classification_version("v" + conf.get_classification_version());
         QCOMPARE(conf.find_unwritable().inHeader, encoding == FileEncoding::Utf8);
     }

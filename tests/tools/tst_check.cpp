@@ -11,7 +11,6 @@ constexpr int Failed = 1;
 constexpr int Unusable = 2;
 
 struct Run : ProgramRun {
-    QString text() const { return QString::fromUtf8(out); }
     QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
     // The exit status and the output.
     QString result() const { return QString::number(status) + ": " + text(); }
